@@ -1,0 +1,28 @@
+// The move engine: choosing pieces, swaps there and back, clear passes, falls
+// one cell at a time, and cascades.
+#pragma once
+#include <cstdint>
+
+extern int selectState;  // 0 none, 1 first chosen, 2 second click, 3 swap running
+extern int firstColumn;
+extern int firstRow;
+extern int targetColumn;
+extern int targetRow;
+extern int pressX;
+extern int pressY;
+extern float swapTravel;
+extern uint8_t swapLegs;
+extern int fallSpeed;  // hundreds of pixels per second
+extern float fallTravel;
+extern uint8_t falling;
+extern int clearedCount;
+extern int dragThreshold;
+
+bool boardClick(int x, int y);
+void boardDrag(int x, int y);
+void swapStep(float dt);
+void fallStep(float dt);
+void clearPass();
+void advanceFrames(struct Cell& cell, float dt);
+// Whether the swap target is on the board and flagged as swapping.
+bool targetSwapping();

@@ -1,0 +1,67 @@
+// Sprite: one surface with its size, optional magenta colour key, clip
+// rectangle and the artwork file it is reloaded from; and the copies between
+// sprites that every picture of the game is put together with.
+#pragma once
+#include <cstdint>
+
+#include "platform/rect.h"
+
+struct PlatformSurface;
+
+// A decoded JPEG waiting for its upload: a device-independent bitmap header
+// with room for a colour table, and 24-bit rows padded to four bytes.
+struct JpegImage {
+    uint8_t* bitmapInfo = nullptr;
+    uint8_t* pixels = nullptr;
+    int width = 0;
+    int height = 0;
+};
+
+class Sprite {
+public:
+    Sprite();                                       // no surface yet
+    Sprite(int width, int height, bool colourKeyed);  // blank off-screen surface
+    Sprite(const char* fileName, bool colourKeyed);   // artwork from "bmp/"
+    ~Sprite();
+    Sprite(const Sprite&) = delete;
+    Sprite& operator=(const Sprite&) = delete;
+
+    // Surfaces.
+    bool createSurface(int width, int height, bool colourKeyed);
+    void setColourKey(int red, int green, int blue);
+    void releaseSurface();
+    bool restore();
+
+    // Artwork loading.
+    bool loadSprite(const char* fileName, bool colourKeyed);
+    bool readImageFile(const char* fileName);
+    void uploadImage();
+    void freeImageData();
+    bool reloadImage(const char* fileName);
+    bool loadJpeg(const char* path);
+    void drawJpegInto();
+
+    // Copies, called on the source with the destination first. They return
+    // false only when a surface was found lost (and has been restored).
+    bool drawTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight, int srcBottom);
+    bool drawClippedTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight,
+                       int srcBottom);
+    bool drawStretchedTo(Sprite* destination, const Rect& destinationRect, const Rect& sourceRect);
+    void setClipRect(int left, int top, int right, int bottom);
+
+    PlatformSurface* surface = nullptr;
+    uint8_t colourKeyed = 0;
+    int width = 0;
+    int height = 0;
+    uint32_t colourKey = 0;
+    Rect clipRect;
+    char fileName[260] = {};
+    uint8_t* bmpFileData = nullptr;
+    const uint8_t* bmpPixels = nullptr;
+    const uint8_t* bmpInfo = nullptr;
+    uint8_t isJpeg = 0;
+    JpegImage jpegImage;
+};
+
+// Deletes the sprite (its surface with it) and clears the pointer.
+void deleteSprite(Sprite*& sprite);

@@ -1,0 +1,177 @@
+// Surfaces in the display format (RGB565) and the copies the game relies on:
+// whole rejection of rectangles that leave a surface, optional colour key.
+#include "platform/surface.h"
+
+#include <SDL.h>
+
+#include "platform/internal.h"
+
+namespace {
+bool loseNextCopy = false;
+
+bool insideSurface(const SDL_Surface* s, const Rect& r)
+{
+    return r.left >= 0 && r.top >= 0 && r.right <= s->w && r.bottom <= s->h;
+}
+
+bool emptyRect(const Rect& r)
+{
+    return r.right <= r.left || r.bottom <= r.top;
+}
+
+void useKey(PlatformSurface* src, bool keyed)
+{
+    const bool want = keyed && src->hasKey;
+    if (want != src->keyOn) {
+        SDL_SetColorKey(src->pixels, want ? SDL_TRUE : SDL_FALSE, src->key);
+        src->keyOn = want;
+    }
+}
+
+bool takeSimulatedLoss()
+{
+    if (loseNextCopy) {
+        loseNextCopy = false;
+        return true;
+    }
+    return false;
+}
+}  // namespace
+
+PlatformSurface* platformCreateSurface(int width, int height)
+{
+    if (width <= 0 || height <= 0) {
+        return nullptr;
+    }
+    SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, width, height, 16, displayPixelFormat);
+    if (!s) {
+        return nullptr;
+    }
+    SDL_SetSurfaceBlendMode(s, SDL_BLENDMODE_NONE);
+    SDL_FillRect(s, nullptr, 0);
+    auto* surface = new PlatformSurface;
+    surface->pixels = s;
+    return surface;
+}
+
+void platformFreeSurface(PlatformSurface* surface)
+{
+    if (surface) {
+        SDL_FreeSurface(surface->pixels);
+        delete surface;
+    }
+}
+
+int platformSurfaceWidth(const PlatformSurface* surface)
+{
+    return surface ? surface->pixels->w : 0;
+}
+
+int platformSurfaceHeight(const PlatformSurface* surface)
+{
+    return surface ? surface->pixels->h : 0;
+}
+
+void platformPixelFormat(uint32_t& redMask, uint32_t& greenMask, uint32_t& blueMask, int& bits)
+{
+    int bpp = 0;
+    Uint32 alpha = 0;
+    SDL_PixelFormatEnumToMasks(displayPixelFormat, &bpp, &redMask, &greenMask, &blueMask, &alpha);
+    bits = bpp;
+}
+
+void platformSetColourKey(PlatformSurface* surface, uint32_t key)
+{
+    if (!surface) {
+        return;
+    }
+    surface->key = key;
+    surface->hasKey = true;
+    surface->keyOn = false;
+    SDL_SetColorKey(surface->pixels, SDL_FALSE, key);
+}
+
+CopyResult platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, const Rect& srcRect,
+                        bool keyed)
+{
+    if (!dst || !src || emptyRect(srcRect)) {
+        return CopyResult::rejected;
+    }
+    const Rect dstRect{x, y, x + srcRect.right - srcRect.left, y + srcRect.bottom - srcRect.top};
+    if (!insideSurface(src->pixels, srcRect) || !insideSurface(dst->pixels, dstRect)) {
+        return CopyResult::rejected;
+    }
+    if (takeSimulatedLoss()) {
+        return CopyResult::surfaceLost;
+    }
+    useKey(src, keyed);
+    SDL_Rect from{srcRect.left, srcRect.top, srcRect.right - srcRect.left, srcRect.bottom - srcRect.top};
+    SDL_Rect to{x, y, from.w, from.h};
+    SDL_BlitSurface(src->pixels, &from, dst->pixels, &to);
+    return CopyResult::done;
+}
+
+CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src,
+                           const Rect& srcRect, bool keyed)
+{
+    if (!dst || !src || emptyRect(srcRect) || emptyRect(dstRect)) {
+        return CopyResult::rejected;
+    }
+    if (!insideSurface(src->pixels, srcRect) || !insideSurface(dst->pixels, dstRect)) {
+        return CopyResult::rejected;
+    }
+    if (takeSimulatedLoss()) {
+        return CopyResult::surfaceLost;
+    }
+    useKey(src, keyed);
+    SDL_Rect from{srcRect.left, srcRect.top, srcRect.right - srcRect.left, srcRect.bottom - srcRect.top};
+    SDL_Rect to{dstRect.left, dstRect.top, dstRect.right - dstRect.left, dstRect.bottom - dstRect.top};
+    SDL_BlitScaled(src->pixels, &from, dst->pixels, &to);
+    return CopyResult::done;
+}
+
+bool platformRestoreSurface(PlatformSurface* surface)
+{
+    // SDL surfaces live in system memory and are never lost; a restored one
+    // keeps its contents, which callers treat as undefined anyway.
+    return surface != nullptr;
+}
+
+void platformSimulateSurfaceLoss()
+{
+    loseNextCopy = true;
+}
+
+bool platformPresent(PlatformSurface* backBuffer)
+{
+    if (!backBuffer) {
+        return false;
+    }
+    if (takeSimulatedLoss()) {
+        return false;
+    }
+    return presentPicture(backBuffer->pixels->pixels, backBuffer->pixels->pitch);
+}
+
+bool platformSaveBmp(PlatformSurface* surface, const char* path)
+{
+    if (!surface) {
+        return false;
+    }
+    SDL_Surface* rgb = SDL_ConvertSurfaceFormat(surface->pixels, SDL_PIXELFORMAT_BGR24, 0);
+    if (!rgb) {
+        return false;
+    }
+    const bool ok = SDL_SaveBMP(rgb, path) == 0;
+    SDL_FreeSurface(rgb);
+    return ok;
+}
+
+uint32_t platformReadPixel(const PlatformSurface* surface, int x, int y)
+{
+    if (!surface || x < 0 || y < 0 || x >= surface->pixels->w || y >= surface->pixels->h) {
+        return 0;
+    }
+    const auto* row = static_cast<const uint8_t*>(surface->pixels->pixels) + y * surface->pixels->pitch;
+    return reinterpret_cast<const uint16_t*>(row)[x];
+}

@@ -1,0 +1,51 @@
+// The one game window: creation, the windowed and full-screen modes, input
+// events, the pointer, message boxes and opening files with the desktop.
+#pragma once
+#include <cstdint>
+
+enum class EventType {
+    activate,    // the game came to the foreground
+    deactivate,  // the game went to the background or was minimised
+    quit,        // close box, SIGTERM, SIGINT
+    buttonDown,  // left mouse button pressed
+    buttonUp,    // left mouse button released
+    character,   // typed character; code 32..126, or 8 for Backspace
+    keyReturn,
+    keyPause,
+    expose,      // the window needs painting again
+};
+
+struct PlatformEvent {
+    EventType type;
+    int code;
+};
+
+bool platformInit();
+void platformShutdown();
+bool platformCreateWindow(const char* caption);
+void platformDestroyWindow();
+bool platformWindowExists();
+// Windowed: a 640x480 client area centred on the desktop. Full screen: the
+// desktop's own mode with the picture scaled to fit and black borders.
+bool platformSetWindowMode(bool fullscreen);
+
+bool platformPollEvent(PlatformEvent& event);
+void platformWaitEvent();
+
+// Pointer position in picture coordinates, polled once per frame. outside is
+// true when the window lacks the mouse or the point is off the picture.
+void platformPointer(int& x, int& y, bool& outside);
+void platformShowSystemCursor(bool show);
+
+int platformDesktopDepth();
+int platformDesktopWidth();
+
+// Modal box; without a display the text goes to stderr and OK is assumed.
+void platformMessageBox(const char* caption, const char* text, bool warning);
+// Opens a file in the working directory with the desktop's default handler.
+void platformOpenFile(const char* relativePath);
+
+// Scripted input for reproducible runs: real input is then ignored.
+void platformSimulateInput();
+void platformInjectEvent(const PlatformEvent& event);
+void platformSetSimulatedPointer(int x, int y, bool inside);

@@ -1,0 +1,21 @@
+// The options panel: full screen, the game's pointer, the coloured tiles, the
+// music and effect volume sliders, Back and Help.
+#pragma once
+#include <cstdint>
+
+extern uint8_t easyFood;
+extern int musicSliderX;
+extern int soundSliderX;
+extern uint8_t dragMusic;
+extern uint8_t dragSound;
+extern int grabOffsetMusic;
+extern int grabOffsetSound;
+
+bool loadOptionsArtwork();
+void freeOptionsArtwork();
+void drawOptions();
+void hoverOptions(int x, int y);
+bool clickOptions(int x, int y);
+void clampSliders();
+// The music gain the slider position asks for, 0..1.
+float musicVolumeFor(int sliderX);

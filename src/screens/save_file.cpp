@@ -1,0 +1,5 @@
+// Save file (placeholder until it lands).
+#include "screens/save_file.h"
+
+void writeSaveFile() {}
+bool readSaveFile() { return false; }

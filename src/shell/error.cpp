@@ -1,0 +1,28 @@
+// The error box and the diagnostic log.
+#include "shell/error.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "platform/window.h"
+#include "shell/shell.h"
+
+void showError(const char* text)
+{
+    // After the window is gone there is nobody left to tell.
+    if (windowDestroyed) {
+        return;
+    }
+    platformMessageBox("Error", text, false);
+    destroyGameWindow();
+}
+
+void logDiagnostic(const char* format, ...)
+{
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    std::fputs(buffer, stderr);
+}

@@ -1,0 +1,111 @@
+// The game's reactions to window events: activation, close, mouse buttons,
+// typed characters, Enter and Pause.
+#include "graphics/display.h"
+#include "graphics/text.h"
+#include "platform/window.h"
+#include "screens/high_scores.h"
+#include "screens/options.h"
+#include "screens/save_file.h"
+#include "shell/frame_timer.h"
+#include "shell/shell.h"
+
+namespace {
+void activate(bool active)
+{
+    appActive = active ? 1 : 0;
+    frameTimer(active ? timerStart : timerFreeze);
+    if (!active || fullscreen || !appReady) {
+        return;
+    }
+    // The desktop may have changed while the game was in the background.
+    const int depth = platformDesktopDepth();
+    const int width = platformDesktopWidth();
+    if (depth != desktopDepth || width != desktopWidth) {
+        switchDisplayMode(false);
+        desktopDepth = depth;
+        desktopWidth = width;
+        if (depth == 8) {
+            showDepthMessage();
+        }
+    }
+}
+
+void typed(int code)
+{
+    if (!(gamePhase == 0 || gamePhase == 3 || endOfGameFlag || nameEntryActive)) {
+        return;
+    }
+    if (code == 8) {
+        removeNameChar();
+    } else if (code >= 32 && code <= 126) {
+        appendNameChar(char(code));
+    }
+}
+
+void enterPressed()
+{
+    if (!nameEntryActive) {
+        return;
+    }
+    nameEntryActive = 0;
+    commitName();
+    gamePhase = 1;
+    endOfGameFlag = 0;
+    writeSaveFile();
+}
+}  // namespace
+
+void handleEvent(const PlatformEvent& event)
+{
+    switch (event.type) {
+    case EventType::quit:
+        destroyGameWindow();
+        break;
+    case EventType::activate:
+        activate(true);
+        break;
+    case EventType::deactivate:
+        activate(false);
+        break;
+    case EventType::expose:
+        if (appReady && !fullscreen) {
+            runFrame();
+            present();
+        }
+        break;
+    case EventType::keyPause:
+        if (!endOfGameFlag) {
+            paused = !paused;
+        }
+        break;
+    case EventType::keyReturn:
+        enterPressed();
+        break;
+    case EventType::character:
+        typed(event.code);
+        break;
+    case EventType::buttonDown:
+        mouseDown = 1;
+        clickPending = 1;
+        break;
+    case EventType::buttonUp:
+        mouseDown = 0;
+        dragMusic = 0;
+        dragSound = 0;
+        break;
+    }
+}
+
+bool processEvents()
+{
+    PlatformEvent event;
+    while (!windowDestroyed && platformPollEvent(event)) {
+        handleEvent(event);
+    }
+    return !windowDestroyed;
+}
+
+int exitStatus()
+{
+    return 0;
+}

@@ -1,0 +1,117 @@
+// Start-up, the display-mode switch, shutdown and the destroy sequence.
+#include <cstdlib>
+
+#include "audio/music.h"
+#include "audio/music_stream.h"
+#include "audio/sound_effects.h"
+#include "game/board.h"
+#include "game/game_screen.h"
+#include "graphics/display.h"
+#include "graphics/text.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+#include "screens/game_setup.h"
+#include "screens/high_scores.h"
+#include "screens/main_menu.h"
+#include "screens/options.h"
+#include "screens/save_file.h"
+#include "shell/error.h"
+#include "shell/frame_timer.h"
+#include "shell/shell.h"
+
+namespace {
+const char depthMessage[] =
+    "This game cannot run in a desktop\nwindow with the current display settings.\nPlease change your "
+    "desktop settings to a\n16- or 32-bit display mode and re-run this\ngame.";
+}  // namespace
+
+void showDepthMessage()
+{
+    showError(depthMessage);
+}
+
+bool startGame()
+{
+    if (!platformInit() || !platformCreateWindow("Plumbrix v1.0")) {
+        return false;
+    }
+    desktopDepth = platformDesktopDepth();
+    desktopWidth = platformDesktopWidth();
+    if (desktopDepth == 8) {
+        showDepthMessage();
+        return false;
+    }
+    if (!createDisplayDevice() || !initialiseAll()) {
+        return false;
+    }
+    appReady = 1;
+    frameTimer(timerStart);
+    return true;
+}
+
+bool initialiseAll()
+{
+    if (windowDestroyed) {
+        return false;
+    }
+    if (!readSaveFile()) {
+        noGameInProgress = 1;
+        dealBoard(pieceKindCount);
+    }
+    clampSliders();
+    if (!switchDisplayMode(fullscreen != 0)) {
+        return false;
+    }
+    initSoundEffects();
+    initMusicDevice();
+    playTrack(0);
+    std::srand(platformTicks());
+    initHighScores();
+    createPanRegion();
+    computeGlyphOffsets();
+    resetName();
+    return !windowDestroyed;
+}
+
+bool switchDisplayMode(bool wantFullscreen)
+{
+    if (windowDestroyed) {
+        return false;
+    }
+    freeGameArtwork();
+    freeMenuArtwork();
+    freeSetUpArtwork();
+    freeOptionsArtwork();
+    freeHighScoreArtwork();
+    if (!setUpDisplay(wantFullscreen)) {
+        destroyGameWindow();
+        return false;
+    }
+    // Each loader reports its own failures; the first false ends the switch.
+    return loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
+           loadOptionsArtwork() && !windowDestroyed;
+}
+
+void shutdownAll()
+{
+    shutdownSoundEffects();
+    shutdownMusicDevice();
+    freeGameArtwork();
+    freeMenuArtwork();
+    freeSetUpArtwork();
+    freeOptionsArtwork();
+    freeHighScoreArtwork();
+    deletePanRegion();
+}
+
+void destroyGameWindow()
+{
+    // The sequence runs once, however many paths ask for it.
+    if (windowDestroyed) {
+        return;
+    }
+    windowDestroyed = true;
+    shutdownAll();
+    releaseDisplay();
+    platformDestroyWindow();
+}

@@ -1,0 +1,197 @@
+// plumbrix-replay: runs the real game headless, with simulated time and
+// scripted input, so a run repeats exactly; writes screenshots on request.
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "graphics/display.h"
+#include "platform/clock.h"
+#include "platform/surface.h"
+#include "platform/window.h"
+#include "replay_script.h"
+#include "shell/shell.h"
+
+namespace {
+struct Options {
+    std::string data;
+    long frames = 1000;
+    double dt = 1.0 / 128;
+    unsigned long ticks = 0;
+    std::string script;
+    std::multimap<long, std::string> shots;
+};
+
+int usage(const char* message)
+{
+    std::fprintf(stderr, "plumbrix-replay: %s\n", message);
+    std::fprintf(stderr,
+                 "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
+                 "                       [--script FILE] [--shot FRAME:FILE]...\n");
+    return 2;
+}
+
+bool parseArguments(int argc, char** argv, Options& o, std::string& error)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (i + 1 >= argc) {
+            error = "missing value after " + arg;
+            return false;
+        }
+        const std::string value = argv[++i];
+        char* end = nullptr;
+        if (arg == "--data") {
+            o.data = value;
+        } else if (arg == "--frames") {
+            o.frames = std::strtol(value.c_str(), &end, 10);
+        } else if (arg == "--dt") {
+            o.dt = std::strtod(value.c_str(), &end);
+        } else if (arg == "--ticks") {
+            o.ticks = std::strtoul(value.c_str(), &end, 10);
+        } else if (arg == "--script") {
+            o.script = value;
+        } else if (arg == "--shot") {
+            const auto colon = value.find(':');
+            if (colon == std::string::npos || colon == 0) {
+                error = "--shot takes FRAME:FILE";
+                return false;
+            }
+            o.shots.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10), value.substr(colon + 1));
+        } else {
+            error = "unknown option " + arg;
+            return false;
+        }
+        if (end && *end != 0) {
+            error = "bad number for " + arg + ": " + value;
+            return false;
+        }
+    }
+    if (o.data.empty()) {
+        error = "--data is required";
+        return false;
+    }
+    if (o.frames < 0 || !(o.dt >= 0)) {
+        error = "frames and dt must not be negative";
+        return false;
+    }
+    return true;
+}
+
+// Shots name files relative to where the driver was started, not the data folder.
+std::string absolute(const std::string& path, const std::string& startDir)
+{
+    return !path.empty() && path[0] == '/' ? path : startDir + "/" + path;
+}
+
+void apply(const ScriptEvent& e)
+{
+    switch (e.kind) {
+    case ScriptEvent::move:
+        platformSetSimulatedPointer(e.x, e.y, e.x >= 0 && e.y >= 0 && e.x < 640 && e.y < 480);
+        break;
+    case ScriptEvent::down:
+        platformInjectEvent({EventType::buttonDown, 0});
+        break;
+    case ScriptEvent::up:
+        platformInjectEvent({EventType::buttonUp, 0});
+        break;
+    case ScriptEvent::typeText:
+        for (unsigned char c : e.text) {
+            platformInjectEvent({EventType::character, c});
+        }
+        break;
+    case ScriptEvent::keyReturn:
+        platformInjectEvent({EventType::keyReturn, 0});
+        break;
+    case ScriptEvent::keyPause:
+        platformInjectEvent({EventType::keyPause, 0});
+        break;
+    case ScriptEvent::keyBackspace:
+        platformInjectEvent({EventType::character, 8});
+        break;
+    case ScriptEvent::focusLost:
+        platformInjectEvent({EventType::deactivate, 0});
+        break;
+    case ScriptEvent::focusGained:
+        platformInjectEvent({EventType::activate, 0});
+        break;
+    case ScriptEvent::close:
+        platformInjectEvent({EventType::quit, 0});
+        break;
+    }
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    Options o;
+    std::string error;
+    if (!parseArguments(argc, argv, o, error)) {
+        return usage(error.c_str());
+    }
+    std::vector<ScriptEvent> events;
+    if (!o.script.empty()) {
+        std::ifstream in(o.script);
+        if (!in) {
+            return usage(("cannot read script " + o.script).c_str());
+        }
+        std::stringstream text;
+        text << in.rdbuf();
+        if (!parseScript(text.str(), events, error)) {
+            std::fprintf(stderr, "plumbrix-replay: %s: %s\n", o.script.c_str(), error.c_str());
+            return 2;
+        }
+    }
+    char startDir[4096];
+    if (!getcwd(startDir, sizeof startDir) || chdir(o.data.c_str()) != 0) {
+        return usage(("cannot enter " + o.data).c_str());
+    }
+    // Headless: no display, no sound card. The caller may choose otherwise.
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("ALSOFT_DRIVERS", "null", 0);
+
+    platformSimulateClock(uint32_t(o.ticks));
+    platformSimulateInput();
+    platformSetSimulatedPointer(-1, -1, false);
+    if (!startGame()) {
+        std::fprintf(stderr, "plumbrix-replay: the game did not start\n");
+        platformShutdown();
+        return 1;
+    }
+    size_t next = 0;
+    for (long frame = 0; frame < o.frames; ++frame) {
+        while (next < events.size() && events[next].frame <= frame) {
+            apply(events[next++]);
+        }
+        if (!processEvents()) {
+            break;
+        }
+        if (appActive && appReady) {
+            platformAdvanceSimulatedClock(o.dt);
+            runFrame();
+        }
+        if (windowDestroyed) {
+            break;
+        }
+        const auto range = o.shots.equal_range(frame);
+        for (auto it = range.first; it != range.second; ++it) {
+            const std::string path = absolute(it->second, startDir);
+            if (!backBuffer || !platformSaveBmp(backBuffer->surface, path.c_str())) {
+                std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
+                return 1;
+            }
+        }
+    }
+    // The end of a run is a close without saving, like the window's close box.
+    destroyGameWindow();
+    platformShutdown();
+    return 0;
+}

@@ -2,8 +2,15 @@
 #include "audio/sound_effects.h"
 
 int effectsVolume = 0;
+void (*soundObserver)(int id) = nullptr;
 
 bool initSoundEffects() { return false; }
 void shutdownSoundEffects() {}
-bool playSound(int) { return false; }
+bool playSound(int id)
+{
+    if (soundObserver) {
+        soundObserver(id);
+    }
+    return false;
+}
 void updateEffectsVolume() {}

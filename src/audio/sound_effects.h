@@ -4,6 +4,9 @@
 
 extern int effectsVolume;  // hundredths of a decibel, -10000 silent .. 0 full
 
+// Sees every request, played or not (tests and scripted runs).
+extern void (*soundObserver)(int id);
+
 bool initSoundEffects();
 void shutdownSoundEffects();
 bool playSound(int id);

@@ -23,8 +23,6 @@ uint8_t panHover = 0;
 uint8_t mixerRequest = 0;
 float mixerClock = 0;
 uint8_t noFlyers = 1;
-uint8_t flyersLaunched = 0;
-std::list<Flyer> flyers;
 
 bool loadGameArtwork() { return true; }
 void freeGameArtwork() {}
@@ -37,5 +35,3 @@ void updateBoard(float) {}
 void gameHover(int, int) {}
 bool gameClick(int, int) { return false; }
 void drawCursor(int, int) {}
-void launchFlyer(int, int, int) {}
-void updateFlyers(float) {}

@@ -7,8 +7,14 @@
 #include "platform/window.h"
 #include "shell/shell.h"
 
+void (*errorBoxHook)(const char* text) = nullptr;
+
 void showError(const char* text)
 {
+    if (errorBoxHook) {
+        errorBoxHook(text);
+        return;
+    }
     // After the window is gone there is nobody left to tell.
     if (windowDestroyed) {
         return;

@@ -1,0 +1,62 @@
+// Shared set-up for tests.
+#include "test_support.h"
+
+#include <cstdlib>
+
+#include "audio/sound_effects.h"
+#include "graphics/display.h"
+#include "platform/window.h"
+#include "shell/error.h"
+
+namespace {
+std::vector<std::string> errorBoxes;
+std::vector<int> sounds;
+
+void recordError(const char* text)
+{
+    errorBoxes.emplace_back(text);
+}
+
+void recordSound(int id)
+{
+    sounds.push_back(id);
+}
+
+// Installed before any test runs, so no test can end the game by accident.
+struct Recorders {
+    Recorders()
+    {
+        setenv("SDL_VIDEODRIVER", "dummy", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        setenv("ALSOFT_DRIVERS", "null", 0);
+        errorBoxHook = recordError;
+        soundObserver = recordSound;
+    }
+} recorders;
+}  // namespace
+
+void openTestDisplay()
+{
+    static bool open = false;
+    if (open) {
+        return;
+    }
+    open = platformInit() && platformCreateWindow("test") && createDisplayDevice() && setUpDisplay(false);
+    if (!open) {
+        std::abort();
+    }
+}
+
+std::vector<std::string> takeErrorBoxes()
+{
+    std::vector<std::string> out;
+    out.swap(errorBoxes);
+    return out;
+}
+
+std::vector<int> takeSounds()
+{
+    std::vector<int> out;
+    out.swap(sounds);
+    return out;
+}

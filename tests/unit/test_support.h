@@ -1,0 +1,12 @@
+// Shared set-up for tests: a headless display, and recorders for error boxes
+// and sound requests.
+#pragma once
+#include <string>
+#include <vector>
+
+// Opens the dummy-driver window and a windowed display once per test binary.
+void openTestDisplay();
+// Error boxes shown since the last call, instead of boxes that end the game.
+std::vector<std::string> takeErrorBoxes();
+// Sound ids requested since the last call.
+std::vector<int> takeSounds();

@@ -4,8 +4,14 @@
 int currentTrack = 0;
 float musicVolume = 1.0f;
 
-void playTrack(int track) { currentTrack = track; }
+void playTrack(int track)
+{
+    currentTrack = track;
+}
 void playRandomGameTrack() {}
 void updateMusic(bool) {}
-void setMusicVolume(float gain) { musicVolume = gain; }
+void setMusicVolume(float gain)
+{
+    musicVolume = gain;
+}
 void stopMusic() {}

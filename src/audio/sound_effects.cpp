@@ -4,7 +4,10 @@
 int effectsVolume = 0;
 void (*soundObserver)(int id) = nullptr;
 
-bool initSoundEffects() { return false; }
+bool initSoundEffects()
+{
+    return false;
+}
 void shutdownSoundEffects() {}
 bool playSound(int id)
 {

@@ -24,14 +24,23 @@ uint8_t mixerRequest = 0;
 float mixerClock = 0;
 uint8_t noFlyers = 1;
 
-bool loadGameArtwork() { return true; }
+bool loadGameArtwork()
+{
+    return true;
+}
 void freeGameArtwork() {}
 void createPanRegion() {}
 void deletePanRegion() {}
-bool inPanRegion(int, int) { return false; }
+bool inPanRegion(int, int)
+{
+    return false;
+}
 void hoverSound(int) {}
 void drawGameBackdrop(float) {}
 void updateBoard(float) {}
 void gameHover(int, int) {}
-bool gameClick(int, int) { return false; }
+bool gameClick(int, int)
+{
+    return false;
+}
 void drawCursor(int, int) {}

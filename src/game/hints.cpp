@@ -9,7 +9,10 @@ uint8_t hintActive = 0;
 int hintLegs = 0;
 float hintTravel = 0;
 
-bool hasMove() { return true; }
+bool hasMove()
+{
+    return true;
+}
 void findHint() {}
 void hintStep(float) {}
 void useHint() {}

@@ -18,10 +18,16 @@ uint8_t falling = 0;
 int clearedCount = 0;
 int dragThreshold = 10;
 
-bool boardClick(int, int) { return false; }
+bool boardClick(int, int)
+{
+    return false;
+}
 void boardDrag(int, int) {}
 void swapStep(float) {}
 void fallStep(float) {}
 void clearPass() {}
 void advanceFrames(Cell&, float) {}
-bool targetSwapping() { return false; }
+bool targetSwapping()
+{
+    return false;
+}

@@ -27,7 +27,13 @@ void noMoveTest() {}
 void updateHud(float) {}
 void updateBanner(int, float) {}
 void startDropIn() {}
-bool updateDropIn(float) { return true; }
+bool updateDropIn(float)
+{
+    return true;
+}
 void startFlyOut() {}
-bool updateFlyOut(float) { return true; }
+bool updateFlyOut(float)
+{
+    return true;
+}
 void startNewGame() {}

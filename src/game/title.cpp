@@ -6,6 +6,9 @@ float transitionClock = 0;
 
 void drawTitle() {}
 void hoverTitle(int, int, float) {}
-bool clickTitle(int, int) { return false; }
+bool clickTitle(int, int)
+{
+    return false;
+}
 void captureTransition() {}
 void stepTransition(float) {}

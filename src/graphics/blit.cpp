@@ -49,8 +49,8 @@ bool Sprite::drawStretchedTo(Sprite* destination, const Rect& destinationRect, c
     if (!destination) {
         return true;
     }
-    return finish(this, platformStretch(destination->surface, destinationRect, surface, sourceRect,
-                                        colourKeyed != 0));
+    return finish(
+        this, platformStretch(destination->surface, destinationRect, surface, sourceRect, colourKeyed != 0));
 }
 
 void Sprite::setClipRect(int left, int top, int right, int bottom)

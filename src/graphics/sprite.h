@@ -19,7 +19,7 @@ struct JpegImage {
 
 class Sprite {
 public:
-    Sprite();                                       // no surface yet
+    Sprite();                                         // no surface yet
     Sprite(int width, int height, bool colourKeyed);  // blank off-screen surface
     Sprite(const char* fileName, bool colourKeyed);   // artwork from "bmp/"
     ~Sprite();

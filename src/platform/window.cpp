@@ -52,8 +52,8 @@ bool createRenderer()
     if (!renderer) {
         return false;
     }
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING,
-                                pictureWidth, pictureHeight);
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
+                                pictureHeight);
     return texture != nullptr;
 }
 

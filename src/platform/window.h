@@ -12,7 +12,7 @@ enum class EventType {
     character,   // typed character; code 32..126, or 8 for Backspace
     keyReturn,
     keyPause,
-    expose,      // the window needs painting again
+    expose,  // the window needs painting again
 };
 
 struct PlatformEvent {

@@ -3,9 +3,18 @@
 
 Sprite* activeOptionSprite = nullptr;
 
-bool loadSetUpArtwork() { return true; }
+bool loadSetUpArtwork()
+{
+    return true;
+}
 void freeSetUpArtwork() {}
-int findSetUpRow(int, int) { return -1; }
+int findSetUpRow(int, int)
+{
+    return -1;
+}
 void drawSetUp() {}
 void hoverSetUp(int, int) {}
-bool clickSetUp(int, int) { return false; }
+bool clickSetUp(int, int)
+{
+    return false;
+}

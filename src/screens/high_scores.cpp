@@ -10,14 +10,23 @@ float nextArrowFrame = 0;
 float endPictureY = -300;
 uint8_t endPictureArrived = 0;
 
-bool loadHighScoreArtwork() { return true; }
+bool loadHighScoreArtwork()
+{
+    return true;
+}
 void freeHighScoreArtwork() {}
 void initHighScores() {}
 void placeScore(int) {}
 void commitName() {}
 void drawHighScores(float) {}
 void hoverHighScores(int, int, float) {}
-bool clickHighScores(int, int) { return false; }
+bool clickHighScores(int, int)
+{
+    return false;
+}
 void drawEndPicture(float) {}
 void hoverEndPicture(int, int) {}
-bool clickEndPicture(int, int) { return false; }
+bool clickEndPicture(int, int)
+{
+    return false;
+}

@@ -4,9 +4,15 @@
 int menuHighlight = 5;
 Sprite* menuTextSprite = nullptr;
 
-bool loadMenuArtwork() { return true; }
+bool loadMenuArtwork()
+{
+    return true;
+}
 void freeMenuArtwork() {}
 void drawMenuBackdrop() {}
 void drawMainMenu() {}
 void hoverMainMenu(int, int) {}
-bool clickMainMenu(int, int) { return false; }
+bool clickMainMenu(int, int)
+{
+    return false;
+}

@@ -9,10 +9,19 @@ uint8_t dragSound = 0;
 int grabOffsetMusic = 0;
 int grabOffsetSound = 0;
 
-bool loadOptionsArtwork() { return true; }
+bool loadOptionsArtwork()
+{
+    return true;
+}
 void freeOptionsArtwork() {}
 void drawOptions() {}
 void hoverOptions(int, int) {}
-bool clickOptions(int, int) { return false; }
+bool clickOptions(int, int)
+{
+    return false;
+}
 void clampSliders() {}
-float musicVolumeFor(int) { return 1.0f; }
+float musicVolumeFor(int)
+{
+    return 1.0f;
+}

@@ -2,4 +2,7 @@
 #include "screens/save_file.h"
 
 void writeSaveFile() {}
-bool readSaveFile() { return false; }
+bool readSaveFile()
+{
+    return false;
+}

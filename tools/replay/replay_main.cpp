@@ -31,9 +31,8 @@ struct Options {
 int usage(const char* message)
 {
     std::fprintf(stderr, "plumbrix-replay: %s\n", message);
-    std::fprintf(stderr,
-                 "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
-                 "                       [--script FILE] [--shot FRAME:FILE]...\n");
+    std::fprintf(stderr, "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
+                         "                       [--script FILE] [--shot FRAME:FILE]...\n");
     return 2;
 }
 
@@ -63,7 +62,8 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
                 error = "--shot takes FRAME:FILE";
                 return false;
             }
-            o.shots.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10), value.substr(colon + 1));
+            o.shots.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10),
+                            value.substr(colon + 1));
         } else {
             error = "unknown option " + arg;
             return false;

@@ -66,7 +66,7 @@ bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::s
         return false;
     }
     if (verb == "key" && (arg == "return" || arg == "pause" || arg == "backspace")) {
-        e.kind = arg == "return" ? ScriptEvent::keyReturn
+        e.kind = arg == "return"  ? ScriptEvent::keyReturn
                  : arg == "pause" ? ScriptEvent::keyPause
                                   : ScriptEvent::keyBackspace;
     } else if (verb == "focus" && (arg == "lost" || arg == "gained")) {

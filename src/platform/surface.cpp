@@ -130,6 +130,14 @@ CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSu
     return CopyResult::done;
 }
 
+void platformFill(PlatformSurface* surface, const Rect& rect, uint32_t colour)
+{
+    if (surface && !emptyRect(rect)) {
+        SDL_Rect r{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+        SDL_FillRect(surface->pixels, &r, colour);
+    }
+}
+
 bool platformRestoreSurface(PlatformSurface* surface)
 {
     // SDL surfaces live in system memory and are never lost; a restored one

@@ -35,6 +35,9 @@ bool platformRestoreSurface(PlatformSurface* surface);
 // for a negative one.
 bool platformUploadDib(PlatformSurface* surface, const uint8_t* info, const uint8_t* bits);
 
+// Fills a rectangle (clipped to the surface) with a display-format colour.
+void platformFill(PlatformSurface* surface, const Rect& rect, uint32_t colour);
+
 // Small text for diagnostics drawn into a surface (a device context stand-in).
 void platformDrawDebugText(PlatformSurface* surface, int x, int y, const char* text);
 

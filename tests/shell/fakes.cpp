@@ -1,0 +1,176 @@
+// Stand-ins for every screen and service the frame driver and the window
+// events call, recording each call, so the tests can check the driver's order.
+#include "fakes.h"
+
+#include <cstdint>
+
+#include "graphics/sprite.h"
+
+std::vector<std::string> trace;
+std::map<std::string, bool> takes;
+
+namespace {
+void note(const std::string& call)
+{
+    trace.push_back(call);
+}
+
+bool click(const std::string& name)
+{
+    note(name);
+    return takes[name];
+}
+}  // namespace
+
+uint8_t dragMusic = 0;
+uint8_t dragSound = 0;
+
+void updateEffectsVolume()
+{
+    note("updateEffectsVolume");
+}
+void updateMusic(bool menu)
+{
+    note(menu ? "updateMusic(menu)" : "updateMusic(game)");
+}
+void drawFpsReadout()
+{
+    note("drawFpsReadout");
+}
+void drawTitle()
+{
+    note("drawTitle");
+}
+void drawMainMenu()
+{
+    note("drawMainMenu");
+}
+void drawHighScores(float)
+{
+    note("drawHighScores");
+}
+void drawGameBackdrop(float)
+{
+    note("drawGameBackdrop");
+}
+void updateBoard(float)
+{
+    note("updateBoard");
+}
+void updateHud(float)
+{
+    note("updateHud");
+}
+void drawSetUp()
+{
+    note("drawSetUp");
+}
+void drawOptions()
+{
+    note("drawOptions");
+}
+void drawEndPicture(float)
+{
+    note("drawEndPicture");
+}
+void hoverMainMenu(int, int)
+{
+    note("hoverMainMenu");
+}
+void gameHover(int, int)
+{
+    note("gameHover");
+}
+void hoverSetUp(int, int)
+{
+    note("hoverSetUp");
+}
+void hoverOptions(int, int)
+{
+    note("hoverOptions");
+}
+void hoverHighScores(int, int, float)
+{
+    note("hoverHighScores");
+}
+void hoverTitle(int, int, float)
+{
+    note("hoverTitle");
+}
+void hoverEndPicture(int, int)
+{
+    note("hoverEndPicture");
+}
+bool clickSetUp(int, int)
+{
+    return click("clickSetUp");
+}
+bool clickHighScores(int, int)
+{
+    return click("clickHighScores");
+}
+bool clickOptions(int, int)
+{
+    return click("clickOptions");
+}
+bool clickMainMenu(int, int)
+{
+    return click("clickMainMenu");
+}
+bool clickTitle(int, int)
+{
+    return click("clickTitle");
+}
+bool gameClick(int, int)
+{
+    return click("gameClick");
+}
+bool clickEndPicture(int, int)
+{
+    return click("clickEndPicture");
+}
+void stepTransition(float)
+{
+    note("stepTransition");
+}
+void captureTransition()
+{
+    note("captureTransition");
+}
+void drawCursor(int x, int y)
+{
+    note("drawCursor(" + std::to_string(x) + "," + std::to_string(y) + ")");
+}
+void present()
+{
+    note("present");
+}
+void destroyGameWindow()
+{
+    note("destroyGameWindow");
+}
+bool switchDisplayMode(bool)
+{
+    note("switchDisplayMode");
+    return true;
+}
+void showDepthMessage()
+{
+    note("showDepthMessage");
+}
+void removeNameChar()
+{
+    note("removeNameChar");
+}
+void appendNameChar(char c)
+{
+    note(std::string("appendNameChar(") + c + ")");
+}
+void commitName()
+{
+    note("commitName");
+}
+void writeSaveFile()
+{
+    note("writeSaveFile");
+}

@@ -1,0 +1,209 @@
+// The frame driver's fixed order, the click chain, and the game's reactions to
+// window events, checked against a recorded trace of calls.
+#include <gtest/gtest.h>
+
+#include "fakes.h"
+#include "platform/clock.h"
+#include "platform/window.h"
+#include "shell/frame_timer.h"
+#include "shell/shell.h"
+
+namespace {
+class FrameDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platformSimulateClock(0);
+        platformSimulateInput();
+        platformSetSimulatedPointer(100, 200, true);
+        resetFrameTimer();
+        frameTimer(timerStart);
+        trace.clear();
+        takes.clear();
+        currentScreen = screenTitle;
+        transitionActive = 0;
+        clickPending = 0;
+        quitRequested = 0;
+        systemCursor = 1;
+        gamePhase = 1;
+        endOfGameFlag = 0;
+        nameEntryActive = 0;
+        paused = 0;
+        clientRect = Rect{0, 0, 640, 480};
+    }
+};
+
+const std::vector<std::string> drawOrder = {"updateEffectsVolume", "updateMusic(menu)", "drawFpsReadout",
+                                            "drawTitle",           "drawMainMenu",      "drawHighScores",
+                                            "drawGameBackdrop",    "updateBoard",       "updateHud",
+                                            "drawSetUp",           "drawOptions",       "drawEndPicture"};
+const std::vector<std::string> hoverOrder = {"hoverMainMenu",  "gameHover",       "hoverSetUp",
+                                             "hoverOptions",   "hoverHighScores", "hoverTitle",
+                                             "hoverEndPicture"};
+const std::vector<std::string> clickChain = {"clickSetUp",     "clickHighScores", "clickOptions",
+                                             "clickMainMenu",  "clickTitle",      "gameClick",
+                                             "clickEndPicture"};
+
+std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> parts)
+{
+    std::vector<std::string> all;
+    for (const auto& p : parts) {
+        all.insert(all.end(), p.begin(), p.end());
+    }
+    return all;
+}
+
+void event(EventType type, int code = 0)
+{
+    handleEvent(PlatformEvent{type, code});
+}
+}  // namespace
+
+TEST_F(FrameDriverTest, FrameRunsEveryScreenInItsFixedOrder)
+{
+    runFrame();
+    EXPECT_EQ(trace, concat({drawOrder,
+                             hoverOrder,
+                             {"stepTransition", "captureTransition", "drawCursor(100,200)", "present"}}));
+}
+
+TEST_F(FrameDriverTest, MusicIsInGameModeOnlyOnTheBoard)
+{
+    currentScreen = screenGame;
+    runFrame();
+    EXPECT_EQ(trace[1], "updateMusic(game)");
+    trace.clear();
+    currentScreen = screenHighScores;
+    runFrame();
+    EXPECT_EQ(trace[1], "updateMusic(menu)");
+}
+
+TEST_F(FrameDriverTest, ClickGoesDownTheChainUntilOneTakesIt)
+{
+    takes["clickTitle"] = true;
+    takes["gameClick"] = true;
+    event(EventType::buttonDown);
+    EXPECT_EQ(mouseDown, 1);
+    runFrame();
+    EXPECT_EQ(clickPending, 0);
+    EXPECT_EQ(trace, concat({drawOrder,
+                             hoverOrder,
+                             {"clickSetUp", "clickHighScores", "clickOptions", "clickMainMenu", "clickTitle"},
+                             {"stepTransition", "captureTransition", "drawCursor(100,200)", "present"}}));
+}
+
+TEST_F(FrameDriverTest, UntakenClickAsksEveryHandler)
+{
+    clickPending = 1;
+    runFrame();
+    EXPECT_EQ(trace, concat({drawOrder,
+                             hoverOrder,
+                             clickChain,
+                             {"stepTransition", "captureTransition", "drawCursor(100,200)", "present"}}));
+}
+
+TEST_F(FrameDriverTest, TransitionSuspendsHoverAndDropsTheClick)
+{
+    transitionActive = 1;
+    clickPending = 1;
+    runFrame();
+    EXPECT_EQ(clickPending, 0);
+    EXPECT_EQ(trace,
+              concat({drawOrder, {"stepTransition", "captureTransition", "drawCursor(100,200)", "present"}}));
+}
+
+TEST_F(FrameDriverTest, QuitRequestDestroysTheWindowAfterThePresent)
+{
+    quitRequested = 1;
+    runFrame();
+    ASSERT_GE(trace.size(), 2u);
+    EXPECT_EQ(trace[trace.size() - 2], "present");
+    EXPECT_EQ(trace.back(), "destroyGameWindow");
+}
+
+TEST_F(FrameDriverTest, PauseKeyTogglesExceptAfterTheLastLevel)
+{
+    event(EventType::keyPause);
+    EXPECT_EQ(paused, 1);
+    event(EventType::keyPause);
+    EXPECT_EQ(paused, 0);
+    endOfGameFlag = 1;
+    event(EventType::keyPause);
+    EXPECT_EQ(paused, 0);
+}
+
+TEST_F(FrameDriverTest, CharactersReachTheNameOnlyWhenANameCanBeTyped)
+{
+    event(EventType::character, 'A');  // normal play: ignored
+    EXPECT_TRUE(trace.empty());
+    for (int phase : {0, 3}) {
+        gamePhase = phase;
+        event(EventType::character, 'B');
+    }
+    gamePhase = 1;
+    nameEntryActive = 1;
+    event(EventType::character, 8);
+    event(EventType::character, 7);    // not printable, not backspace
+    event(EventType::character, 127);  // likewise
+    event(EventType::character, '~');
+    EXPECT_EQ(trace, (std::vector<std::string>{"appendNameChar(B)", "appendNameChar(B)", "removeNameChar",
+                                               "appendNameChar(~)"}));
+}
+
+TEST_F(FrameDriverTest, EnterCommitsTheNameOnlyDuringNameEntry)
+{
+    gamePhase = 0;
+    endOfGameFlag = 1;
+    event(EventType::keyReturn);
+    EXPECT_TRUE(trace.empty());
+    EXPECT_EQ(gamePhase, 0);
+    nameEntryActive = 1;
+    event(EventType::keyReturn);
+    EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
+    EXPECT_EQ(nameEntryActive, 0);
+    EXPECT_EQ(gamePhase, 1);
+    EXPECT_EQ(endOfGameFlag, 0);
+}
+
+TEST_F(FrameDriverTest, ButtonReleaseEndsSliderDrags)
+{
+    extern uint8_t dragMusic;
+    extern uint8_t dragSound;
+    dragMusic = 1;
+    dragSound = 1;
+    event(EventType::buttonDown);
+    event(EventType::buttonUp);
+    EXPECT_EQ(mouseDown, 0);
+    EXPECT_EQ(clickPending, 1);  // the press still waits for its frame
+    EXPECT_EQ(dragMusic, 0);
+    EXPECT_EQ(dragSound, 0);
+}
+
+TEST_F(FrameDriverTest, BackgroundFreezesTheFrameClock)
+{
+    event(EventType::deactivate);
+    EXPECT_EQ(appActive, 0);
+    platformAdvanceSimulatedClock(5.0);
+    EXPECT_EQ(frameTimer(timerDelta), 0.0);
+    event(EventType::activate);
+    EXPECT_EQ(appActive, 1);
+    platformAdvanceSimulatedClock(0.25);
+    EXPECT_EQ(frameTimer(timerDelta), 0.25);
+}
+
+TEST_F(FrameDriverTest, CloseRunsTheDestroySequence)
+{
+    event(EventType::quit);
+    EXPECT_EQ(trace, (std::vector<std::string>{"destroyGameWindow"}));
+}
+
+TEST_F(FrameDriverTest, GamePointerHidesTheSystemOneOnlyOverThePicture)
+{
+    systemCursor = 0;
+    platformSetSimulatedPointer(700, 10, false);
+    runFrame();
+    EXPECT_EQ(cursorOutside, 1);
+    platformSetSimulatedPointer(10, 10, true);
+    runFrame();
+    EXPECT_EQ(cursorOutside, 0);
+}

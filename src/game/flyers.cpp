@@ -5,4 +5,3 @@ uint8_t flyersLaunched = 0;
 std::list<Flyer> flyers;
 
 void launchFlyer(int, int, int) {}
-void updateFlyers(float) {}

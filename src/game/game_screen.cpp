@@ -1,7 +1,21 @@
-// The game screen (placeholder until it lands).
+// The game screen: its artwork, the backdrop with the menu button, the pan
+// (hint button), the blinking figure and the mixer, the board drawing, the
+// flying pieces, hover and click, and the game's own pointer.
 #include "game/game_screen.h"
 
-#include "graphics/sprite.h"
+#include <cstdlib>
+
+#include "audio/music.h"
+#include "audio/sound_effects.h"
+#include "game/board.h"
+#include "game/hints.h"
+#include "game/moves.h"
+#include "game/scoring.h"
+#include "graphics/display.h"
+#include "platform/clock.h"
+#include "screens/main_menu.h"
+#include "screens/options.h"
+#include "shell/shell.h"
 
 Sprite* backgroundSprite = nullptr;
 Sprite* piecesSprite = nullptr;
@@ -24,23 +38,328 @@ uint8_t mixerRequest = 0;
 float mixerClock = 0;
 uint8_t noFlyers = 1;
 
+namespace {
+const Rect menuButton{9, 376, 117, 473};
+bool panRegion = false;
+float panClock = 0;
+uint8_t panDone = 0;
+float blinkClock = 0;
+float blinkTime = 0;
+uint8_t blinkOn = 0;
+
+Sprite* loadArt(const char* file, bool keyed)
+{
+    // After an error box has ended the game, nothing more is loaded.
+    return windowDestroyed ? nullptr : new Sprite(file, keyed);
+}
+
+void boardClip(Sprite* sprite)
+{
+    if (sprite) {
+        sprite->setClipRect(236, 4, 636, 404);
+    }
+}
+
+void screenClip(Sprite* sprite)
+{
+    if (sprite) {
+        sprite->setClipRect(0, 0, 640, 480);
+    }
+}
+
+void drawPan(float dt)
+{
+    if (panHover == 0 && panClock == 0) {
+        panDone = 0;
+        return;
+    }
+    // The pan plays its frames once per visit of the pointer, then rests as
+    // the background paints it.
+    if (panDone == 0) {
+        panClock += 7 * dt;
+        if (panClock > 3) {
+            panDone = 1;
+            panClock = 0;
+        }
+        const int f = int(panClock);
+        panSprite->drawTo(backBuffer, 5, 24, 0, 155 * f, 95, 155 * f + 155);
+    }
+}
+
+void drawBlink(float dt)
+{
+    // Once a second, with even odds, the figure blinks for 0.3 s.
+    blinkClock += dt;
+    if (blinkClock > 1) {
+        if (std::rand() % 2 != 0) {
+            blinkOn = 1;
+        }
+        blinkClock = 0;
+    }
+    if (blinkOn) {
+        blinkTime += dt;
+        if (blinkTime > 0.3f) {
+            blinkOn = 0;
+            blinkTime = 0;
+        }
+        blinkSprite->drawTo(backBuffer, 112, 200, 0, 0, 77, 28);
+    }
+}
+
+void drawMixer(float dt)
+{
+    if (noFlyers && mixerClock == 0) {
+        return;
+    }
+    if (mixerRequest) {
+        mixerClock += 10 * dt;
+        playSound(7);
+        if (mixerClock > 11) {
+            mixerRequest = 0;
+            mixerClock = 0;
+            noFlyers = 1;
+        }
+    }
+    const int f = int(mixerClock);
+    mixerSprite->drawTo(backBuffer, 36, 278, 0, 109 * f, 109, 109 * f + 109);
+}
+
+void drawPiece(const Cell& cell, bool withFrame)
+{
+    const int k = cell.kind;
+    if (k > 7) {
+        return;
+    }
+    const int x = int(cell.x);
+    const int y = int(cell.y);
+    const int f = int(cell.frame);
+    if (easyFood) {
+        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * k, 0, 50 * k + 50, 50);
+    }
+    piecesSprite->drawClippedTo(backBuffer, x, y, 50 * k, 50 * f, 50 * k + 50, 50 * f + 50);
+    if (withFrame && cell.highlighted) {
+        easyFoodSprite->drawTo(backBuffer, x, y, 400, 0, 450, 50);
+    }
+}
+
+bool boardIdleForButtons()
+{
+    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning && gamePhase == 1 &&
+           !endOfGameFlag;
+}
+}  // namespace
+
 bool loadGameArtwork()
 {
+    backgroundSprite = loadArt("BkGrnd.jpg", false);
+    piecesSprite = loadArt("Figures.bmp", true);
+    boardClip(piecesSprite);
+    fontSprite = loadArt("Font.bmp", true);
+    smallDigitsSprite = loadArt("Number.jpg", true);
+    bannerSprite = loadArt("game over.jpg", true);
+    boardClip(bannerSprite);
+    easyFoodSprite = loadArt("EasyFood.jpg", true);
+    boardClip(easyFoodSprite);
+    cursorSprite = loadArt("Cursor.bmp", true);
+    screenClip(cursorSprite);
+    titleSprite = loadArt("GameGo.jpg", false);
+    snapshotSprite = windowDestroyed ? nullptr : new Sprite(640, 480, false);
+    screenClip(snapshotSprite);
+    blinkSprite = loadArt("MenDown.bmp", true);
+    panSprite = loadArt("skovoroda.bmp", false);
+    largeDigitsSprite = loadArt("level.jpg", false);
+    mixerSprite = loadArt("mixer.bmp", true);
     return true;
 }
-void freeGameArtwork() {}
-void createPanRegion() {}
-void deletePanRegion() {}
-bool inPanRegion(int, int)
+
+void freeGameArtwork()
 {
-    return false;
+    for (Sprite** s : {&backgroundSprite, &piecesSprite, &fontSprite, &smallDigitsSprite, &bannerSprite,
+                       &easyFoodSprite, &cursorSprite, &titleSprite, &snapshotSprite, &blinkSprite,
+                       &panSprite, &largeDigitsSprite, &mixerSprite}) {
+        deleteSprite(*s);
+    }
 }
-void hoverSound(int) {}
-void drawGameBackdrop(float) {}
-void updateBoard(float) {}
-void gameHover(int, int) {}
-bool gameClick(int, int)
+
+void createPanRegion()
 {
-    return false;
+    panRegion = true;
 }
-void drawCursor(int, int) {}
+
+void deletePanRegion()
+{
+    panRegion = false;
+}
+
+bool inPanRegion(int x, int y)
+{
+    if (!panRegion) {
+        return false;
+    }
+    // The ellipse inscribed in (14, 100)-(91, 175), tested at pixel centres.
+    const double dx = (x + 0.5 - 52.5) / 38.5;
+    const double dy = (y + 0.5 - 137.5) / 37.5;
+    return dx * dx + dy * dy <= 1.0;
+}
+
+void hoverSound(int id)
+{
+    if (hoverLatch == 0) {
+        hoverLatch = 1;
+        playSound(id);
+    }
+}
+
+void drawGameBackdrop(float dt)
+{
+    if (currentScreen != screenGame || windowDestroyed) {
+        return;
+    }
+    backgroundSprite->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+    if (menuTextSprite) {
+        menuTextSprite->drawTo(backBuffer, 295, 449, 179, 292, 276, 323);
+        if (menuHover) {
+            menuTextSprite->drawTo(backBuffer, 13, 379, 179, 212, 264, 291);
+        }
+    }
+    drawPan(dt);
+    drawBlink(dt);
+    drawMixer(dt);
+}
+
+void updateBoard(float dt)
+{
+    if (currentScreen != screenGame || windowDestroyed) {
+        return;
+    }
+    if (!updateDropIn(dt) || !updateFlyOut(dt) || dropIn || flyOutRunning) {
+        return;
+    }
+    swapStep(dt);
+    fallStep(dt);
+    hintStep(dt);
+    if (paused) {
+        // The pieces hide behind the pause sign, but the moves under way go on.
+        bannerSprite->drawClippedTo(backBuffer, 286, 170, 0, 61, 300, 122);
+        return;
+    }
+    for (Cell& cell : board) {
+        if (cell.kind == emptyKind) {
+            continue;
+        }
+        advanceFrames(cell, dt);
+        drawPiece(cell, true);
+    }
+    for (const Cell& spawn : spawnCells) {
+        if (spawn.kind != emptyKind) {
+            drawPiece(spawn, false);
+        }
+    }
+    updateBanner(gamePhase, dt);
+    if (flyersLaunched) {
+        playSound(2);
+        flyersLaunched = 0;
+    }
+    updateFlyers(dt);
+}
+
+void updateFlyers(float dt)
+{
+    noFlyers = 1;
+    for (auto it = flyers.begin(); it != flyers.end();) {
+        Flyer& f = *it;
+        const float shrink = 40 * dt;
+        noFlyers = 0;
+        const int k = f.kind;
+        piecesSprite->drawStretchedTo(backBuffer,
+                                      Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
+                                      Rect{50 * k, 0, 50 * k + 50, 50});
+        f.size -= shrink;
+        if (f.size < 5) {
+            f.size = 5;
+        }
+        // speedY is negative on both sides, so the piece heads for y 280.
+        if (f.y > 280) {
+            f.y += f.speedY * dt;
+            if (f.y < 280) {
+                f.y = 280;
+            }
+        } else if (f.y < 280) {
+            f.y -= f.speedY * dt;
+            if (f.y > 280) {
+                f.y = 280;
+            }
+        }
+        if (f.x > 91) {
+            f.x -= f.speedX * dt;
+            if (f.x < 91) {
+                f.x = 91;
+            }
+        }
+        if (f.x == 91 && f.y == 280) {
+            mixerRequest = 1;
+            it = flyers.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+void gameHover(int x, int y)
+{
+    if (!boardIdleForButtons()) {
+        return;
+    }
+    const bool onMenu = pointInRect(menuButton, x, y);
+    if (onMenu) {
+        hoverSound(0);
+        menuHover = 1;
+    } else {
+        menuHover = 0;
+    }
+    const bool onPan = inPanRegion(x, y);
+    if (onPan) {
+        hoverSound(0);
+        panHover = 1;
+    } else {
+        panClock = 0;
+        panHover = 0;
+    }
+    if (!onMenu && !onPan) {
+        hoverLatch = 0;
+    }
+    boardDrag(x, y);
+}
+
+bool gameClick(int x, int y)
+{
+    if (!boardIdleForButtons() || hintActive) {
+        return false;
+    }
+    pressX = x;
+    pressY = y;
+    if (pointInRect(menuButton, x, y)) {
+        // The game keeps every value and can be resumed from the menu.
+        menuHighlight = 5;
+        noFlyers = 1;
+        playSound(1);
+        currentScreen = screenMainMenu;
+        menuHover = 0;
+        transitionRequest = 1;
+        std::srand(platformTicks());
+        playTrack(0);
+        return true;
+    }
+    if (inPanRegion(x, y) && !targetSwapping()) {
+        useHint();
+        return true;
+    }
+    return boardClick(x, y);
+}
+
+void drawCursor(int x, int y)
+{
+    if (systemCursor == 0 && cursorOutside == 0 && cursorSprite) {
+        cursorSprite->drawClippedTo(backBuffer, x, y, 0, 0, 30, 30);
+    }
+}

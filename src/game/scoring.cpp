@@ -24,16 +24,3 @@ uint8_t flyOutCount = 0;
 
 void scorePass(int) {}
 void noMoveTest() {}
-void updateHud(float) {}
-void updateBanner(int, float) {}
-void startDropIn() {}
-bool updateDropIn(float)
-{
-    return true;
-}
-void startFlyOut() {}
-bool updateFlyOut(float)
-{
-    return true;
-}
-void startNewGame() {}

@@ -1,18 +1,149 @@
-// Main menu (placeholder until it lands).
+// The main menu: the hub between the game, its set-up, the options, the high
+// scores and the exit.
 #include "screens/main_menu.h"
+
+#include "audio/music.h"
+#include "audio/sound_effects.h"
+#include "game/board.h"
+#include "game/game_screen.h"
+#include "graphics/display.h"
+#include "screens/high_scores.h"
+#include "screens/save_file.h"
+#include "shell/shell.h"
 
 int menuHighlight = 5;
 Sprite* menuTextSprite = nullptr;
 
+namespace {
+enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
+
+Sprite* menuBackground = nullptr;
+Sprite* menuPictures = nullptr;
+
+const Rect buttons[5] = {
+    {85, 171, 264, 223}, {85, 231, 264, 283}, {85, 292, 264, 344}, {85, 354, 264, 406}, {85, 416, 264, 468},
+};
+// The pictures of the second row differ in height.
+const Rect pictures[5] = {
+    {0, 0, 245, 256}, {245, 0, 490, 256}, {490, 0, 735, 256}, {0, 256, 245, 508}, {245, 256, 490, 518},
+};
+// The order in which the buttons are tested; the rectangles do not overlap.
+const Button testOrder[5] = {newGameButton, exitButton, resumeButton, highScoresButton, optionsButton};
+
+Button buttonAt(int x, int y)
+{
+    for (Button b : testOrder) {
+        if (pointInRect(buttons[b], x, y)) {
+            return b;
+        }
+    }
+    return noButton;
+}
+
+Sprite* loadArt(const char* file, bool keyed)
+{
+    return windowDestroyed ? nullptr : new Sprite(file, keyed);
+}
+}  // namespace
+
 bool loadMenuArtwork()
 {
+    menuBackground = loadArt("Menu.jpg", false);
+    menuPictures = loadArt("MenuImage.jpg", false);
+    menuTextSprite = loadArt("MenuTxt.bmp", true);
     return true;
 }
-void freeMenuArtwork() {}
-void drawMenuBackdrop() {}
-void drawMainMenu() {}
-void hoverMainMenu(int, int) {}
-bool clickMainMenu(int, int)
+
+void freeMenuArtwork()
 {
+    deleteSprite(menuBackground);
+    deleteSprite(menuPictures);
+    deleteSprite(menuTextSprite);
+}
+
+void drawMenuBackdrop()
+{
+    if (!menuBackground || !menuPictures || !menuTextSprite) {
+        return;
+    }
+    menuBackground->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+    const bool highlighted = menuHighlight >= 0 && menuHighlight <= 4;
+    if (highlighted) {
+        const Rect& p = pictures[menuHighlight];
+        menuPictures->drawTo(backBuffer, 313, 195, p.left, p.top, p.right, p.bottom);
+    }
+    if (noGameInProgress) {
+        menuTextSprite->drawTo(backBuffer, 85, 171, 0, 260, 179, 312);
+    }
+    if (highlighted) {
+        const Rect& b = buttons[menuHighlight];
+        menuTextSprite->drawTo(backBuffer, b.left, b.top, 0, 52 * menuHighlight, 179,
+                               52 * menuHighlight + 52);
+    }
+}
+
+void drawMainMenu()
+{
+    if (currentScreen == screenMainMenu) {
+        drawMenuBackdrop();
+    }
+}
+
+void hoverMainMenu(int x, int y)
+{
+    if (currentScreen != screenMainMenu) {
+        return;
+    }
+    const Button b = buttonAt(x, y);
+    // With nothing to resume, the resume button is dead: no light, no sound.
+    if (b == noButton || (b == resumeButton && noGameInProgress)) {
+        menuHighlight = 5;
+        hoverLatch = 0;
+        return;
+    }
+    menuHighlight = b;
+    hoverSound(0);
+}
+
+bool clickMainMenu(int x, int y)
+{
+    if (currentScreen != screenMainMenu) {
+        return false;
+    }
+    switch (buttonAt(x, y)) {
+    case newGameButton:
+        // The menu stays under the set-up panel with this caption still lit.
+        currentScreen = screenSetUp;
+        playSound(1);
+        return true;
+    case exitButton:
+        writeSaveFile();
+        quitRequested = 1;
+        return true;
+    case resumeButton:
+        if (noGameInProgress) {
+            return false;
+        }
+        playSound(1);
+        noFlyers = 1;
+        currentScreen = screenGame;
+        playRandomGameTrack();
+        menuHighlight = 5;
+        transitionRequest = 1;
+        return true;
+    case highScoresButton:
+        currentScreen = screenHighScores;
+        menuHighlight = 5;
+        transitionRequest = 1;
+        shownTable = pieceKindCount;
+        playSound(1);
+        return true;
+    case optionsButton:
+        currentScreen = screenOptions;
+        playSound(1);
+        return true;
+    case noButton:
+        break;
+    }
     return false;
 }

@@ -1,0 +1,128 @@
+// Between boards: the old pieces fall out row by row, a new board is dealt and
+// its pieces drop in from above; and the start of a new game.
+#include <cstdlib>
+
+#include "audio/sound_effects.h"
+#include "game/board.h"
+#include "game/game_screen.h"
+#include "game/moves.h"
+#include "game/scoring.h"
+#include "graphics/display.h"
+#include "platform/clock.h"
+#include "screens/options.h"
+#include "shell/shell.h"
+
+namespace {
+// A piece at rest frame, with its coloured tile under it when that option is on.
+void drawRestingPiece(int x, int y, int kind)
+{
+    if (kind < 0 || kind > 7) {
+        return;
+    }
+    if (easyFood && easyFoodSprite) {
+        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
+    }
+    if (piecesSprite) {
+        piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
+    }
+}
+}  // namespace
+
+void startDropIn()
+{
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r) {
+            dropY[c * 8 + r] = float(std::rand() % 70 + 120 * r - 996);
+        }
+    }
+    dropIn = 1;
+}
+
+bool updateDropIn(float dt)
+{
+    // The drop-in waits for the screen transition to finish.
+    if (!dropIn || transitionActive) {
+        return true;
+    }
+    bool arrived = true;
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r) {
+            float& y = dropY[c * 8 + r];
+            y += 650 * dt;
+            const float rest = float(4 + 50 * r);
+            if (y >= rest) {
+                y = rest;
+                playSound(5);
+            } else {
+                arrived = false;
+            }
+            drawRestingPiece(236 + 50 * c, int(y), cellAt(c, r).kind);
+        }
+    }
+    if (arrived) {
+        selectState = 0;
+        dropIn = 0;
+    }
+    return arrived;
+}
+
+void startFlyOut()
+{
+    flyOutRunning = 1;
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r) {
+            FlyOutPiece& p = flyOutPieces[c * 8 + r];
+            p.x = float(236 + 50 * c);
+            p.y = float(4 + 50 * r);
+            p.offset = 0;
+            p.kind = cellAt(c, r).kind;
+            p.threshold = 270 - 30 * r + std::rand() % 25;
+        }
+    }
+}
+
+bool updateFlyOut(float dt)
+{
+    if (!flyOutRunning) {
+        return true;
+    }
+    flyOutClock += 500 * dt;
+    for (int i = 0; i < 64; ++i) {
+        FlyOutPiece& p = flyOutPieces[i];
+        if (float(p.threshold) <= flyOutClock) {
+            p.offset += 550 * dt;
+        }
+        drawRestingPiece(int(p.x), int(p.y) + int(p.offset), p.kind);
+        // The new board comes as soon as the top-left piece has fallen away.
+        if (flyOutPieces[0].offset >= 500) {
+            flyOutCount += 1;
+            flyOutRunning = 0;
+            flyOutClock = 0;
+            dealBoard(pieceKindCount);
+            startDropIn();
+            if (flyOutCount > 3) {
+                std::srand(platformTicks());
+                flyOutCount = 0;
+            }
+            return true;
+        }
+    }
+    return false;
+}
+
+void startNewGame()
+{
+    bar = shownBar = gameMode == 0 ? 0.0f : 30.0f;
+    dealBoard(pieceKindCount);
+    startDropIn();
+    currentScreen = screenGame;
+    level = 1;
+    score = 0;
+    shownScore = 0;
+    noGameInProgress = 0;
+    paused = 0;
+    // Every game can finish the last level, not only the first of a run.
+    lastLevelFrames = 0;
+    levelDoneFrames = 0;
+    std::srand(platformTicks());
+}

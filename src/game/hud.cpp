@@ -1,0 +1,153 @@
+// The score counter, the level bar with the timed drain and its warning tick,
+// the level digits, and the level-complete test, every frame on the board.
+#include <cmath>
+
+#include "audio/sound_effects.h"
+#include "game/board.h"
+#include "game/scoring.h"
+#include "graphics/display.h"
+#include "graphics/text.h"
+#include "screens/game_setup.h"
+#include "shell/shell.h"
+
+namespace {
+constexpr float fullBar = 73;
+
+void rollScore(float dt)
+{
+    const int s = int(shownScore);
+    if (float(std::abs(s - score)) >= 30 * dt) {
+        if (score > s) {
+            shownScore += 100 * dt;
+        }
+        if (score < s) {
+            shownScore -= 30 * dt;
+            // A hint can push the score below zero; it never stays there.
+            if (shownScore <= 0) {
+                shownScore = 0;
+                score = 0;
+            }
+        }
+    } else {
+        shownScore = score >= 0 ? float(score) : 0;
+    }
+}
+
+// Moves the shown bar toward the bar; false while it still moves.
+bool barSettled(float dt)
+{
+    const int a = int(shownBar);
+    const int b = int(bar);
+    if (a != b) {
+        if (shownBar < bar) {
+            shownBar += 50 * dt;
+            barRising = 1;
+            if (shownBar > bar) {
+                shownBar = bar;
+            }
+        } else {
+            shownBar -= 100 * dt;
+        }
+        return false;
+    }
+    if (b <= 0) {
+        // Time is up on every frame the empty bar is seen, until the banner ends.
+        if (gameMode == 1 && bar <= 0) {
+            playSound(4);
+            gamePhase = 3;
+        }
+        shownBar = 0;
+        bar = 0;
+    }
+    return true;
+}
+
+void drain(float dt)
+{
+    if (gameMode != 1 || dropIn || flyOutRunning || gamePhase == 4 || paused || transitionActive) {
+        return;
+    }
+    // After a rise the bar holds for half a second before it drains again.
+    if (barRising) {
+        barHoldTime += dt;
+        if (barHoldTime > 0.5f) {
+            barHoldTime = 0;
+            barRising = 0;
+        }
+        return;
+    }
+    bar -= float(level) * dt * 0.2f;
+    if (bar < 0) {
+        bar = 0;
+    }
+    shownBar = bar;
+}
+
+void warningTick(float dt)
+{
+    if (gameMode == 1 && !paused && shownBar > 0 && shownBar < 10) {
+        tickTime += dt;
+        if (tickTime > 1) {
+            playSound(6);
+            tickTime = 0;
+        }
+    }
+}
+
+void drawBar()
+{
+    if (shownBar < 0) {
+        shownBar = 0;
+    }
+    if (shownBar > fullBar) {
+        shownBar = fullBar;
+    }
+    // The background paints the full bar; this covers its empty top part.
+    if (activeOptionSprite) {
+        activeOptionSprite->drawTo(backBuffer, 174, 339, 210, 0, 230, 73 - int(shownBar));
+    }
+}
+
+void levelCompleteTest()
+{
+    if (shownBar < fullBar || !boardFull()) {
+        return;
+    }
+    levelDoneFrames += 1;
+    lastLevelFrames += 1;
+    clearHighlights();
+    if (level == 99) {
+        if (lastLevelFrames == 1) {
+            endOfGameFlag = 1;
+            playSound(8);
+        }
+    } else {
+        if (levelDoneFrames == 1) {
+            playSound(8);
+        }
+        gamePhase = 2;
+    }
+    if (lastLevelFrames > 4) {
+        lastLevelFrames = 4;
+    }
+    if (levelDoneFrames > 2) {
+        levelDoneFrames = 2;
+    }
+}
+}  // namespace
+
+void updateHud(float dt)
+{
+    if (currentScreen != screenGame) {
+        return;
+    }
+    rollScore(dt);
+    if (barSettled(dt)) {
+        drain(dt);
+    }
+    warningTick(dt);
+    drawSmallNumber(535, 437, int(shownScore));
+    drawLargeNumber(370, 453, level);
+    drawBar();
+    levelCompleteTest();
+}

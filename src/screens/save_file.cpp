@@ -1,8 +1,261 @@
-// Save file (placeholder until it lands).
+// "game.sav": a little-endian dump of the game in progress, the high-score
+// tables and the settings, 6933 bytes in a fixed order without padding.
 #include "screens/save_file.h"
 
-void writeSaveFile() {}
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "audio/music.h"
+#include "game/board.h"
+#include "game/scoring.h"
+#include "screens/high_scores.h"
+#include "screens/options.h"
+#include "shell/shell.h"
+
+namespace {
+const char saveName[] = "game.sav";
+const char tempName[] = "game.sav.tmp";
+
+class Writer {
+public:
+    void byte(uint8_t v)
+    {
+        bytes.push_back(v);
+    }
+    void u32(uint32_t v)
+    {
+        for (int i = 0; i < 4; ++i) {
+            byte(uint8_t(v >> (8 * i)));
+        }
+    }
+    void i32(int32_t v)
+    {
+        u32(uint32_t(v));
+    }
+    void f32(float v)
+    {
+        uint32_t bits;
+        std::memcpy(&bits, &v, 4);
+        u32(bits);
+    }
+    void raw(const void* data, size_t n)
+    {
+        const auto* p = static_cast<const uint8_t*>(data);
+        bytes.insert(bytes.end(), p, p + n);
+    }
+    std::vector<uint8_t> bytes;
+};
+
+class Reader {
+public:
+    explicit Reader(const uint8_t* data) : p(data) {}
+    uint8_t byte()
+    {
+        return *p++;
+    }
+    uint32_t u32()
+    {
+        uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) {
+            v |= uint32_t(byte()) << (8 * i);
+        }
+        return v;
+    }
+    int32_t i32()
+    {
+        return int32_t(u32());
+    }
+    float f32()
+    {
+        const uint32_t bits = u32();
+        float v;
+        std::memcpy(&v, &bits, 4);
+        return v;
+    }
+    void raw(void* out, size_t n)
+    {
+        std::memcpy(out, p, n);
+        p += n;
+    }
+
+private:
+    const uint8_t* p;
+};
+
+void writeCell(Writer& w, const Cell& c)
+{
+    w.f32(c.x);
+    w.f32(c.y);
+    w.byte(c.kind);
+    w.raw(c.padding1, 3);
+    w.f32(c.frame);
+    w.byte(c.swapping);
+    w.byte(c.highlighted);
+    w.raw(c.padding2, 2);
+}
+
+Cell readCell(Reader& r)
+{
+    Cell c{};
+    c.x = r.f32();
+    c.y = r.f32();
+    c.kind = r.byte();
+    r.raw(c.padding1, 3);
+    c.frame = r.f32();
+    c.swapping = r.byte();
+    c.highlighted = r.byte();
+    r.raw(c.padding2, 2);
+    return c;
+}
+
+uint8_t flag(uint8_t v)
+{
+    return v != 0 ? 1 : 0;
+}
+
+// The game section as read, applied only when all of it makes sense.
+struct GameSection {
+    int kinds;
+    uint8_t mode;
+    float bar;
+    float shownBar;
+    int level;
+    int score;
+    float shownScore;
+    Cell cells[64];
+};
+
+bool plausible(const GameSection& g)
+{
+    if (g.kinds < 6 || g.kinds > 8 || g.mode > 1 || g.level < 1 || g.level > 99) {
+        return false;
+    }
+    if (!std::isfinite(g.bar) || !std::isfinite(g.shownBar) || !std::isfinite(g.shownScore)) {
+        return false;
+    }
+    for (const Cell& c : g.cells) {
+        // A saved piece is at most a cell's travel away from the board.
+        const bool onScreen = c.x >= 136 && c.x <= 686 && c.y >= -96 && c.y <= 454;
+        if (!std::isfinite(c.x) || !std::isfinite(c.y) || !onScreen || !std::isfinite(c.frame) ||
+            c.frame < 0 || c.frame > 14 || c.kind > 7) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool writeAll(const std::vector<uint8_t>& bytes)
+{
+    FILE* f = std::fopen(tempName, "wb");
+    if (!f) {
+        return false;
+    }
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = std::fflush(f) == 0 && ok;
+    ok = fsync(fileno(f)) == 0 && ok;
+    ok = std::fclose(f) == 0 && ok;
+    return ok;
+}
+}  // namespace
+
+void writeSaveFile()
+{
+    Writer w;
+    w.i32(pieceKindCount);
+    w.byte(gameMode);
+    w.f32(bar);
+    w.f32(shownBar);
+    for (const HighScoreRow& row : highScores) {
+        w.raw(row.name, sizeof row.name);
+        w.i32(row.score);
+    }
+    w.i32(level);
+    w.i32(score);
+    w.f32(shownScore);
+    for (const Cell& c : board) {
+        writeCell(w, c);
+    }
+    w.byte(noGameInProgress);
+    w.byte(fullscreen);
+    w.byte(easyFood);
+    w.byte(systemCursor);
+    w.i32(musicSliderX);
+    w.i32(soundSliderX);
+    // Write beside the old file and swap it in whole, so that a full disk or a
+    // crash never costs the player the save they had. Nothing is reported.
+    if (writeAll(w.bytes)) {
+        std::rename(tempName, saveName);
+    } else {
+        std::remove(tempName);
+    }
+}
+
 bool readSaveFile()
 {
-    return false;
+    std::vector<uint8_t> bytes(saveFileSize + 1);
+    FILE* f = std::fopen(saveName, "rb");
+    if (!f) {
+        return false;
+    }
+    const size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
+    const bool readError = std::ferror(f) != 0;
+    std::fclose(f);
+    // Anything but a complete file counts as no file at all.
+    if (readError || got != size_t(saveFileSize)) {
+        return false;
+    }
+    Reader r(bytes.data());
+    GameSection g{};
+    g.kinds = r.i32();
+    g.mode = r.byte();
+    g.bar = r.f32();
+    g.shownBar = r.f32();
+    for (HighScoreRow& row : highScores) {
+        r.raw(row.name, sizeof row.name);
+        row.name[sizeof row.name - 1] = 0;
+        row.score = r.i32();
+    }
+    g.level = r.i32();
+    g.score = r.i32();
+    g.shownScore = r.f32();
+    for (Cell& c : g.cells) {
+        c = readCell(r);
+        c.swapping = flag(c.swapping);
+        c.highlighted = flag(c.highlighted);
+    }
+    noGameInProgress = flag(r.byte());
+    fullscreen = flag(r.byte());
+    easyFood = flag(r.byte());
+    systemCursor = flag(r.byte());
+    musicSliderX = r.i32();
+    soundSliderX = r.i32();
+
+    if (plausible(g)) {
+        pieceKindCount = g.kinds;
+        gameMode = g.mode;
+        bar = g.bar;
+        shownBar = g.shownBar;
+        level = g.level;
+        score = g.score;
+        shownScore = g.shownScore;
+        std::memcpy(board, g.cells, sizeof board);
+    } else {
+        // A damaged game is dropped; the tables and settings are kept.
+        pieceKindCount = 6;
+        gameMode = 0;
+        bar = 0;
+        shownBar = 0;
+        level = 1;
+        score = 0;
+        shownScore = 0;
+        noGameInProgress = 1;
+        dealBoard(pieceKindCount);
+    }
+    // From the slider as stored; the knob itself is clamped later.
+    musicVolume = musicVolumeFor(musicSliderX);
+    return true;
 }

@@ -49,8 +49,12 @@ void enterPressed()
     }
     nameEntryActive = 0;
     commitName();
-    gamePhase = 1;
-    endOfGameFlag = 0;
+    // A stale name panel committed during a game must not cancel its game
+    // over or its end picture.
+    if (currentScreen != screenGame) {
+        gamePhase = 1;
+        endOfGameFlag = 0;
+    }
     writeSaveFile();
 }
 }  // namespace

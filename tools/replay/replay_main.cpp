@@ -16,6 +16,7 @@
 #include "platform/surface.h"
 #include "platform/window.h"
 #include "replay_script.h"
+#include "replay_state.h"
 #include "shell/shell.h"
 
 namespace {
@@ -26,13 +27,15 @@ struct Options {
     unsigned long ticks = 0;
     std::string script;
     std::multimap<long, std::string> shots;
+    std::multimap<long, std::string> states;
 };
 
 int usage(const char* message)
 {
     std::fprintf(stderr, "plumbrix-replay: %s\n", message);
-    std::fprintf(stderr, "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
-                         "                       [--script FILE] [--shot FRAME:FILE]...\n");
+    std::fprintf(stderr,
+                 "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
+                 "                       [--script FILE] [--shot FRAME:FILE]... [--state FRAME:FILE]...\n");
     return 2;
 }
 
@@ -64,6 +67,14 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             }
             o.shots.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10),
                             value.substr(colon + 1));
+        } else if (arg == "--state") {
+            const auto colon = value.find(':');
+            if (colon == std::string::npos || colon == 0) {
+                error = "--state takes FRAME:FILE";
+                return false;
+            }
+            o.states.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10),
+                             value.substr(colon + 1));
         } else {
             error = "unknown option " + arg;
             return false;
@@ -158,6 +169,7 @@ int main(int argc, char** argv)
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
 
+    recordSounds();
     platformSimulateClock(uint32_t(o.ticks));
     platformSimulateInput();
     platformSetSimulatedPointer(-1, -1, false);
@@ -180,6 +192,14 @@ int main(int argc, char** argv)
         }
         if (windowDestroyed) {
             break;
+        }
+        const auto stateRange = o.states.equal_range(frame);
+        for (auto it = stateRange.first; it != stateRange.second; ++it) {
+            const std::string path = absolute(it->second, startDir);
+            if (!writeGameState(path.c_str())) {
+                std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
+                return 1;
+            }
         }
         const auto range = o.shots.equal_range(frame);
         for (auto it = range.first; it != range.second; ++it) {

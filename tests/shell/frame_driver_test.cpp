@@ -207,3 +207,15 @@ TEST_F(FrameDriverTest, GamePointerHidesTheSystemOneOnlyOverThePicture)
     runFrame();
     EXPECT_EQ(cursorOutside, 0);
 }
+
+TEST_F(FrameDriverTest, StaleNameCommittedDuringAGameKeepsItsGameOver)
+{
+    currentScreen = screenGame;
+    nameEntryActive = 1;
+    gamePhase = 0;
+    endOfGameFlag = 1;
+    event(EventType::keyReturn);
+    EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
+    EXPECT_EQ(gamePhase, 0);
+    EXPECT_EQ(endOfGameFlag, 1);
+}

@@ -1,11 +1,18 @@
 // Shared set-up for tests.
 #include "test_support.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
+#include "game/game_screen.h"
 #include "graphics/display.h"
 #include "platform/window.h"
+#include "screens/game_setup.h"
+#include "screens/high_scores.h"
+#include "screens/main_menu.h"
+#include "screens/options.h"
 #include "shell/error.h"
 
 namespace {
@@ -43,6 +50,24 @@ void openTestDisplay()
     }
     open = platformInit() && platformCreateWindow("test") && createDisplayDevice() && setUpDisplay(false);
     if (!open) {
+        std::abort();
+    }
+}
+
+void loadTestArtwork()
+{
+    static bool loaded = false;
+    if (loaded) {
+        return;
+    }
+    openTestDisplay();
+    char here[4096];
+    if (!getcwd(here, sizeof here) || chdir(PLUMBRIX_DATA) != 0) {
+        std::abort();
+    }
+    loaded = loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
+             loadOptionsArtwork();
+    if (!loaded || chdir(here) != 0 || !takeErrorBoxes().empty()) {
         std::abort();
     }
 }

@@ -6,6 +6,9 @@
 
 // Opens the dummy-driver window and a windowed display once per test binary.
 void openTestDisplay();
+// Opens the display and loads every screen's artwork from the generated data
+// folder, once per test binary.
+void loadTestArtwork();
 // Error boxes shown since the last call, instead of boxes that end the game.
 std::vector<std::string> takeErrorBoxes();
 // Sound ids requested since the last call.

@@ -1,19 +1,89 @@
-// Sound effects (placeholder until they land).
+// The effect table: which file and how many voices each sound id has, loading
+// them at start-up, and the effects volume that follows the options slider.
 #include "audio/sound_effects.h"
 
+#include <string>
+
+#include "audio/sound_effect.h"
+#include "platform/audio_device.h"
+#include "screens/options.h"
+#include "shell/error.h"
+
 int effectsVolume = 0;
+SoundEffect* soundEffects = nullptr;
 void (*soundObserver)(int id) = nullptr;
+
+namespace {
+struct EffectFile {
+    int number;  // nn in "sound/nn.wav"
+    int voices;  // how many times it can sound at once
+};
+
+// Indexed by sound id.
+constexpr EffectFile effectFiles[soundEffectCount] = {
+    {3, 2},   // 0: the pointer enters a button
+    {5, 2},   // 1: a button is clicked
+    {6, 4},   // 2: matched pieces fly off
+    {7, 1},   // 3: the hint starts
+    {8, 1},   // 4: no move left, or time is up
+    {9, 6},   // 5: a piece lands in the drop-in
+    {4, 1},   // 6: the timed bar's warning tick
+    {1, 2},   // 7: the mixer turns
+    {2, 2},   // 8: level complete
+    {10, 6},  // 9: a piece is selected
+};
+
+// In file order, 01 to 10. A file that fails leaves its effect silent.
+void loadSoundEffects()
+{
+    for (int number = 1; number <= soundEffectCount; ++number) {
+        for (int id = 0; id < soundEffectCount; ++id) {
+            if (effectFiles[id].number != number) {
+                continue;
+            }
+            const std::string path = (number < 10 ? "sound/0" : "sound/") + std::to_string(number) + ".wav";
+            soundEffects[id].loadFile(path.c_str(), effectFiles[id].voices);
+        }
+    }
+}
+}  // namespace
 
 bool initSoundEffects()
 {
-    return false;
+    if (!platformOpenAudio()) {
+        logDiagnostic("Error DirectSoundCreate\n");
+        return false;
+    }
+    soundEffects = new SoundEffect[soundEffectCount];
+    loadSoundEffects();
+    return true;
 }
-void shutdownSoundEffects() {}
+
+void shutdownSoundEffects()
+{
+    delete[] soundEffects;
+    soundEffects = nullptr;
+    platformCloseAudio();
+}
+
 bool playSound(int id)
 {
     if (soundObserver) {
         soundObserver(id);
     }
-    return false;
+    if (!soundEffects || id < 0 || id >= soundEffectCount) {
+        return false;
+    }
+    return soundEffects[id].play(effectsVolume);
 }
-void updateEffectsVolume() {}
+
+void updateEffectsVolume()
+{
+    const double v = 5250.0 - 31.0 * (soundSliderX - 229);
+    if (v > 5220.0) {
+        effectsVolume = -10000;
+    } else {
+        // Even the right end of the slider stays 2.28 dB below full volume.
+        effectsVolume = v < 0 ? 0 : -int(v);
+    }
+}

@@ -2,7 +2,13 @@
 #pragma once
 #include <cstdint>
 
+class SoundEffect;
+
+constexpr int soundEffectCount = 10;
+
 extern int effectsVolume;  // hundredths of a decibel, -10000 silent .. 0 full
+// The effects by id; null until a sound device has been opened.
+extern SoundEffect* soundEffects;
 
 // Sees every request, played or not (tests and scripted runs).
 extern void (*soundObserver)(int id);

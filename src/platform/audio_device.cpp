@@ -1,0 +1,334 @@
+// SDL audio output: samples are converted to the device's 16-bit stereo once,
+// and the audio callback adds up every playing voice at its own gain.
+#include "platform/audio_device.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+constexpr int deviceChannels = 2;
+constexpr int blockFrames = 1024;
+constexpr int maxRate = 384000;
+constexpr uint32_t maxSeconds = 600;
+
+// Device-format frames shared by every voice made from the same sample.
+struct Sample {
+    int voices = 0;
+    PlatformPcmFormat format;
+    uint32_t sourceBytes = 0;
+    int16_t* frames = nullptr;  // interleaved stereo, malloc'd
+    uint32_t frameCount = 0;
+};
+}  // namespace
+
+struct PlatformVoice {
+    Sample* sample = nullptr;
+    uint32_t position = 0;  // in frames
+    float gain = 1;
+    bool playing = false;
+};
+
+namespace {
+SDL_AudioDeviceID device = 0;
+int deviceRate = 0;
+std::vector<PlatformVoice*> voices;  // every live voice; the callback walks it
+std::vector<float> mixBuffer;
+
+// The callback runs under the same lock, so nothing it reads changes under it.
+class DeviceLock {
+public:
+    DeviceLock() : id(device)
+    {
+        if (id) {
+            SDL_LockAudioDevice(id);
+        }
+    }
+    ~DeviceLock()
+    {
+        if (id) {
+            SDL_UnlockAudioDevice(id);
+        }
+    }
+    DeviceLock(const DeviceLock&) = delete;
+    DeviceLock& operator=(const DeviceLock&) = delete;
+
+private:
+    SDL_AudioDeviceID id;
+};
+
+void mixBlock(int16_t* out, int frames)
+{
+    float* acc = mixBuffer.data();
+    const int values = frames * deviceChannels;
+    std::fill(acc, acc + values, 0.0f);
+    for (PlatformVoice* v : voices) {
+        if (!v->playing) {
+            continue;
+        }
+        const Sample* s = v->sample;
+        const uint32_t left = s->frameCount > v->position ? s->frameCount - v->position : 0;
+        const uint32_t n = std::min(left, uint32_t(frames));
+        if (v->gain > 0) {
+            const int16_t* src = s->frames + size_t(v->position) * deviceChannels;
+            const float g = v->gain;
+            for (uint32_t i = 0; i < n * deviceChannels; ++i) {
+                acc[i] += float(src[i]) * g;
+            }
+        }
+        v->position += n;
+        if (v->position >= s->frameCount) {
+            v->playing = false;
+        }
+    }
+    for (int i = 0; i < values; ++i) {
+        const float x = std::clamp(acc[i], -32768.0f, 32767.0f);
+        out[i] = int16_t(std::lrint(x));
+    }
+}
+
+// Called with the device locked.
+void mix(int16_t* out, int frames)
+{
+    while (frames > 0) {
+        const int n = std::min(frames, blockFrames);
+        mixBlock(out, n);
+        out += n * deviceChannels;
+        frames -= n;
+    }
+}
+
+void audioCallback(void*, Uint8* stream, int len)
+{
+    mix(reinterpret_cast<int16_t*>(stream), len / int(sizeof(int16_t) * deviceChannels));
+}
+
+bool supported(const PlatformPcmFormat& f)
+{
+    return (f.bits == 8 || f.bits == 16) && (f.channels == 1 || f.channels == 2) && f.rate >= 1 &&
+           f.rate <= maxRate;
+}
+
+uint32_t frameBytes(const PlatformPcmFormat& f)
+{
+    return uint32_t(f.channels * f.bits / 8);
+}
+
+// Converts PCM in `format` to device frames; the result is malloc'd, and may
+// hold no frames at all for a sample shorter than one device frame.
+bool convert(const PlatformPcmFormat& format, const void* data, uint32_t bytes, int16_t*& frames,
+             uint32_t& frameCount)
+{
+    frames = nullptr;
+    frameCount = 0;
+    SDL_AudioStream* stream =
+        SDL_NewAudioStream(format.bits == 8 ? AUDIO_U8 : AUDIO_S16LSB, Uint8(format.channels), format.rate,
+                           AUDIO_S16SYS, deviceChannels, deviceRate);
+    if (!stream) {
+        return false;
+    }
+    bool ok = SDL_AudioStreamPut(stream, data, int(bytes)) == 0 && SDL_AudioStreamFlush(stream) == 0;
+    const int available = ok ? SDL_AudioStreamAvailable(stream) : 0;
+    if (ok && available > 0) {
+        frames = static_cast<int16_t*>(std::malloc(size_t(available)));
+        const int got = frames ? SDL_AudioStreamGet(stream, frames, available) : -1;
+        ok = got >= 0;
+        frameCount = ok ? uint32_t(got) / (sizeof(int16_t) * deviceChannels) : 0;
+    }
+    SDL_FreeAudioStream(stream);
+    if (!ok) {
+        std::free(frames);
+        frames = nullptr;
+        frameCount = 0;
+    }
+    return ok;
+}
+}  // namespace
+
+bool platformOpenAudio()
+{
+    if (device) {
+        return true;
+    }
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        return false;
+    }
+    SDL_AudioSpec want{};
+    want.freq = 44100;
+    want.format = AUDIO_S16SYS;
+    want.channels = deviceChannels;
+    want.samples = blockFrames;
+    want.callback = audioCallback;
+    SDL_AudioSpec have{};
+    // Any rate will do: samples are converted to it once, at load.
+    device = SDL_OpenAudioDevice(nullptr, 0, &want, &have, SDL_AUDIO_ALLOW_FREQUENCY_CHANGE);
+    if (!device) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    deviceRate = have.freq;
+    mixBuffer.assign(size_t(blockFrames) * deviceChannels, 0.0f);
+    SDL_PauseAudioDevice(device, 0);
+    return true;
+}
+
+bool platformAudioOpen()
+{
+    return device != 0;
+}
+
+void platformCloseAudio()
+{
+    if (!device) {
+        return;
+    }
+    SDL_CloseAudioDevice(device);
+    device = 0;
+    deviceRate = 0;
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+PlatformVoice* platformCreateVoice(const PlatformPcmFormat& format, uint32_t bytes)
+{
+    if (!device || !supported(format) || bytes == 0 || bytes % frameBytes(format) != 0 ||
+        bytes / frameBytes(format) > uint32_t(format.rate) * maxSeconds) {
+        return nullptr;
+    }
+    auto* sample = new Sample;
+    sample->format = format;
+    sample->sourceBytes = bytes;
+    sample->voices = 1;
+    auto* voice = new PlatformVoice;
+    voice->sample = sample;
+    DeviceLock lock;
+    voices.push_back(voice);
+    return voice;
+}
+
+PlatformVoice* platformDuplicateVoice(PlatformVoice* original)
+{
+    if (!device || !original) {
+        return nullptr;
+    }
+    auto* voice = new PlatformVoice;
+    voice->sample = original->sample;
+    ++voice->sample->voices;
+    DeviceLock lock;
+    voices.push_back(voice);
+    return voice;
+}
+
+void platformReleaseVoice(PlatformVoice* voice)
+{
+    if (!voice) {
+        return;
+    }
+    {
+        DeviceLock lock;
+        voices.erase(std::remove(voices.begin(), voices.end(), voice), voices.end());
+    }
+    Sample* sample = voice->sample;
+    delete voice;
+    if (--sample->voices == 0) {
+        std::free(sample->frames);
+        delete sample;
+    }
+}
+
+bool platformFillVoice(PlatformVoice* voice, const void* data, uint32_t bytes)
+{
+    if (!device || !voice || !data || bytes != voice->sample->sourceBytes) {
+        return false;
+    }
+    int16_t* frames = nullptr;
+    uint32_t frameCount = 0;
+    if (!convert(voice->sample->format, data, bytes, frames, frameCount)) {
+        return false;
+    }
+    int16_t* old = nullptr;
+    {
+        DeviceLock lock;
+        old = voice->sample->frames;
+        voice->sample->frames = frames;
+        voice->sample->frameCount = frameCount;
+    }
+    std::free(old);
+    return true;
+}
+
+bool platformRestoreVoice(PlatformVoice* voice)
+{
+    return device && voice;
+}
+
+uint32_t platformVoiceStatus(PlatformVoice* voice)
+{
+    if (!voice) {
+        return 0;
+    }
+    DeviceLock lock;
+    return voice->playing ? platformVoicePlaying : 0;
+}
+
+bool platformSetVoiceVolume(PlatformVoice* voice, int hundredthsOfDecibel)
+{
+    if (!voice || hundredthsOfDecibel < -10000 || hundredthsOfDecibel > 0) {
+        return false;
+    }
+    const float gain = hundredthsOfDecibel == -10000 ? 0.0f : std::pow(10.0f, hundredthsOfDecibel / 2000.0f);
+    DeviceLock lock;
+    voice->gain = gain;
+    return true;
+}
+
+bool platformPlayVoice(PlatformVoice* voice)
+{
+    if (!device || !voice) {
+        return false;
+    }
+    DeviceLock lock;
+    voice->position = 0;
+    voice->playing = true;
+    return true;
+}
+
+void platformStopVoice(PlatformVoice* voice)
+{
+    if (voice) {
+        DeviceLock lock;
+        voice->playing = false;
+    }
+}
+
+void platformRewindVoice(PlatformVoice* voice)
+{
+    if (voice) {
+        DeviceLock lock;
+        voice->position = 0;
+    }
+}
+
+void platformHoldAudio(bool hold)
+{
+    if (device) {
+        SDL_PauseAudioDevice(device, hold ? 1 : 0);
+    }
+}
+
+void platformMixAudio(int16_t* out, int frames)
+{
+    if (!device) {
+        std::fill(out, out + size_t(std::max(frames, 0)) * deviceChannels, int16_t(0));
+        return;
+    }
+    DeviceLock lock;
+    mix(out, frames);
+}
+
+int platformAudioRate()
+{
+    return deviceRate;
+}

@@ -20,9 +20,7 @@ constexpr int voicesPerFile[10] = {2, 2, 2, 1, 2, 4, 1, 1, 6, 6};
 
 std::string filePath(const std::string& dir, int number)
 {
-    char name[16];
-    std::snprintf(name, sizeof name, "/%02d.wav", number);
-    return dir + name;
+    return dir + (number < 10 ? "/0" : "/") + std::to_string(number) + ".wav";
 }
 
 void put(std::FILE* f, uint32_t v, int bytes)

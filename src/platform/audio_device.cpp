@@ -96,7 +96,7 @@ void mix(int16_t* out, int frames)
     while (frames > 0) {
         const int n = std::min(frames, blockFrames);
         mixBlock(out, n);
-        out += n * deviceChannels;
+        out += ptrdiff_t(n) * deviceChannels;
         frames -= n;
     }
 }

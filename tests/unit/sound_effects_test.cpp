@@ -169,7 +169,8 @@ TEST_F(SoundEffectsTest, DamagedFilesLeaveOnlyTheirOwnEffectSilent)
     // id 3: over 64 MiB; id 4: exactly 64 MiB with the sound at its start.
     writeFile(effectPath(7), good);
     std::filesystem::resize_file(effectPath(7), (64u << 20) + 1);
-    writeFile(effectPath(8), riff(chunk("fmt ", fmtBody(1, 22050, 16)) + chunk("data", Bytes(200, 0)), 64u << 20));
+    writeFile(effectPath(8),
+              riff(chunk("fmt ", fmtBody(1, 22050, 16)) + chunk("data", Bytes(200, 0)), 64u << 20));
     std::filesystem::resize_file(effectPath(8), 64u << 20);
     start();
 

@@ -47,7 +47,8 @@ std::vector<int16_t> recordEffect(int slider, const std::string& output)
     EXPECT_TRUE(playSound(7));
     PlatformVoice* voice = soundEffects[7].voices[0];
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    while ((platformVoiceStatus(voice) & platformVoicePlaying) && std::chrono::steady_clock::now() < deadline) {
+    while ((platformVoiceStatus(voice) & platformVoicePlaying) &&
+           std::chrono::steady_clock::now() < deadline) {
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     EXPECT_FALSE(platformVoiceStatus(voice) & platformVoicePlaying);

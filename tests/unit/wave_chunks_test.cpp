@@ -39,7 +39,8 @@ TEST(WaveChunks, FindsFormatAndDataInEitherOrder)
 
 TEST(WaveChunks, OddChunksAreFollowedByAPadByte)
 {
-    const Bytes image = riff(chunk("LIST", {'a', 'b', 'c'}) + chunk("fmt ", format) + chunk("data", {7, 8, 9}));
+    const Bytes image =
+        riff(chunk("LIST", {'a', 'b', 'c'}) + chunk("fmt ", format) + chunk("data", {7, 8, 9}));
     const WaveChunks c = walk(image);
     EXPECT_EQ(offsetOf(image, c.format), 32u);  // 12 + 8 + 3 + pad
     EXPECT_EQ(offsetOf(image, c.samples), 56u);

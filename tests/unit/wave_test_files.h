@@ -31,7 +31,10 @@ public:
     ~ScratchDir();
     ScratchDir(const ScratchDir&) = delete;
     ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::string& path() const { return dir; }
+    const std::string& path() const
+    {
+        return dir;
+    }
 
 private:
     std::string dir;

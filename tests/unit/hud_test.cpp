@@ -21,7 +21,7 @@ class HudTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        loadTestArtwork();
+        ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
         platformSimulateClock(4242);
         currentScreen = screenGame;
         gamePhase = 1;

@@ -18,7 +18,7 @@ class ScreensTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        loadTestArtwork();
+        ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
         currentScreen = screenMainMenu;
         menuHighlight = 5;
         hoverLatch = 0;

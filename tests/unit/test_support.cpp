@@ -54,22 +54,23 @@ void openTestDisplay()
     }
 }
 
-void loadTestArtwork()
+bool loadTestArtwork()
 {
     static bool loaded = false;
     if (loaded) {
-        return;
+        return true;
     }
     openTestDisplay();
     char here[4096];
     if (!getcwd(here, sizeof here) || chdir(PLUMBRIX_DATA) != 0) {
-        std::abort();
+        return false;
     }
     loaded = loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
-             loadOptionsArtwork();
-    if (!loaded || chdir(here) != 0 || !takeErrorBoxes().empty()) {
+             loadOptionsArtwork() && takeErrorBoxes().empty();
+    if (chdir(here) != 0) {
         std::abort();
     }
+    return loaded;
 }
 
 std::vector<std::string> takeErrorBoxes()

@@ -7,8 +7,8 @@
 // Opens the dummy-driver window and a windowed display once per test binary.
 void openTestDisplay();
 // Opens the display and loads every screen's artwork from the generated data
-// folder, once per test binary.
-void loadTestArtwork();
+// folder, once per test binary; false when the data folder is not there.
+bool loadTestArtwork();
 // Error boxes shown since the last call, instead of boxes that end the game.
 std::vector<std::string> takeErrorBoxes();
 // Sound ids requested since the last call.

@@ -1,5 +1,11 @@
-// Scoring and levels (placeholder until the game screen lands).
+// Scoring: points and bar for every clear pass, and the no-move test that ends
+// or replaces a board without moves.
 #include "game/scoring.h"
+
+#include "audio/sound_effects.h"
+#include "game/board.h"
+#include "game/hints.h"
+#include "shell/shell.h"
 
 int score = 0;
 float shownScore = 0;
@@ -22,5 +28,27 @@ FlyOutPiece flyOutPieces[64];
 float flyOutClock = 0;
 uint8_t flyOutCount = 0;
 
-void scorePass(int) {}
-void noMoveTest() {}
+void scorePass(int cleared)
+{
+    // A pass with fewer than three marks keeps the multiplier of the clear before.
+    if (cleared >= 7) {
+        multiplier = 5;
+    } else if (cleared >= 3) {
+        multiplier = cleared - 2;
+    }
+    score += 5 * multiplier;
+    // More kinds make lines rarer, so each pass fills more of the bar.
+    bar += (pieceKindCount - 3) * multiplier * 0.2f;
+}
+
+void noMoveTest()
+{
+    if (!boardFull() || hasMove() || hintActive) {
+        return;
+    }
+    playSound(4);
+    // A full bar still completes the level instead.
+    if (bar < 73) {
+        gamePhase = gameMode == 0 ? 0 : 4;
+    }
+}

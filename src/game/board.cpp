@@ -116,8 +116,9 @@ bool boardFull()
 
 void resetSpawnCell(int column)
 {
+    // Every field and padding byte is zero, as the save file expects.
     Cell& spawn = spawnCells[column];
-    std::memset(&spawn, 0, sizeof spawn);
+    spawn = Cell{};
     spawn.x = float(boardLeft + cellSize * column);
     spawn.y = float(boardTop - cellSize);
     spawn.kind = emptyKind;
@@ -130,7 +131,7 @@ void dealBoard(int kindCount)
         resetSpawnCell(c);
         for (int r = 0; r < boardRows; ++r) {
             Cell& cell = cellAt(c, r);
-            std::memset(&cell, 0, sizeof cell);
+            cell = Cell{};
             cell.kind = rollKind(kindCount);
             snapCell(c, r);
         }
@@ -141,8 +142,7 @@ void dealBoard(int kindCount)
 void breakInitialLines()
 {
     // Every reroll may build a new run elsewhere, so the scan starts over.
-    while (rerollFirstRun()) {
-    }
+    while (rerollFirstRun()) {}
 }
 
 bool hasLine()

@@ -32,6 +32,11 @@ constexpr int boardBottom = boardTop + boardRows * cellSize;
 constexpr float swapSpeed = 160;
 constexpr int chooseSound = 9;
 
+int& markAt(int column, int row)
+{
+    return clearMarks[column * 8 + row];
+}
+
 bool inBoardRect(int x, int y)
 {
     return x >= boardLeft && x < boardRight && y >= boardTop && y < boardBottom;
@@ -109,7 +114,7 @@ void completeFallStep()
         // the empty cells above it are found again by the next pass.
         for (int r = columnGap[c].gapRow; r >= 1; --r) {
             cellAt(c, r) = cellAt(c, r - 1);
-            clearMarks[c * 8 + r] = clearMarks[c * 8 + r - 1];
+            markAt(c, r) = markAt(c, r - 1);
         }
     }
     for (int c = 0; c < boardColumns; ++c) {
@@ -117,7 +122,7 @@ void completeFallStep()
             cellAt(c, 0) = spawnCells[c];
         }
         resetSpawnCell(c);
-        clearMarks[c * 8] = 0;
+        markAt(c, 0) = 0;
         for (int r = 0; r < boardRows; ++r) {
             snapCell(c, r);
         }
@@ -277,7 +282,7 @@ void clearPass()
     for (int c = boardColumns - 1; c >= 0; --c) {
         ColumnGap& gap = columnGap[c];
         for (int r = boardRows - 1; r >= 0; --r) {
-            if (clearMarks[c * 8 + r] != 1) {
+            if (markAt(c, r) != 1) {
                 continue;
             }
             cellAt(c, r).kind = emptyKind;

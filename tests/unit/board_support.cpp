@@ -13,12 +13,11 @@
 #include "test_support.h"
 
 namespace {
-template <typename KindOf>
-void fillBoard(KindOf kindOf)
+template <typename KindOf> void fillBoard(KindOf kindOf)
 {
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
-            std::memset(&cellAt(c, r), 0, sizeof(Cell));
+            cellAt(c, r) = Cell{};
             cellAt(c, r).kind = uint8_t(kindOf(c, r));
             snapCell(c, r);
         }

@@ -13,7 +13,10 @@
 namespace {
 class BoardTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetBoardState(); }
+    void SetUp() override
+    {
+        resetBoardState();
+    }
 };
 
 int markedCount()

@@ -19,7 +19,10 @@
 namespace {
 class HintsTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetBoardState(); }
+    void SetUp() override
+    {
+        resetBoardState();
+    }
 };
 
 // One way a swap completes a line, keyed the way the hint search meets it.

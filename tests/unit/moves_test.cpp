@@ -15,7 +15,10 @@
 namespace {
 class MovesTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetBoardState(); }
+    void SetUp() override
+    {
+        resetBoardState();
+    }
 };
 
 using Sounds = std::vector<int>;

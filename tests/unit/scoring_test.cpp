@@ -13,7 +13,10 @@
 namespace {
 class ScoringTest : public ::testing::Test {
 protected:
-    void SetUp() override { resetBoardState(); }
+    void SetUp() override
+    {
+        resetBoardState();
+    }
 };
 }  // namespace
 

@@ -1,0 +1,50 @@
+// End-to-end runs of the real game through the headless driver.
+#include "e2e_support.h"
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+std::string makeGameFolder()
+{
+    char pattern[] = "/tmp/plumbrix-game-XXXXXX";
+    const std::string dir = mkdtemp(pattern);
+    for (const char* entry : {"bmp", "sound", "music", "ReadMe.htm"}) {
+        const std::string from = std::string(PLUMBRIX_DATA) + "/" + entry;
+        const std::string to = dir + "/" + entry;
+        if (symlink(from.c_str(), to.c_str()) != 0) {
+            return "";
+        }
+    }
+    return dir;
+}
+
+int runGame(const std::string& folder, const std::string& script, long frames, GameState& state,
+            const std::string& extra, unsigned long ticks)
+{
+    state.clear();
+    const std::string scriptFile = folder + "/script.txt";
+    const std::string stateFile = folder + "/state.txt";
+    std::ofstream(scriptFile) << script;
+    std::remove(stateFile.c_str());
+    std::ostringstream command;
+    command << PLUMBRIX_REPLAY << " --data " << folder << " --frames " << frames << " --ticks " << ticks
+            << " --script " << scriptFile << " --state " << frames - 1 << ":" << stateFile << " " << extra
+            << " 2>" << folder << "/stderr.txt";
+    const int status = std::system(command.str().c_str());
+    std::ifstream in(stateFile);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto space = line.find(' ');
+        state[line.substr(0, space)] = space == std::string::npos ? "" : line.substr(space + 1);
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int stateInt(const GameState& state, const std::string& key)
+{
+    const auto it = state.find(key);
+    return it == state.end() ? -9999 : std::atoi(it->second.c_str());
+}

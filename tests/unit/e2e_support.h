@@ -1,0 +1,16 @@
+// End-to-end runs of the real game through the headless driver: a private copy
+// of the data folder, scripted input, and the game's state read back.
+#pragma once
+#include <map>
+#include <string>
+
+using GameState = std::map<std::string, std::string>;
+
+// A fresh folder whose artwork, sounds, music and help page are the generated
+// ones; the game writes its save file there.
+std::string makeGameFolder();
+// Runs the driver in that folder with a script; the state after the last frame
+// is returned in state (empty when the run failed). Extra arguments are passed on.
+int runGame(const std::string& folder, const std::string& script, long frames, GameState& state,
+            const std::string& extra = "", unsigned long ticks = 1000);
+int stateInt(const GameState& state, const std::string& key);

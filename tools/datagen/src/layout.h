@@ -133,7 +133,7 @@ struct Highlight {
 };
 constexpr Highlight kOptionRows[3] = {
     {"Full screen", {0, 0, 156, 27}, {245, 82}, {206, 83}},
-    {"Chef's pointer", {0, 27, 112, 52}, {266, 122}, {226, 121}},
+    {"Game cursor", {0, 27, 112, 52}, {266, 122}, {226, 121}},
     {"Food tiles", {0, 52, 146, 87}, {249, 159}, {211, 160}},
 };
 constexpr Highlight kOptionsBack{"Back", {0, 87, 112, 118}, {175, 403}, {-1, -1}};

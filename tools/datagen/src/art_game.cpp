@@ -1,0 +1,265 @@
+// The game screen's pictures: the kitchen background, the pan and blender animations,
+// the chef's blink, the food pieces, their underlays and the pointer.
+#include <cmath>
+
+#include "canvas.h"
+#include "layout.h"
+#include "pictures.h"
+#include "pieces.h"
+#include "props.h"
+#include "widgets.h"
+
+using namespace layout;
+
+namespace {
+
+void spiceJar(cairo_t* cr, double x, double y, double w, double h, Colour contents, Colour lid) {
+    cairo_new_path(cr);
+    roundedRect(cr, x, y + 6, w, h - 6, 4);
+    fillVertical(cr, y + 6, y + h, lighter(contents, 0.25), darker(contents, 0.2));
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    cairo_rectangle(cr, x + 2, y + 6, w * 0.25, h);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
+    cairo_fill(cr);
+    cairo_restore(cr);
+    strokeOutline(cr, theme::kWalnut, 1.4);
+    cairo_new_path(cr);
+    roundedRect(cr, x - 1, y, w + 2, 8, 2);
+    fillVertical(cr, y, y + 8, lighter(lid, 0.3), darker(lid, 0.2));
+    strokeOutline(cr, theme::kWalnut, 1.4);
+    cairo_new_path(cr);
+    roundedRect(cr, x + 3, y + h * 0.45, w - 6, h * 0.3, 2);
+    setColour(cr, hex(0xFFF4DC));
+    cairo_fill_preserve(cr);
+    strokeOutline(cr, withAlpha(theme::kWalnut, 0.6), 0.8);
+    cairo_new_path(cr);
+}
+
+// Everything of the game picture except the pan and the blender.
+void gameScene(const Canvas& c) {
+    cairo_t* cr = c.cr();
+    // Kitchen wall: cream glazed tiles.
+    tileRect(c, {0, 0, 236, 380}, 29, hex(0xF6E6C4), hex(0xEFD9AE), hex(0xC8AE86), 11);
+    // Shelf with spice jars.
+    woodRect(c, {104, 60, 236, 70}, 21, hex(0xB9783C), false, 10);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 104.5, 60.5, 132, 9);
+    strokeOutline(cr, theme::kWalnut, 1.2);
+    cairo_new_path(cr);
+    spiceJar(cr, 110, 28, 20, 32, hex(0xD9412B), hex(0x6A3A18));
+    spiceJar(cr, 196, 22, 18, 38, hex(0x7FA657), hex(0x6A3A18));
+    spiceJar(cr, 216, 34, 16, 26, hex(0xE8A93A), hex(0x6A3A18));
+    chef(cr);
+    // Left counter: top slab and cabinet front.
+    woodRect(c, {0, 384, 236, 480}, 31, hex(0x9A5A2A), true, 26);
+    woodRect(c, {0, 372, 236, 386}, 32, hex(0xD59A5A), false, 14);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, -2, 372.5, 238, 13);
+    strokeOutline(cr, theme::kWalnut, 1.4);
+    cairo_new_path(cr);
+    // Right counter under the board.
+    woodRect(c, {236, 422, 640, 480}, 33, hex(0x9A5A2A), true, 26);
+    woodRect(c, {226, 410, 640, 422}, 34, hex(0xD59A5A), false, 12);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 226.5, 410.5, 416, 11);
+    strokeOutline(cr, theme::kWalnut, 1.4);
+    cairo_new_path(cr);
+    // Board: a frame of dark wood round glazed tiles.
+    woodRect(c, {226, 0, 640, 410}, 35, hex(0x7A4422), false, 400);
+    tileRect(c, {kBoard.l, kBoard.t, kBoard.r, kBoard.b}, kCell, hex(0xE2C497), hex(0xD3AE7C), hex(0x8A6440), 36);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, kBoard.l - 1.5, kBoard.t - 1.5, kBoard.w() + 3, kBoard.h() + 3);
+    strokeOutline(cr, hex(0x2A1408), 2);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 226.5, -1, 416, 411);
+    strokeOutline(cr, hex(0x2A1408), 1.2);
+    cairo_new_path(cr);
+    // Bar gauge: a wooden board with a scale round the tube.
+    cairo_new_path(cr);
+    roundedRect(cr, 162, 327, 44, 97, 8);
+    fillVertical(cr, 327, 424, hex(0xC88A4C), hex(0x8A5226));
+    strokeOutline(cr, theme::kWalnut, 2);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, kBarAt.x - 1.5, kBarAt.y - 1.5, kBarW + 3, kBarH + 3);
+    setColour(cr, hex(0x2A1408));
+    cairo_set_line_width(cr, 3);
+    cairo_stroke(cr);
+    for (int i = 0; i <= 4; ++i) {
+        cairo_new_path(cr);
+        const double y = kBarAt.y + kBarH * i / 4.0;
+        cairo_move_to(cr, 165, y);
+        cairo_line_to(cr, 171, y);
+        cairo_move_to(cr, 197, y);
+        cairo_line_to(cr, 203, y);
+        setColour(cr, hex(0xFFE6B0));
+        cairo_set_line_width(cr, 1.4);
+        cairo_stroke(cr);
+    }
+    {
+        Cell cell(cr, Rect{kBarAt.x, kBarAt.y, kBarAt.x + kBarW, kBarAt.y + kBarH});
+        barTube(cr, true);
+    }
+    // Score display: a label and a dark inset under the digits.
+    TextStyle label = captionStyle(13, Look::Unlit);
+    drawTextCentred(cr, "SCORE", 434, 448, label);
+    roundedRect(cr, 470, 433, 130, 30, 8);
+    fillVertical(cr, 433, 463, hex(0x3A2214), hex(0x5A3820));
+    strokeOutline(cr, hex(0x1E1008), 1.6);
+    cairo_new_path(cr);
+    roundedRect(cr, 471.5, 434.5, 127, 27, 7);
+    cairo_set_source_rgba(cr, 1, 0.85, 0.5, 0.18);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    // The level plaque sits at the bottom edge; under it the counter stays plain.
+    gameMenuButton(cr, kMenuButtonLitAt.x, kMenuButtonLitAt.y, Look::Unlit);
+}
+
+}  // namespace
+
+GameArt renderGameArt() {
+    Canvas base(kScreenW, kScreenH);
+    gameScene(base);
+
+    GameArt art;
+    // The background with the pan and the blender at rest.
+    {
+        Canvas full(kScreenW, kScreenH);
+        full.paste(base, 0, 0);
+        {
+            Cell cell(full.cr(), Rect{kPanAt.x, kPanAt.y, kPanAt.x + kPanW, kPanAt.y + kPanH});
+            fryingPan(full.cr(), 0);
+        }
+        {
+            Cell cell(full.cr(), Rect{kMixerAt.x, kMixerAt.y, kMixerAt.x + kMixerSize, kMixerAt.y + kMixerSize});
+            blender(full.cr(), 0);
+        }
+        art.background = full.finish({});
+    }
+    // Pan frames: opaque crops of the scene with the pan drawn in.
+    {
+        Canvas sheet(kPanW, kPanH * kPanFrames);
+        for (int f = 0; f < kPanFrames; ++f) {
+            sheet.pasteRect(base, Rect{kPanAt.x, kPanAt.y, kPanAt.x + kPanW, kPanAt.y + kPanH}, 0, f * kPanH);
+            Cell cell(sheet.cr(), Rect{0, f * kPanH, kPanW, (f + 1) * kPanH});
+            fryingPan(sheet.cr(), f);
+        }
+        art.pan = sheet.finish({});
+    }
+    // Blender frames on a transparent sheet.
+    {
+        Canvas sheet(kMixerSize, kMixerSize * kMixerFrames);
+        for (int f = 0; f < kMixerFrames; ++f) {
+            Cell cell(sheet.cr(), Rect{0, f * kMixerSize, kMixerSize, (f + 1) * kMixerSize});
+            blender(sheet.cr(), f);
+        }
+        // The menu button below the blender must show through.
+        for (int f = 0; f < kMixerFrames; ++f)
+            sheet.clear(kMixerMustBeClear.moved(-kMixerAt.x, -kMixerAt.y + f * kMixerSize));
+        art.mixer = sheet.finish({true});
+    }
+    // The blink: closed eyelids over the chef's open eyes.
+    {
+        Canvas lids(kBlinkW, kBlinkH);
+        cairo_translate(lids.cr(), -kBlinkAt.x, -kBlinkAt.y);
+        chefEyelids(lids.cr());
+        art.blink = lids.finish({true});
+    }
+    return art;
+}
+
+Raster renderFigures() {
+    Canvas sheet(kKinds * kCell, kPieceFrames * kCell);
+    for (int k = 0; k < kKinds; ++k)
+        for (int f = 0; f < kPieceFrames; ++f) {
+            Cell cell(sheet.cr(), Rect{k * kCell, f * kCell, (k + 1) * kCell, (f + 1) * kCell});
+            drawPieceFrame(sheet.cr(), k, f);
+        }
+    return sheet.finish({true});
+}
+
+Raster renderEasyFood() {
+    Canvas sheet(9 * kCell, kCell);
+    cairo_t* cr = sheet.cr();
+    for (int k = 0; k < kKinds; ++k) {
+        Cell cell(cr, Rect{k * kCell, 0, (k + 1) * kCell, kCell});
+        const Colour c = kindColour(k);
+        const Colour soft = k == Egg ? hex(0x8ED1C0) : lighter(c, 0.35);
+        cairo_new_path(cr);
+        roundedRect(cr, 2, 2, 46, 46, 9);
+        cairo_pattern_t* p = cairo_pattern_create_radial(20, 18, 3, 25, 25, 34);
+        addStop(p, 0, lighter(soft, 0.45));
+        addStop(p, 1, soft);
+        cairo_set_source(cr, p);
+        cairo_fill_preserve(cr);
+        cairo_pattern_destroy(p);
+        strokeOutline(cr, darker(soft, 0.45), 1.6);
+        cairo_new_path(cr);
+        roundedRect(cr, 4.5, 4.5, 41, 41, 7);
+        cairo_set_source_rgba(cr, 1, 1, 1, 0.45);
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+    }
+    // Selection frame: thick golden corners with a dark edge, open in the middle.
+    {
+        Cell cell(cr, kSelectionFrame);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        auto frame = [&] {
+            cairo_new_path(cr);
+            roundedRect(cr, 3, 3, 44, 44, 8);
+        };
+        frame();
+        setColour(cr, hex(0x2A1006));
+        cairo_set_line_width(cr, 6.5);
+        cairo_stroke(cr);
+        frame();
+        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
+        addStop(p, 0, hex(0xFFFFFF));
+        addStop(p, 0.5, hex(0xFFE05A));
+        addStop(p, 1, hex(0xFF9A1A));
+        cairo_set_source(cr, p);
+        cairo_set_line_width(cr, 3.2);
+        cairo_stroke(cr);
+        cairo_pattern_destroy(p);
+        // Corner studs.
+        const double pts[][2] = {{5, 5}, {45, 5}, {5, 45}, {45, 45}};
+        for (auto& q : pts) {
+            cairo_new_path(cr);
+            starPath(cr, q[0], q[1], 5, 2, 4, 0.785);
+            setColour(cr, hex(0xFFFBE0));
+            cairo_fill_preserve(cr);
+            strokeOutline(cr, hex(0x2A1006), 1.1);
+        }
+        cairo_new_path(cr);
+    }
+    return sheet.finish({true});
+}
+
+Raster renderCursor() {
+    Canvas sheet(kCheckMark.r, kPointer.b);
+    cairo_t* cr = sheet.cr();
+    {
+        Cell cell(cr, kPointer);
+        // A chunky arrow with its tip at the hot spot (0, 0).
+        cairo_new_path(cr);
+        cairo_move_to(cr, 1.2, 1.2);
+        cairo_line_to(cr, 1.2, 23);
+        cairo_line_to(cr, 7, 17.5);
+        cairo_line_to(cr, 11.5, 27.5);
+        cairo_line_to(cr, 16, 25.5);
+        cairo_line_to(cr, 11.5, 15.8);
+        cairo_line_to(cr, 19.5, 15.8);
+        cairo_close_path(cr);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        fillVertical(cr, 0, 28, hex(0xFFF4C8), hex(0xF0A030));
+        glossOver(cr, -2, -4, 12, 18, 0.5);
+        strokeOutline(cr, hex(0x2A1006), 1.8);
+        cairo_new_path(cr);
+    }
+    {
+        Cell cell(cr, kCheckMark);
+        checkMark(cr);
+    }
+    return sheet.finish({true});
+}

@@ -1,0 +1,277 @@
+// The panels laid over the menu (options, game set-up), their sheet of highlights, and
+// the high-score screen with its name-entry panel.
+#include <cmath>
+
+#include "canvas.h"
+#include "layout.h"
+#include "pictures.h"
+#include "pieces.h"
+#include "widgets.h"
+
+using namespace layout;
+
+namespace {
+
+Rect rectAt(const Highlight& h) { return h.source.at(h.at.x, h.at.y); }
+
+void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy) {
+    TextStyle ts;
+    ts.face = Face::SerifBold;
+    ts.size = 17;
+    ts.fill = hex(0x8A3A14);
+    drawTextCentred(cr, text, cx, cy, ts);
+    const Ink ink = measureText(cr, text, ts);
+    for (int s = -1; s <= 1; s += 2) {
+        cairo_new_path(cr);
+        const double x0 = cx + s * (ink.w / 2 + 8), x1 = cx + s * (ink.w / 2 + 48);
+        cairo_move_to(cr, x0, cy + 0.5);
+        cairo_line_to(cr, x1, cy + 0.5);
+        cairo_set_source_rgba(cr, 0.54, 0.23, 0.08, 0.6);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
+}
+
+// Icons beside the two game modes.
+void stopwatch(cairo_t* cr, double cx, double cy) {
+    cairo_new_path(cr);
+    roundedRect(cr, cx - 3, cy - 17, 6, 5, 1.5);
+    setColour(cr, hex(0x5A5A62));
+    cairo_fill_preserve(cr);
+    strokeOutline(cr, hex(0x1E1E22), 1.2);
+    cairo_new_path(cr);
+    cairo_arc(cr, cx, cy, 12, 0, 2 * M_PI);
+    fillRadial(cr, cx, cy, 12, hex(0xFFFFFF), hex(0xD8D0C4), -4, -4);
+    strokeOutline(cr, hex(0xA8281A), 3);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx, cy);
+    cairo_line_to(cr, cx, cy - 8);
+    cairo_move_to(cr, cx, cy);
+    cairo_line_to(cr, cx + 5, cy + 2);
+    setColour(cr, hex(0x2A1408));
+    cairo_set_line_width(cr, 1.8);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_stroke(cr);
+}
+
+void teacup(cairo_t* cr, double cx, double cy) {
+    cairo_new_path(cr);
+    cairo_arc(cr, cx + 11, cy, 5, -M_PI / 2, M_PI / 2);
+    setColour(cr, hex(0x2A5E9A));
+    cairo_set_line_width(cr, 2.5);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    cairo_move_to(cr, cx - 12, cy - 7);
+    cairo_line_to(cr, cx + 12, cy - 7);
+    cairo_curve_to(cr, cx + 12, cy + 5, cx + 6, cy + 9, cx, cy + 9);
+    cairo_curve_to(cr, cx - 6, cy + 9, cx - 12, cy + 5, cx - 12, cy - 7);
+    cairo_close_path(cr);
+    fillVertical(cr, cy - 7, cy + 9, hex(0x9ED0F5), hex(0x2A6EB0));
+    strokeOutline(cr, hex(0x0E2A4A), 1.4);
+    cairo_new_path(cr);
+    ellipsePath(cr, cx, cy + 11, 15, 2.5);
+    setColour(cr, hex(0x6AAEE0));
+    cairo_fill_preserve(cr);
+    strokeOutline(cr, hex(0x0E2A4A), 1.2);
+    cairo_new_path(cr);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    for (int i = -1; i <= 1; i += 2) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, cx + i * 4, cy - 10);
+        cairo_curve_to(cr, cx + i * 4 - 3, cy - 14, cx + i * 4 + 3, cy - 17, cx + i * 4, cy - 21);
+        cairo_set_source_rgba(cr, 0.55, 0.45, 0.4, 0.7);
+        cairo_set_line_width(cr, 1.5);
+        cairo_stroke(cr);
+    }
+}
+
+void highScoreScene(const Canvas& c) {
+    cairo_t* cr = c.cr();
+    woodRect(c, {0, 0, kScreenW, kScreenH}, 61, hex(0xB97840), true, 40);
+    cairo_pattern_t* p = cairo_pattern_create_radial(320, 220, 100, 320, 240, 460);
+    cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.6, 0.15);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.15, 0.05, 0.0, 0.5);
+    cairo_set_source(cr, p);
+    cairo_paint(cr);
+    cairo_pattern_destroy(p);
+    drawTextCentred(cr, "High scores", 320, 52, titleStyle(46));
+    drawPiece(cr, Grapes, 118, 52, 1.1);
+    drawPiece(cr, Fish, 522, 52, 1.1);
+    // Two recipe cards, one per game mode.
+    const struct {
+        int left;
+        const char* title;
+        const int* cols;
+    } cards[2] = {{kUntimedCols[0] - 14, "Untimed", kUntimedCols}, {kTimedCols[0] - 14, "Timed", kTimedCols}};
+    for (auto& card : cards) {
+        const double x = card.left, y = 100, w = 266, h = 318;
+        cairo_new_path(cr);
+        roundedRect(cr, x, y, w, h, 12);
+        shadowPath(cr, 3, 5, 0.5, 3);
+        fillVertical(cr, y, y + h, hex(0xFFF6E2), theme::kPaper);
+        strokeOutline(cr, hex(0x5A3418), 2);
+        cairo_new_path(cr);
+        // Rows: the paper shows through every other row as a faint stripe.
+        for (int r = 0; r < kScoreRows; ++r) {
+            const double ry = kScoreRowY + kScoreRowStep * r - 4;
+            if (r % 2 == 0) {
+                cairo_new_path(cr);
+                roundedRect(cr, x + 6, ry, w - 12, kScoreRowStep, 5);
+                setColour(cr, withAlpha(hex(0xEFD7A8), 0.55));
+                cairo_fill(cr);
+            }
+        }
+        TextStyle head;
+        head.face = Face::SerifBold;
+        head.size = 22;
+        head.fill = hex(0x8A3A14);
+        drawTextCentred(cr, card.title, x + 77, 131, head);
+        TextStyle col;
+        col.face = Face::SansBold;
+        col.size = 11;
+        col.fill = hex(0x9A6A40);
+        drawTextAt(cr, "#", card.cols[0], 173, col);
+        drawTextAt(cr, "NAME", card.cols[1] + 6, 173, col);
+        drawTextAt(cr, "SCORE", card.cols[2], 173, col);
+        cairo_new_path(cr);
+        cairo_move_to(cr, x + 8, 177.5);
+        cairo_line_to(cr, x + w - 8, 177.5);
+        cairo_set_source_rgba(cr, 0.54, 0.3, 0.12, 0.5);
+        cairo_set_line_width(cr, 1);
+        cairo_stroke(cr);
+    }
+    // Buttons along the bottom, unlit.
+    {
+        cairo_save(cr);
+        cairo_translate(cr, kLeftArrowAt.x, kLeftArrowAt.y);
+        scoreArrow(cr, true, 0, Look::Unlit);
+        cairo_restore(cr);
+        cairo_save(cr);
+        cairo_translate(cr, kRightArrowAt.x, kRightArrowAt.y);
+        scoreArrow(cr, false, 0, Look::Unlit);
+        cairo_restore(cr);
+    }
+    panelButton(cr, rectAt(kScoresBack), kScoresBack.caption, Look::Unlit);
+    TextStyle hint = captionStyle(12, Look::Unlit);
+    drawTextCentred(cr, "fewer kinds", 83, 472, hint);
+    drawTextCentred(cr, "more kinds", 553, 472, hint);
+}
+
+}  // namespace
+
+Raster renderOptionsPanel() {
+    Canvas c(kOptionsW, kOptionsH);
+    cairo_t* cr = c.cr();
+    parchmentPanel(cr, kOptionsW, kOptionsH, "Options");
+    cairo_translate(cr, -kOptionsAt.x, -kOptionsAt.y);  // draw in screen coordinates
+    for (const Highlight& row : kOptionRows) {
+        checkBox(cr, row.check);
+        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
+    }
+    sliderTrack(cr, kMusicKnobY, "Music");
+    sliderTrack(cr, kSoundKnobY, "Sound effects");
+    panelButton(cr, rectAt(kOptionsBack), kOptionsBack.caption, Look::Unlit);
+    panelButton(cr, rectAt(kOptionsHelp), kOptionsHelp.caption, Look::Unlit);
+    return c.finish({true});
+}
+
+Raster renderSetUpPanel() {
+    Canvas c(kSetUpW, kSetUpH);
+    cairo_t* cr = c.cr();
+    parchmentPanel(cr, kSetUpW, kSetUpH, "New game");
+    cairo_translate(cr, -kSetUpAt.x, -kSetUpAt.y);
+    sectionLabel(cr, "Game mode", kSetUpAt.x + kSetUpW / 2.0, 98);
+    sectionLabel(cr, "Kinds of food", kSetUpAt.x + kSetUpW / 2.0, 240);
+    for (const Highlight& row : kSetUpRows) {
+        checkBox(cr, row.check);
+        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
+    }
+    stopwatch(cr, 404, 129);
+    teacup(cr, 414, 174);
+    // The extra kinds that the bigger boards bring in.
+    drawPiece(cr, Mushroom, 395, 317, 0.6);
+    drawPiece(cr, Mushroom, 380, 355, 0.6);
+    drawPiece(cr, Fish, 408, 355, 0.6);
+    panelButton(cr, rectAt(kSetUpBack), kSetUpBack.caption, Look::Unlit);
+    panelButton(cr, rectAt(kSetUpStart), kSetUpStart.caption, Look::Unlit);
+    return c.finish({true});
+}
+
+Raster renderActiveOption() {
+    Canvas c(kActiveOptionW, kActiveOptionH);
+    cairo_t* cr = c.cr();
+    auto lit = [&](const Highlight& h, bool button) {
+        Cell cell(cr, h.source);
+        const Rect local{0, 0, h.source.w(), h.source.h()};
+        if (button)
+            panelButton(cr, local, h.caption, Look::Lit);
+        else
+            panelCaption(cr, local, h.caption, Look::Lit);
+    };
+    for (const Highlight& h : kOptionRows) lit(h, false);
+    for (const Highlight& h : kSetUpRows) lit(h, false);
+    lit(kOptionsBack, true);
+    lit(kOptionsHelp, true);
+    lit(kSetUpBack, true);
+    lit(kSetUpStart, true);
+    lit(kScoresBack, true);
+    lit(kNameOk, true);
+    for (int k = 6; k <= 8; ++k) {
+        {
+            Cell cell(cr, untimedLabel(k));
+            tableLabel(cr, k, false);
+        }
+        Cell cell(cr, timedLabel(k));
+        tableLabel(cr, k, true);
+    }
+    {
+        Cell cell(cr, kBarCover);
+        barTube(cr, false);
+    }
+    // Where two highlights share pixels, neither may paint them.
+    for (const Rect& r : kActiveOptionShared) c.clear(r);
+    return c.finish({true});
+}
+
+Raster renderHighScores() {
+    Canvas c(kScreenW, kScreenH);
+    highScoreScene(c);
+    return c.finish({});
+}
+
+Raster renderNamePanel() {
+    // The panel's rounded corners show the high-score screen it is drawn over.
+    Canvas scene(kScreenW, kScreenH);
+    highScoreScene(scene);
+    Canvas c(kNamePanelW, kNamePanelH);
+    cairo_t* cr = c.cr();
+    c.pasteRect(scene, {kNamePanelAt.x, kNamePanelAt.y, kNamePanelAt.x + kNamePanelW, kNamePanelAt.y + kNamePanelH}, 0,
+                0);
+    parchmentPanel(cr, kNamePanelW, kNamePanelH, "");
+    TextStyle title = titleStyle(19);
+    drawTextCentred(cr, "New high score!", kNamePanelW / 2.0, 30, title);
+    // The name field: paper of the same colour the font's edges were blended with.
+    const double fx = kNameTextAt.x - kNamePanelAt.x - 8, fy = kNameTextAt.y - kNamePanelAt.y - 6;
+    cairo_new_path(cr);
+    roundedRect(cr, fx, fy, kNamePanelW - 2 * fx, 29, 6);
+    setColour(cr, theme::kPaper);
+    cairo_fill_preserve(cr);
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    cairo_set_source_rgba(cr, 0.3, 0.15, 0.05, 0.3);
+    cairo_set_line_width(cr, 3);
+    cairo_stroke_preserve(cr);
+    cairo_restore(cr);
+    strokeOutline(cr, hex(0x5A3418), 1.5);
+    cairo_new_path(cr);
+    TextStyle hint;
+    hint.face = Face::Sans;
+    hint.size = 11;
+    hint.fill = hex(0x8A6040);
+    drawTextAt(cr, "Type your name,", 26, 100, hint);
+    drawTextAt(cr, "then press Enter", 26, 114, hint);
+    drawPiece(cr, Cheese, 262, 104, 0.62);
+    drawPiece(cr, Tomato, 298, 104, 0.62);
+    panelButton(cr, rectAt(kNameOk).moved(-kNamePanelAt.x, -kNamePanelAt.y), kNameOk.caption, Look::Unlit);
+    return c.finish({});
+}

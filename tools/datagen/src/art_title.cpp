@@ -1,0 +1,89 @@
+// The title picture: the game's name over a sunny kitchen table, with the start button
+// painted where its animation frames are drawn.
+#include <cmath>
+
+#include "canvas.h"
+#include "layout.h"
+#include "pictures.h"
+#include "pieces.h"
+#include "props.h"
+#include "widgets.h"
+
+using namespace layout;
+
+Raster renderTitle() {
+    Canvas c(kScreenW, kScreenH);
+    cairo_t* cr = c.cr();
+    // Sunburst behind everything.
+    c.pixels({0, 0, kScreenW, kScreenH}, [](int x, int y) {
+        const double dx = x - 320, dy = y - 150;
+        const double a = std::atan2(dy, dx), d = std::sqrt(dx * dx + dy * dy);
+        const bool ray = std::fmod(a + 4 * M_PI + 0.05, M_PI / 10) < M_PI / 20;
+        const Colour inner = hex(0xFFE9B8), outer = hex(0xE8964A);
+        Colour col = mix(inner, outer, std::clamp(d / 420.0, 0.0, 1.0));
+        if (ray) col = lighter(col, 0.12);
+        return col;
+    });
+    // Table top.
+    woodRect(c, {0, 360, kScreenW, kScreenH}, 71, hex(0xB06A34), false, 30);
+    cairo_new_path(cr);
+    cairo_rectangle(cr, -2, 359.5, kScreenW + 4, 3);
+    setColour(cr, hex(0x3A1E0A));
+    cairo_fill(cr);
+    cairo_pattern_t* shade = cairo_pattern_create_linear(0, 362, 0, 400);
+    cairo_pattern_add_color_stop_rgba(shade, 0, 0.1, 0.04, 0.0, 0.45);
+    cairo_pattern_add_color_stop_rgba(shade, 1, 0.1, 0.04, 0.0, 0.0);
+    cairo_rectangle(cr, 0, 362, kScreenW, 40);
+    cairo_set_source(cr, shade);
+    cairo_fill(cr);
+    cairo_pattern_destroy(shade);
+    // Pan and blender on the table.
+    cairo_save(cr);
+    cairo_translate(cr, 4, 300);
+    cairo_rotate(cr, -0.9);
+    cairo_scale(cr, 1.1, 1.1);
+    fryingPan(cr, 0);
+    cairo_restore(cr);
+    cairo_save(cr);
+    cairo_translate(cr, 472, 234);
+    cairo_scale(cr, 1.45, 1.45);
+    blender(cr, 5);
+    cairo_restore(cr);
+    // A ring of food round the name.
+    const int ring[8] = {Tomato, Cheese, Egg, Carrot, Grapes, Broccoli, Mushroom, Fish};
+    for (int i = 0; i < 8; ++i) {
+        const double a = M_PI * (1.08 + i * 0.84 / 7.0);
+        drawPiece(cr, ring[i], 320 + std::cos(a) * 250, 190 + std::sin(a) * 150, 1.25);
+    }
+    // The name.
+    cairo_new_path(cr);
+    roundedRect(cr, 110, 112, 420, 120, 30);
+    shadowPath(cr, 4, 6, 0.5, 3);
+    cairo_new_path(cr);
+    PanelStyle sign;
+    sign.face = hex(0x7A4424);
+    sign.faceBottom = hex(0x4A2412);
+    sign.outline = hex(0x1E0C04);
+    sign.radius = 30;
+    sign.outlineWidth = 3.5;
+    sign.gloss = 0.18;
+    panel(cr, 110, 112, 420, 120, sign);
+    drawTextCentred(cr, "Plumbrix", 320, 166, titleStyle(80));
+    // Ribbon under the sign.
+    cairo_new_path(cr);
+    roundedRect(cr, 190, 218, 260, 34, 10);
+    fillVertical(cr, 218, 252, hex(0xF06A4A), hex(0xA8281A));
+    strokeOutline(cr, hex(0x2A0A04), 2.2);
+    cairo_new_path(cr);
+    drawTextCentred(cr, "line up the tastiest trios", 320, 235, captionStyle(15, Look::Unlit));
+    // Pieces resting on the table.
+    const int front[5] = {Cheese, Tomato, Grapes, Egg, Broccoli};
+    const double fx[5] = {175, 235, 320, 405, 465};
+    for (int i = 0; i < 5; ++i) drawPiece(cr, front[i], fx[i], 352 - (i == 2 ? 6 : 0), i == 2 ? 1.6 : 1.35);
+    // The start button at rest, where its frames will be drawn.
+    cairo_save(cr);
+    cairo_translate(cr, kTitleButtonAt.x, kTitleButtonAt.y);
+    titleButton(cr, 0, Look::Unlit);
+    cairo_restore(cr);
+    return c.finish({});
+}

@@ -1,0 +1,529 @@
+// The game's shared widgets, drawn identically wherever an overlay meets its picture.
+#include "widgets.h"
+
+#include <algorithm>
+#include <cmath>
+
+using namespace theme;
+
+namespace {
+
+struct Faces {
+    Colour top, bottom, outline, text, textBottom, textOutline;
+};
+
+Faces facesFor(Look look) {
+    switch (look) {
+        case Look::Lit:
+            return {hex(0xFFE89A), hex(0xF29A2E), hex(0x5A2308), hex(0xFFFFFF), hex(0xFFF0B8), hex(0x7A2A06)};
+        case Look::Greyed:
+            return {hex(0xCFC7BC), hex(0x978D81), hex(0x5E564E), hex(0xF2EEE8), hex(0xD8D2CA), hex(0x6E665D)};
+        case Look::Unlit:
+        default:
+            return {hex(0xE2A866), hex(0xA4622C), kWalnut, hex(0xFFF7E4), hex(0xF6DDAE), kWalnut};
+    }
+}
+
+// A little four-point twinkle.
+void twinkle(cairo_t* cr, double x, double y, double r) {
+    cairo_new_path(cr);
+    starPath(cr, x, y, r, r * 0.28, 4, 0);
+    setColour(cr, hex(0xFFFDF0));
+    cairo_fill_preserve(cr);
+    strokeOutline(cr, hex(0xA86A10), 0.8);
+    cairo_new_path(cr);
+}
+
+}  // namespace
+
+TextStyle captionStyle(double size, Look look) {
+    const Faces f = facesFor(look);
+    TextStyle s;
+    s.face = Face::SansBold;
+    s.size = size;
+    s.fill = f.text;
+    s.fillBottom = f.textBottom;
+    s.outline = f.textOutline;
+    s.outlineWidth = std::max(2.0, size * 0.13);
+    s.shadow = look == Look::Greyed ? Colour{0, 0, 0, 0} : withAlpha(hex(0x2A1408), 0.55);
+    s.shadowDx = 1;
+    s.shadowDy = 2;
+    return s;
+}
+
+TextStyle titleStyle(double size) {
+    TextStyle s;
+    s.face = Face::SerifBold;
+    s.size = size;
+    s.fill = hex(0xFFF0B0);
+    s.fillBottom = hex(0xF59A22);
+    s.outline = hex(0x4A1A06);
+    s.outlineWidth = std::max(2.5, size * 0.09);
+    s.shadow = withAlpha(hex(0x2A1006), 0.7);
+    s.shadowDx = size * 0.04;
+    s.shadowDy = size * 0.06;
+    return s;
+}
+
+void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look) {
+    const Faces f = facesFor(look);
+    const double x = r.l + 4, y = r.t + 5, w = r.w() - 8, h = r.h() - 10;
+    if (look == Look::Lit) {
+        // A solid warm halo round the button (keyed pictures cannot fade).
+        cairo_new_path(cr);
+        roundedRect(cr, x - 3, y - 3, w + 6, h + 6, 17);
+        setColour(cr, hex(0xFFE7A0));
+        cairo_fill(cr);
+    }
+    PanelStyle ps;
+    ps.face = f.top;
+    ps.faceBottom = f.bottom;
+    ps.outline = f.outline;
+    ps.radius = 14;
+    ps.outlineWidth = 2.5;
+    ps.gloss = look == Look::Greyed ? 0.15 : 0.4;
+    panel(cr, x, y, w, h, ps);
+    TextStyle ts = fitWidth(cr, text, captionStyle(22, look), w - 18);
+    drawTextCentred(cr, text, x + w / 2, y + h / 2, ts);
+    if (look == Look::Lit) {
+        twinkle(cr, x + 9, y + 8, 5);
+        twinkle(cr, x + w - 10, y + h - 8, 4);
+    }
+}
+
+void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size) {
+    TextStyle ts;
+    ts.face = Face::SansBold;
+    ts.size = size;
+    if (look == Look::Lit) {
+        cairo_new_path(cr);
+        roundedRect(cr, r.l + 1, r.t + 1, r.w() - 2, r.h() - 2, (r.h() - 2) / 2.0);
+        fillVertical(cr, r.t, r.b, hex(0xFFF1B8), hex(0xF6B04A));
+        glossOver(cr, r.l + 6, r.t - r.h() * 0.3, r.w() - 12, r.h() * 0.75, 0.5);
+        strokeOutline(cr, hex(0x8A4A12), 1.5);
+        cairo_new_path(cr);
+        ts.fill = hex(0x7A1E04);
+    } else {
+        ts.fill = kInk;
+    }
+    ts = fitWidth(cr, text, ts, r.w() - 11);
+    drawTextLeft(cr, text, r.l + 6, r.t + r.h() / 2.0, ts);
+}
+
+void panelButton(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size) {
+    const Faces f = facesFor(look);
+    if (look == Look::Lit) {
+        cairo_new_path(cr);
+        roundedRect(cr, r.l, r.t, r.w(), r.h(), 11);
+        setColour(cr, hex(0xFFE7A0));
+        cairo_fill(cr);
+    }
+    PanelStyle ps;
+    ps.face = f.top;
+    ps.faceBottom = f.bottom;
+    ps.outline = f.outline;
+    ps.radius = 9;
+    ps.outlineWidth = 2;
+    ps.gloss = 0.4;
+    panel(cr, r.l + 2, r.t + 2, r.w() - 4, r.h() - 4, ps);
+    TextStyle ts = fitWidth(cr, text, captionStyle(size, look), r.w() - 16);
+    drawTextCentred(cr, text, r.l + r.w() / 2.0, r.t + r.h() / 2.0, ts);
+}
+
+void checkBox(cairo_t* cr, layout::Point at) {
+    const double x = at.x + 0.5, y = at.y + 7.5, s = 17;
+    cairo_new_path(cr);
+    roundedRect(cr, x, y, s, s, 3.5);
+    fillVertical(cr, y, y + s, hex(0xD9C29A), hex(0xFFF6E2));
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    cairo_set_source_rgba(cr, 0.25, 0.12, 0.04, 0.35);
+    cairo_set_line_width(cr, 4);
+    cairo_stroke_preserve(cr);
+    cairo_restore(cr);
+    strokeOutline(cr, kWalnut, 1.4);
+    cairo_new_path(cr);
+}
+
+void checkMark(cairo_t* cr) {
+    auto tick = [&] {
+        cairo_new_path(cr);
+        cairo_move_to(cr, 3.2, 14.5);
+        cairo_line_to(cr, 7.8, 21.0);
+        cairo_curve_to(cr, 10, 13, 12.5, 8, 16.2, 3.4);
+    };
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    tick();
+    setColour(cr, hex(0x14320A));
+    cairo_set_line_width(cr, 6.2);
+    cairo_stroke(cr);
+    tick();
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 3, 0, 21);
+    addStop(p, 0, hex(0x9CEB5E));
+    addStop(p, 1, hex(0x2E9A1E));
+    cairo_set_source(cr, p);
+    cairo_set_line_width(cr, 3.4);
+    cairo_stroke(cr);
+    cairo_pattern_destroy(p);
+}
+
+void sliderKnob(cairo_t* cr) {
+    PanelStyle ps;
+    ps.face = hex(0xFFE6A0);
+    ps.faceBottom = hex(0xD08A2A);
+    ps.outline = kWalnut;
+    ps.radius = 6;
+    ps.outlineWidth = 1.6;
+    ps.bevel = 1.5;
+    ps.gloss = 0.5;
+    panel(cr, 0, 0, 28, 21, ps);
+    cairo_set_line_width(cr, 1.2);
+    for (int i = -1; i <= 1; ++i) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, 14.5 + i * 4, 6);
+        cairo_line_to(cr, 14.5 + i * 4, 15);
+        cairo_set_source_rgba(cr, 0.35, 0.17, 0.05, 0.8);
+        cairo_stroke(cr);
+        cairo_new_path(cr);
+        cairo_move_to(cr, 15.5 + i * 4, 6);
+        cairo_line_to(cr, 15.5 + i * 4, 15);
+        cairo_set_source_rgba(cr, 1, 1, 0.9, 0.7);
+        cairo_stroke(cr);
+    }
+}
+
+void sliderTrack(cairo_t* cr, int y, const std::string& label) {
+    const double x0 = layout::kKnobMinX + 4, x1 = layout::kKnobMaxX + 28 - 4, cy = y + 10.5;
+    TextStyle ts;
+    ts.face = Face::SansBold;
+    ts.size = 16;
+    ts.fill = kInk;
+    drawTextAt(cr, label, x0 - 4, y - 8, ts);
+    // Volume wedge above the groove, growing to the right.
+    cairo_new_path(cr);
+    cairo_move_to(cr, x0, cy - 6);
+    cairo_line_to(cr, x1, cy - 15);
+    cairo_line_to(cr, x1, cy - 6);
+    cairo_close_path(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
+    addStop(p, 0, withAlpha(hex(0xE8B060), 0.4));
+    addStop(p, 1, withAlpha(hex(0xD9412B), 0.75));
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+    // The groove.
+    cairo_new_path(cr);
+    roundedRect(cr, x0, cy - 4, x1 - x0, 8, 4);
+    fillVertical(cr, cy - 4, cy + 4, hex(0x5A3520), hex(0x9A6A40));
+    strokeOutline(cr, kWalnut, 1.2);
+    cairo_new_path(cr);
+    for (int i = 0; i <= 8; ++i) {
+        const double x = x0 + 10 + (x1 - x0 - 20) * i / 8.0;
+        cairo_new_path(cr);
+        cairo_move_to(cr, x, cy + 7);
+        cairo_line_to(cr, x, cy + (i % 4 == 0 ? 12 : 10));
+        cairo_set_source_rgba(cr, 0.29, 0.16, 0.08, 0.8);
+        cairo_set_line_width(cr, 1.2);
+        cairo_stroke(cr);
+    }
+}
+
+void gameMenuButton(cairo_t* cr, double x, double y, Look look) {
+    const double cx = x + 42.5, cy = y + 39.5;
+    const bool lit = look == Look::Lit;
+    if (lit) {
+        cairo_new_path(cr);
+        ellipsePath(cr, cx, cy, 42.5, 39.5);
+        setColour(cr, hex(0xFFE390));
+        cairo_fill(cr);
+    }
+    // A porcelain plate: rim, well, and a painted band.
+    cairo_new_path(cr);
+    ellipsePath(cr, cx, cy, 40, 37);
+    shadowPath(cr, 1.5, 2.5, lit ? 0.0 : 0.4, 2);
+    fillRadial(cr, cx, cy, 40, lit ? hex(0xFFFFFF) : hex(0xFFFDF6), lit ? hex(0xFFE9B0) : hex(0xE6D8C0), -12, -12);
+    strokeOutline(cr, kWalnut, 2);
+    cairo_new_path(cr);
+    ellipsePath(cr, cx, cy, 34, 31.5);
+    cairo_set_line_width(cr, 3);
+    setColour(cr, lit ? hex(0xF2A224) : hex(0xC8502E));
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    ellipsePath(cr, cx, cy, 28, 26);
+    fillRadial(cr, cx, cy, 28, lit ? hex(0xFFF8E0) : hex(0xF4EBDA), lit ? hex(0xFFE3A0) : hex(0xDCCBB0), 8, 8);
+    cairo_set_source_rgba(cr, 0.3, 0.2, 0.1, 0.35);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    cairo_new_path(cr);
+    // Fork and knife crossing behind the word.
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_source_rgba(cr, 0.55, 0.45, 0.35, lit ? 0.55 : 0.4);
+    cairo_set_line_width(cr, 2.2);
+    cairo_move_to(cr, cx - 14, cy - 15);
+    cairo_line_to(cr, cx + 14, cy + 15);
+    cairo_move_to(cr, cx + 14, cy - 15);
+    cairo_line_to(cr, cx - 14, cy + 15);
+    cairo_stroke(cr);
+    TextStyle ts = captionStyle(17, lit ? Look::Lit : Look::Unlit);
+    if (!lit) {
+        ts.fill = hex(0xFFF7E4);
+        ts.fillBottom = hex(0xF2C890);
+    }
+    drawTextCentred(cr, "Menu", cx, cy, ts);
+    cairo_new_path(cr);
+    ellipsePath(cr, cx - 12, cy - 22, 14, 6);
+    cairo_set_source_rgba(cr, 1, 1, 1, 0.55);
+    cairo_fill(cr);
+}
+
+Colour levelPlaqueFace(double row) { return mix(hex(0x74482A), hex(0x3A2214), std::clamp(row / 31.0, 0.0, 1.0)); }
+
+void levelPlaque(cairo_t* cr) {
+    const double w = 97, h = 31;
+    // Face: a pure vertical gradient (the level digits are painted on the same gradient).
+    cairo_new_path(cr);
+    cairo_move_to(cr, 1, h);
+    cairo_line_to(cr, 1, 10);
+    cairo_arc(cr, 10, 10, 9, M_PI, 1.5 * M_PI);
+    cairo_line_to(cr, w - 10, 1);
+    cairo_arc(cr, w - 10, 10, 9, 1.5 * M_PI, 2 * M_PI);
+    cairo_line_to(cr, w - 1, h);
+    cairo_close_path(cr);
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
+    addStop(p, 0, levelPlaqueFace(0));
+    addStop(p, 1, levelPlaqueFace(31));
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    strokeOutline(cr, hex(0x1E1008), 2);
+    cairo_new_path(cr);
+    // Brass rule along the top.
+    cairo_move_to(cr, 8, 3);
+    cairo_line_to(cr, w - 8, 3);
+    cairo_set_source_rgba(cr, 1, 0.85, 0.5, 0.55);
+    cairo_set_line_width(cr, 1);
+    cairo_stroke(cr);
+    TextStyle ts;
+    ts.face = Face::SansBold;
+    ts.size = 12.5;
+    ts.fill = hex(0xFFE08A);
+    ts.fillBottom = hex(0xF0A53A);
+    ts.outline = hex(0x1E1008);
+    ts.outlineWidth = 2;
+    drawTextCentred(cr, "LEVEL", 31, 17.5, ts);
+}
+
+void barTube(cairo_t* cr, bool full) {
+    const double w = layout::kBarW, h = layout::kBarH;
+    cairo_new_path(cr);
+    cairo_rectangle(cr, 0, 0, w, h);
+    if (full) {
+        fillVertical(cr, 0, h, hex(0xFFC85A), hex(0xE04A1A));
+    } else {
+        fillVertical(cr, 0, h, hex(0xF2EEE6), hex(0xD6CEC2));
+    }
+    cairo_new_path(cr);
+    if (full) {
+        // Bubbles in the soup.
+        const double b[][3] = {{6, 10, 1.6}, {13, 22, 1.2}, {8, 35, 1.8}, {14, 48, 1.3}, {5, 58, 1.1}, {11, 66, 1.5}};
+        for (auto& c : b) {
+            cairo_new_path(cr);
+            cairo_arc(cr, c[0], c[1], c[2], 0, 2 * M_PI);
+            cairo_set_source_rgba(cr, 1, 0.95, 0.7, 0.75);
+            cairo_set_line_width(cr, 0.8);
+            cairo_stroke(cr);
+        }
+    } else {
+        // Measuring marks on the glass.
+        for (int i = 1; i < 8; ++i) {
+            cairo_new_path(cr);
+            const double y = h * i / 8.0;
+            cairo_move_to(cr, 12, y);
+            cairo_line_to(cr, i % 2 ? 17 : 19, y);
+            cairo_set_source_rgba(cr, 0.45, 0.35, 0.28, 0.7);
+            cairo_set_line_width(cr, 1);
+            cairo_stroke(cr);
+        }
+    }
+    // Cylinder shading shared by both states: dark sides, a bright streak.
+    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, w, 0);
+    cairo_pattern_add_color_stop_rgba(p, 0.0, 0.2, 0.1, 0.05, 0.45);
+    cairo_pattern_add_color_stop_rgba(p, 0.22, 1, 1, 1, 0.0);
+    cairo_pattern_add_color_stop_rgba(p, 0.3, 1, 1, 1, 0.65);
+    cairo_pattern_add_color_stop_rgba(p, 0.4, 1, 1, 1, 0.0);
+    cairo_pattern_add_color_stop_rgba(p, 0.75, 0.2, 0.1, 0.05, 0.05);
+    cairo_pattern_add_color_stop_rgba(p, 1.0, 0.2, 0.1, 0.05, 0.5);
+    cairo_rectangle(cr, 0, 0, w, h);
+    cairo_set_source(cr, p);
+    cairo_fill(cr);
+    cairo_pattern_destroy(p);
+}
+
+void scoreArrow(cairo_t* cr, bool left, int frame, Look look) {
+    const Faces f = facesFor(look);
+    // The arrow lives in the part of the cell that the button's hit rectangle covers.
+    const double cx = left ? 75 : 30.5, cy = left ? 29 : 28.5;
+    static const double pulse[5] = {0, 1, 2, 1, 0};
+    const double k = 1.0 + 0.045 * pulse[frame % 5];
+    cairo_save(cr);
+    cairo_translate(cr, cx, cy);
+    cairo_scale(cr, left ? -k : k, k);
+    auto shape = [&](double grow) {
+        cairo_new_path(cr);
+        cairo_move_to(cr, -25 - grow, -8 - grow);
+        cairo_line_to(cr, 2, -8 - grow);
+        cairo_line_to(cr, 2, -19 - grow * 1.6);
+        cairo_line_to(cr, 26 + grow * 1.8, 0);
+        cairo_line_to(cr, 2, 19 + grow * 1.6);
+        cairo_line_to(cr, 2, 8 + grow);
+        cairo_line_to(cr, -25 - grow, 8 + grow);
+        cairo_close_path(cr);
+    };
+    if (look == Look::Lit) {
+        shape(2.2);
+        setColour(cr, hex(0xFFE7A0));
+        cairo_set_line_width(cr, 3);
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        cairo_stroke_preserve(cr);
+        cairo_fill(cr);
+    }
+    shape(0);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    fillVertical(cr, -19, 19, f.top, f.bottom);
+    glossOver(cr, -24, -22, 50, 22, 0.45);
+    strokeOutline(cr, f.outline, 2.2);
+    cairo_new_path(cr);
+    cairo_restore(cr);
+    if (look == Look::Lit && (frame % 5) == 2) {
+        twinkle(cr, left ? 58 : 48, 14, 4.5);
+    }
+}
+
+void endButton(cairo_t* cr, Look look) {
+    const layout::Rect r{0, 0, 287, 63};
+    const Faces f = facesFor(look);
+    if (look == Look::Lit) {
+        cairo_new_path(cr);
+        roundedRect(cr, 2, 2, r.w() - 4, r.h() - 4, 20);
+        setColour(cr, hex(0xFFE7A0));
+        cairo_fill(cr);
+    }
+    PanelStyle ps;
+    ps.face = f.top;
+    ps.faceBottom = f.bottom;
+    ps.outline = f.outline;
+    ps.radius = 17;
+    ps.outlineWidth = 2.5;
+    ps.gloss = 0.45;
+    panel(cr, 7, 7, r.w() - 14, r.h() - 14, ps);
+    drawTextCentred(cr, "Continue", r.w() / 2.0, r.h() / 2.0, captionStyle(24, look));
+    if (look == Look::Lit) {
+        twinkle(cr, 20, 16, 6);
+        twinkle(cr, r.w() - 22, r.h() - 16, 5);
+    }
+}
+
+void tableLabel(cairo_t* cr, int kinds, bool timed) {
+    const Colour top = timed ? hex(0xF0826A) : hex(0x9CCB6A);
+    const Colour bottom = timed ? hex(0xB8321E) : hex(0x4F8A2E);
+    PanelStyle ps;
+    ps.face = top;
+    ps.faceBottom = bottom;
+    ps.outline = kWalnut;
+    ps.radius = 10;
+    ps.outlineWidth = 2;
+    ps.gloss = 0.4;
+    panel(cr, 1, 2, 82, 30, ps);
+    TextStyle ts = captionStyle(15, Look::Unlit);
+    ts.fill = hex(0xFFFFFF);
+    ts.fillBottom = hex(0xFFF0D0);
+    drawTextCentred(cr, std::to_string(kinds) + " kinds", 42, 17, ts);
+}
+
+void titlePlaque(cairo_t* cr, double cx, const std::string& title) {
+    TextStyle ts = titleStyle(19);
+    const Ink ink = measureText(cr, title, ts);
+    const double w = ink.w + 40;
+    PanelStyle ps;
+    ps.face = hex(0x7A4424);
+    ps.faceBottom = hex(0x4A2412);
+    ps.outline = hex(0x1E0C04);
+    ps.radius = 12;
+    ps.outlineWidth = 2.2;
+    ps.gloss = 0.2;
+    panel(cr, std::round(cx - w / 2), 2, std::round(w), 27, ps);
+    drawTextCentred(cr, title, cx, 15.5, ts);
+}
+
+void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title) {
+    // Wooden frame.
+    cairo_new_path(cr);
+    roundedRect(cr, 1, 1, w - 2, h - 2, 20);
+    fillVertical(cr, 0, h, hex(0xD69A58), hex(0x9A5E2C));
+    cairo_save(cr);
+    cairo_clip_preserve(cr);
+    cairo_set_line_width(cr, 1);
+    for (int i = 0; i < 40; ++i) {
+        const double y = 4 + i * (h - 8) / 40.0;
+        cairo_new_path(cr);
+        cairo_move_to(cr, 0, y);
+        cairo_curve_to(cr, w * 0.3, y + std::sin(i * 1.7) * 3, w * 0.7, y - std::cos(i * 1.3) * 3, w, y + 1);
+        cairo_set_source_rgba(cr, 0.35, 0.18, 0.06, 0.08 + 0.05 * ((i * 7) % 3));
+        cairo_stroke(cr);
+    }
+    cairo_restore(cr);
+    cairo_new_path(cr);
+    roundedRect(cr, 1, 1, w - 2, h - 2, 20);
+    strokeOutline(cr, kWalnut, 2.2);
+    cairo_new_path(cr);
+    roundedRect(cr, 4, 4, w - 8, h - 8, 17);
+    cairo_set_source_rgba(cr, 1, 0.92, 0.75, 0.45);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+    // Paper.
+    cairo_new_path(cr);
+    roundedRect(cr, 12, 12, w - 24, h - 24, 11);
+    cairo_pattern_t* p = cairo_pattern_create_radial(w * 0.45, h * 0.35, 10, w / 2, h / 2, std::max(w, h) * 0.75);
+    addStop(p, 0, hex(0xFFF8E6));
+    addStop(p, 0.7, kPaper);
+    addStop(p, 1, kPaperDark);
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    strokeOutline(cr, hex(0x6A4020), 1.5);
+    cairo_new_path(cr);
+    if (!title.empty()) titlePlaque(cr, w / 2, title);
+}
+
+void titleButton(cairo_t* cr, int frame, Look look) {
+    const double w = layout::kTitleButtonW, h = layout::kTitleButtonH;
+    if (look == Look::Lit) {
+        cairo_new_path(cr);
+        roundedRect(cr, 10, 2, w - 20, h - 4, 29);
+        setColour(cr, hex(0xFFE7A0));
+        cairo_fill(cr);
+    }
+    PanelStyle ps;
+    ps.face = look == Look::Lit ? hex(0xFFE27A) : hex(0xF2804A);
+    ps.faceBottom = look == Look::Lit ? hex(0xF29A22) : hex(0xB8321E);
+    ps.outline = hex(0x3A0E04);
+    ps.radius = 26;
+    ps.outlineWidth = 3;
+    ps.gloss = 0.45;
+    panel(cr, 14, 6, w - 28, h - 12, ps);
+    TextStyle ts = captionStyle(30, look);
+    if (frame == 1) ts.fillBottom = hex(0xFFE9A8);
+    drawTextCentred(cr, "Play!", w / 2, h / 2, ts);
+    // Twinkles that trade places between the two frames.
+    const double spots[2][2][2] = {{{44, 20}, {w - 50, h - 20}}, {{w - 44, 19}, {52, h - 19}}};
+    for (auto& s : spots[frame & 1]) {
+        cairo_new_path(cr);
+        starPath(cr, s[0], s[1], 7, 2, 4, 0);
+        setColour(cr, hex(0xFFFDF0));
+        cairo_fill_preserve(cr);
+        strokeOutline(cr, hex(0x8A4A06), 1);
+        cairo_new_path(cr);
+    }
+}
+

@@ -13,7 +13,8 @@ using namespace layout;
 
 namespace {
 
-void spiceJar(cairo_t* cr, double x, double y, double w, double h, Colour contents, Colour lid) {
+void spiceJar(cairo_t* cr, double x, double y, double w, double h, Colour contents, Colour lid)
+{
     cairo_new_path(cr);
     roundedRect(cr, x, y + 6, w, h - 6, 4);
     fillVertical(cr, y + 6, y + h, lighter(contents, 0.25), darker(contents, 0.2));
@@ -37,7 +38,8 @@ void spiceJar(cairo_t* cr, double x, double y, double w, double h, Colour conten
 }
 
 // Everything of the game picture except the pan and the blender.
-void gameScene(const Canvas& c) {
+void gameScene(const Canvas& c)
+{
     cairo_t* cr = c.cr();
     // Kitchen wall: cream glazed tiles.
     tileRect(c, {0, 0, 236, 380}, 29, hex(0xF6E6C4), hex(0xEFD9AE), hex(0xC8AE86), 11);
@@ -67,7 +69,8 @@ void gameScene(const Canvas& c) {
     cairo_new_path(cr);
     // Board: a frame of dark wood round glazed tiles.
     woodRect(c, {226, 0, 640, 410}, 35, hex(0x7A4422), false, 400);
-    tileRect(c, {kBoard.l, kBoard.t, kBoard.r, kBoard.b}, kCell, hex(0xE2C497), hex(0xD3AE7C), hex(0x8A6440), 36);
+    tileRect(c, {kBoard.l, kBoard.t, kBoard.r, kBoard.b}, kCell, hex(0xE2C497), hex(0xD3AE7C), hex(0x8A6440),
+             36);
     cairo_new_path(cr);
     cairo_rectangle(cr, kBoard.l - 1.5, kBoard.t - 1.5, kBoard.w() + 3, kBoard.h() + 3);
     strokeOutline(cr, hex(0x2A1408), 2);
@@ -118,7 +121,8 @@ void gameScene(const Canvas& c) {
 
 }  // namespace
 
-GameArt renderGameArt() {
+GameArt renderGameArt()
+{
     Canvas base(kScreenW, kScreenH);
     gameScene(base);
 
@@ -132,7 +136,8 @@ GameArt renderGameArt() {
             fryingPan(full.cr(), 0);
         }
         {
-            Cell cell(full.cr(), Rect{kMixerAt.x, kMixerAt.y, kMixerAt.x + kMixerSize, kMixerAt.y + kMixerSize});
+            Cell cell(full.cr(),
+                      Rect{kMixerAt.x, kMixerAt.y, kMixerAt.x + kMixerSize, kMixerAt.y + kMixerSize});
             blender(full.cr(), 0);
         }
         art.background = full.finish({});
@@ -169,7 +174,8 @@ GameArt renderGameArt() {
     return art;
 }
 
-Raster renderFigures() {
+Raster renderFigures()
+{
     Canvas sheet(kKinds * kCell, kPieceFrames * kCell);
     for (int k = 0; k < kKinds; ++k)
         for (int f = 0; f < kPieceFrames; ++f) {
@@ -179,7 +185,8 @@ Raster renderFigures() {
     return sheet.finish({true});
 }
 
-Raster renderEasyFood() {
+Raster renderEasyFood()
+{
     Canvas sheet(9 * kCell, kCell);
     cairo_t* cr = sheet.cr();
     for (int k = 0; k < kKinds; ++k) {
@@ -236,7 +243,8 @@ Raster renderEasyFood() {
     return sheet.finish({true});
 }
 
-Raster renderCursor() {
+Raster renderCursor()
+{
     Canvas sheet(kCheckMark.r, kPointer.b);
     cairo_t* cr = sheet.cr();
     {

@@ -15,11 +15,13 @@ namespace {
 
 // The menu pictures stand on the same backdrop as the empty picture window, so pictures
 // of different heights meet the window without a seam.
-Colour windowBackdrop(double row) {
+Colour windowBackdrop(double row)
+{
     return mix(hex(0xFFF5DE), hex(0xF0D6A4), std::clamp(row / double(kMenuPictureWindowH), 0.0, 1.0));
 }
 
-void paintWindowBackdrop(const Canvas& c, const Rect& r) {
+void paintWindowBackdrop(const Canvas& c, const Rect& r)
+{
     c.pixels(r, [&](int x, int y) {
         const double row = y - r.t;
         // A faint checked tablecloth weave.
@@ -28,7 +30,8 @@ void paintWindowBackdrop(const Canvas& c, const Rect& r) {
     });
 }
 
-void kitchenWall(const Canvas& c, uint32_t seed) {
+void kitchenWall(const Canvas& c, uint32_t seed)
+{
     woodRect(c, {0, 0, kScreenW, kScreenH}, seed, hex(0xB97840), true, 40);
     // Warm vignette.
     cairo_t* cr = c.cr();
@@ -40,7 +43,8 @@ void kitchenWall(const Canvas& c, uint32_t seed) {
     cairo_pattern_destroy(p);
 }
 
-void caption(cairo_t* cr, const std::string& text, double cx, double cy, double size) {
+void caption(cairo_t* cr, const std::string& text, double cx, double cy, double size)
+{
     TextStyle ts;
     ts.face = Face::SansBold;
     ts.size = size;
@@ -48,7 +52,8 @@ void caption(cairo_t* cr, const std::string& text, double cx, double cy, double 
     drawTextCentred(cr, text, cx, cy, ts);
 }
 
-void steam(cairo_t* cr, double x, double y, double h) {
+void steam(cairo_t* cr, double x, double y, double h)
+{
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int i = -1; i <= 1; ++i) {
         cairo_new_path(cr);
@@ -62,7 +67,8 @@ void steam(cairo_t* cr, double x, double y, double h) {
 }
 
 // 0: a simmering pot, for carrying on with the game.
-void potPicture(cairo_t* cr) {
+void potPicture(cairo_t* cr)
+{
     steam(cr, 122, 92, 55);
     // Pot body.
     cairo_new_path(cr);
@@ -115,12 +121,14 @@ void potPicture(cairo_t* cr) {
 }
 
 // 1: a basket of fresh food, for a new game.
-void basketPicture(cairo_t* cr) {
+void basketPicture(cairo_t* cr)
+{
     // Food piled in the basket.
     const int kinds[7] = {Cheese, Grapes, Tomato, Fish, Egg, Carrot, Broccoli};
-    const double pos[7][3] = {{70, 108, 1.2}, {172, 104, 1.2}, {106, 96, 1.25}, {142, 92, 1.2},
+    const double pos[7][3] = {{70, 108, 1.2}, {172, 104, 1.2},  {106, 96, 1.25}, {142, 92, 1.2},
                               {90, 130, 1.1}, {160, 128, 1.15}, {124, 122, 1.2}};
-    for (int i = 0; i < 7; ++i) drawPiece(cr, kinds[i], pos[i][0], pos[i][1], pos[i][2]);
+    for (int i = 0; i < 7; ++i)
+        drawPiece(cr, kinds[i], pos[i][0], pos[i][1], pos[i][2]);
     // Basket.
     cairo_new_path(cr);
     cairo_move_to(cr, 34, 138);
@@ -156,7 +164,8 @@ void basketPicture(cairo_t* cr) {
 }
 
 // 2: whisk and wooden spoon crossed over a dial, for the options.
-void toolsPicture(cairo_t* cr) {
+void toolsPicture(cairo_t* cr)
+{
     // Oven dial.
     cairo_new_path(cr);
     cairo_arc(cr, 122, 112, 62, 0, 2 * M_PI);
@@ -223,7 +232,8 @@ void toolsPicture(cairo_t* cr) {
 }
 
 // 3: the trophy with a ribbon, for the high scores.
-void trophyPicture(cairo_t* cr) {
+void trophyPicture(cairo_t* cr)
+{
     // Rays.
     for (int i = 0; i < 16; ++i) {
         const double a = i * M_PI / 8;
@@ -296,7 +306,8 @@ void trophyPicture(cairo_t* cr) {
 }
 
 // 4: an empty plate with cutlery and a napkin, for leaving the kitchen.
-void platePicture(cairo_t* cr) {
+void platePicture(cairo_t* cr)
+{
     cairo_new_path(cr);
     ellipsePath(cr, 122, 118, 82, 70);
     fillRadial(cr, 122, 118, 82, hex(0xFFFFFF), hex(0xDCD2C2), -20, -18);
@@ -342,7 +353,8 @@ void platePicture(cairo_t* cr) {
 
 }  // namespace
 
-Raster renderMenuBackground() {
+Raster renderMenuBackground()
+{
     Canvas c(kScreenW, kScreenH);
     cairo_t* cr = c.cr();
     kitchenWall(c, 51);
@@ -373,9 +385,11 @@ Raster renderMenuBackground() {
     board.face = hex(0x5A3A26);
     board.faceBottom = hex(0x3A2416);
     panel(cr, 66, 156, 217, 322, board);
-    for (const MenuButton& b : kMenuButtons) menuCaption(cr, b.hit, b.caption, Look::Unlit);
+    for (const MenuButton& b : kMenuButtons)
+        menuCaption(cr, b.hit, b.caption, Look::Unlit);
     // The picture window in a wooden frame.
-    const Rect win{kMenuPictureAt.x, kMenuPictureAt.y, kMenuPictureAt.x + 245, kMenuPictureAt.y + kMenuPictureWindowH};
+    const Rect win{kMenuPictureAt.x, kMenuPictureAt.y, kMenuPictureAt.x + 245,
+                   kMenuPictureAt.y + kMenuPictureWindowH};
     cairo_new_path(cr);
     roundedRect(cr, win.l - 14, win.t - 14, win.w() + 28, win.h() + 28, 14);
     shadowPath(cr, 3, 5, 0.5, 3);
@@ -400,11 +414,13 @@ Raster renderMenuBackground() {
     return c.finish({});
 }
 
-Raster renderMenuImages() {
+Raster renderMenuImages()
+{
     Canvas c(kMenuImageW, kMenuImageH);
     cairo_t* cr = c.cr();
     // Everything not covered by a picture is painted too, with the same backdrop.
-    for (const MenuButton& b : kMenuButtons) paintWindowBackdrop(c, b.picture);
+    for (const MenuButton& b : kMenuButtons)
+        paintWindowBackdrop(c, b.picture);
     paintWindowBackdrop(c, {0, 508, 245, 518});
     paintWindowBackdrop(c, {490, 256, 735, 518});
     void (*draw[5])(cairo_t*) = {potPicture, basketPicture, toolsPicture, trophyPicture, platePicture};
@@ -415,7 +431,8 @@ Raster renderMenuImages() {
     return c.finish({});
 }
 
-Raster renderMenuText() {
+Raster renderMenuText()
+{
     Canvas c(kMenuTxtW, kMenuTxtH);
     cairo_t* cr = c.cr();
     for (const MenuButton& b : kMenuButtons) {

@@ -12,9 +12,13 @@ using namespace layout;
 
 namespace {
 
-Rect rectAt(const Highlight& h) { return h.source.at(h.at.x, h.at.y); }
+Rect rectAt(const Highlight& h)
+{
+    return h.source.at(h.at.x, h.at.y);
+}
 
-void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy) {
+void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy)
+{
     TextStyle ts;
     ts.face = Face::SerifBold;
     ts.size = 17;
@@ -33,7 +37,8 @@ void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy) {
 }
 
 // Icons beside the two game modes.
-void stopwatch(cairo_t* cr, double cx, double cy) {
+void stopwatch(cairo_t* cr, double cx, double cy)
+{
     cairo_new_path(cr);
     roundedRect(cr, cx - 3, cy - 17, 6, 5, 1.5);
     setColour(cr, hex(0x5A5A62));
@@ -54,7 +59,8 @@ void stopwatch(cairo_t* cr, double cx, double cy) {
     cairo_stroke(cr);
 }
 
-void teacup(cairo_t* cr, double cx, double cy) {
+void teacup(cairo_t* cr, double cx, double cy)
+{
     cairo_new_path(cr);
     cairo_arc(cr, cx + 11, cy, 5, -M_PI / 2, M_PI / 2);
     setColour(cr, hex(0x2A5E9A));
@@ -85,7 +91,8 @@ void teacup(cairo_t* cr, double cx, double cy) {
     }
 }
 
-void highScoreScene(const Canvas& c) {
+void highScoreScene(const Canvas& c)
+{
     cairo_t* cr = c.cr();
     woodRect(c, {0, 0, kScreenW, kScreenH}, 61, hex(0xB97840), true, 40);
     cairo_pattern_t* p = cairo_pattern_create_radial(320, 220, 100, 320, 240, 460);
@@ -159,7 +166,8 @@ void highScoreScene(const Canvas& c) {
 
 }  // namespace
 
-Raster renderOptionsPanel() {
+Raster renderOptionsPanel()
+{
     Canvas c(kOptionsW, kOptionsH);
     cairo_t* cr = c.cr();
     parchmentPanel(cr, kOptionsW, kOptionsH, "Options");
@@ -175,7 +183,8 @@ Raster renderOptionsPanel() {
     return c.finish({true});
 }
 
-Raster renderSetUpPanel() {
+Raster renderSetUpPanel()
+{
     Canvas c(kSetUpW, kSetUpH);
     cairo_t* cr = c.cr();
     parchmentPanel(cr, kSetUpW, kSetUpH, "New game");
@@ -197,7 +206,8 @@ Raster renderSetUpPanel() {
     return c.finish({true});
 }
 
-Raster renderActiveOption() {
+Raster renderActiveOption()
+{
     Canvas c(kActiveOptionW, kActiveOptionH);
     cairo_t* cr = c.cr();
     auto lit = [&](const Highlight& h, bool button) {
@@ -208,8 +218,10 @@ Raster renderActiveOption() {
         else
             panelCaption(cr, local, h.caption, Look::Lit);
     };
-    for (const Highlight& h : kOptionRows) lit(h, false);
-    for (const Highlight& h : kSetUpRows) lit(h, false);
+    for (const Highlight& h : kOptionRows)
+        lit(h, false);
+    for (const Highlight& h : kSetUpRows)
+        lit(h, false);
     lit(kOptionsBack, true);
     lit(kOptionsHelp, true);
     lit(kSetUpBack, true);
@@ -229,24 +241,28 @@ Raster renderActiveOption() {
         barTube(cr, false);
     }
     // Where two highlights share pixels, neither may paint them.
-    for (const Rect& r : kActiveOptionShared) c.clear(r);
+    for (const Rect& r : kActiveOptionShared)
+        c.clear(r);
     return c.finish({true});
 }
 
-Raster renderHighScores() {
+Raster renderHighScores()
+{
     Canvas c(kScreenW, kScreenH);
     highScoreScene(c);
     return c.finish({});
 }
 
-Raster renderNamePanel() {
+Raster renderNamePanel()
+{
     // The panel's rounded corners show the high-score screen it is drawn over.
     Canvas scene(kScreenW, kScreenH);
     highScoreScene(scene);
     Canvas c(kNamePanelW, kNamePanelH);
     cairo_t* cr = c.cr();
-    c.pasteRect(scene, {kNamePanelAt.x, kNamePanelAt.y, kNamePanelAt.x + kNamePanelW, kNamePanelAt.y + kNamePanelH}, 0,
-                0);
+    c.pasteRect(scene,
+                {kNamePanelAt.x, kNamePanelAt.y, kNamePanelAt.x + kNamePanelW, kNamePanelAt.y + kNamePanelH},
+                0, 0);
     parchmentPanel(cr, kNamePanelW, kNamePanelH, "");
     TextStyle title = titleStyle(19);
     drawTextCentred(cr, "New high score!", kNamePanelW / 2.0, 30, title);

@@ -17,7 +17,8 @@ namespace {
 const Colour kTextInk = hex(0x3A1E0E);
 
 // The glyph strip: each character centred in its fixed-width cell, hinted for crispness.
-Raster glyphStrip() {
+Raster glyphStrip()
+{
     Canvas strip(kGlyphStripW, kGlyphRows);
     cairo_t* cr = strip.cr();
     setFace(cr, Face::SansBold, 15);
@@ -30,7 +31,8 @@ Raster glyphStrip() {
     const double baseline = 13;
     for (int code = 33; code <= 126; ++code) {
         const int w = kGlyphWidths[code - 32];
-        if (w == 0) continue;
+        if (w == 0)
+            continue;
         const int x0 = glyphOffset(code);
         const char text[2] = {char(code), 0};
         cairo_text_extents_t e;
@@ -53,7 +55,8 @@ Raster glyphStrip() {
     return strip.finish(how);
 }
 
-TextStyle digitStyle(double size, double stretch, Colour top, Colour bottom) {
+TextStyle digitStyle(double size, double stretch, Colour top, Colour bottom)
+{
     TextStyle s;
     s.face = Face::SansBold;
     s.size = size;
@@ -67,7 +70,8 @@ TextStyle digitStyle(double size, double stretch, Colour top, Colour bottom) {
 
 }  // namespace
 
-Raster renderFont() {
+Raster renderFont()
+{
     Canvas sheet(kFontW, kFontH);
     for (int slot = 0; slot < 3; ++slot) {
         Cell cell(sheet.cr(), Rect{slot * kTitleButtonW, kTitleFramesY, (slot + 1) * kTitleButtonW,
@@ -89,7 +93,8 @@ Raster renderFont() {
     return out;
 }
 
-Raster renderSmallDigits() {
+Raster renderSmallDigits()
+{
     Canvas strip(10 * kSmallDigitW, kSmallDigitsH);
     const TextStyle ts = digitStyle(20, 0.56, hex(0xFFFFFF), hex(0xFFCF6A));
     for (int d = 0; d < 10; ++d) {
@@ -99,7 +104,8 @@ Raster renderSmallDigits() {
     return strip.finish({true});
 }
 
-Raster renderLargeDigits() {
+Raster renderLargeDigits()
+{
     Canvas strip(10 * kLargeDigitW, kLargeDigitsH);
     cairo_t* cr = strip.cr();
     // The digits sit on the level plaque, so their cells carry its gradient.
@@ -122,7 +128,8 @@ Raster renderLargeDigits() {
 
 namespace {
 
-void banner(cairo_t* cr, const std::string& title, const std::string& sub, Colour top, Colour bottom) {
+void banner(cairo_t* cr, const std::string& title, const std::string& sub, Colour top, Colour bottom)
+{
     const double w = kBannerW, h = kBannerH;
     // Ribbon tails behind the plaque.
     for (int side = 0; side < 2; ++side) {
@@ -172,7 +179,8 @@ void banner(cairo_t* cr, const std::string& title, const std::string& sub, Colou
     drawTextCentred(cr, sub, w / 2, 44, small);
 }
 
-void trophy(cairo_t* cr, double cx, double top) {
+void trophy(cairo_t* cr, double cx, double top)
+{
     cairo_save(cr);
     cairo_translate(cr, cx, top);
     // Handles.
@@ -230,7 +238,8 @@ void trophy(cairo_t* cr, double cx, double top) {
     cairo_restore(cr);
 }
 
-void endPicture(cairo_t* cr) {
+void endPicture(cairo_t* cr)
+{
     const double w = kEndPicture.w(), h = kEndPicture.h();
     parchmentPanel(cr, w, h, "Congratulations!");
     trophy(cr, w / 2, 58);
@@ -255,7 +264,8 @@ void endPicture(cairo_t* cr) {
 
 }  // namespace
 
-Raster renderBanners() {
+Raster renderBanners()
+{
     Canvas sheet(kBannerSheetW, kBannerSheetH);
     cairo_t* cr = sheet.cr();
     struct B {

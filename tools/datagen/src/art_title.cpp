@@ -11,7 +11,8 @@
 
 using namespace layout;
 
-Raster renderTitle() {
+Raster renderTitle()
+{
     Canvas c(kScreenW, kScreenH);
     cairo_t* cr = c.cr();
     // Sunburst behind everything.
@@ -21,7 +22,8 @@ Raster renderTitle() {
         const bool ray = std::fmod(a + 4 * M_PI + 0.05, M_PI / 10) < M_PI / 20;
         const Colour inner = hex(0xFFE9B8), outer = hex(0xE8964A);
         Colour col = mix(inner, outer, std::clamp(d / 420.0, 0.0, 1.0));
-        if (ray) col = lighter(col, 0.12);
+        if (ray)
+            col = lighter(col, 0.12);
         return col;
     });
     // Table top.
@@ -79,7 +81,8 @@ Raster renderTitle() {
     // Pieces resting on the table.
     const int front[5] = {Cheese, Tomato, Grapes, Egg, Broccoli};
     const double fx[5] = {175, 235, 320, 405, 465};
-    for (int i = 0; i < 5; ++i) drawPiece(cr, front[i], fx[i], 352 - (i == 2 ? 6 : 0), i == 2 ? 1.6 : 1.35);
+    for (int i = 0; i < 5; ++i)
+        drawPiece(cr, front[i], fx[i], 352 - (i == 2 ? 6 : 0), i == 2 ? 1.6 : 1.35);
     // The start button at rest, where its frames will be drawn.
     cairo_save(cr);
     cairo_translate(cr, kTitleButtonAt.x, kTitleButtonAt.y);

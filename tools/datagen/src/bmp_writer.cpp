@@ -8,15 +8,19 @@
 
 namespace {
 
-void put16(std::vector<uint8_t>& v, unsigned x) {
+void put16(std::vector<uint8_t>& v, unsigned x)
+{
     v.push_back(uint8_t(x));
     v.push_back(uint8_t(x >> 8));
 }
-void put32(std::vector<uint8_t>& v, uint32_t x) {
-    for (int i = 0; i < 4; ++i) v.push_back(uint8_t(x >> (8 * i)));
+void put32(std::vector<uint8_t>& v, uint32_t x)
+{
+    for (int i = 0; i < 4; ++i)
+        v.push_back(uint8_t(x >> (8 * i)));
 }
 
-void putHeaders(std::vector<uint8_t>& out, int w, int h, int bits, uint32_t colours, uint32_t imageBytes) {
+void putHeaders(std::vector<uint8_t>& out, int w, int h, int bits, uint32_t colours, uint32_t imageBytes)
+{
     const uint32_t offBits = 14 + 40 + 4 * colours;
     out.push_back('B');
     out.push_back('M');
@@ -42,16 +46,21 @@ struct Bucket {
     std::vector<std::pair<uint32_t, uint32_t>> colours;  // packed rgb, count
 };
 
-int channel(uint32_t c, int k) { return int((c >> (16 - 8 * k)) & 255); }
+int channel(uint32_t c, int k)
+{
+    return int((c >> (16 - 8 * k)) & 255);
+}
 
-std::vector<Rgb> medianCut(std::vector<std::pair<uint32_t, uint32_t>> all, size_t maxColours) {
+std::vector<Rgb> medianCut(std::vector<std::pair<uint32_t, uint32_t>> all, size_t maxColours)
+{
     std::vector<Bucket> buckets(1);
     buckets[0].colours = std::move(all);
     while (buckets.size() < maxColours) {
         // Split the bucket with the widest channel range.
         int best = -1, bestRange = 0, bestChannel = 0;
         for (size_t i = 0; i < buckets.size(); ++i) {
-            if (buckets[i].colours.size() < 2) continue;
+            if (buckets[i].colours.size() < 2)
+                continue;
             for (int k = 0; k < 3; ++k) {
                 int lo = 255, hi = 0;
                 for (auto& c : buckets[i].colours) {
@@ -65,20 +74,23 @@ std::vector<Rgb> medianCut(std::vector<std::pair<uint32_t, uint32_t>> all, size_
                 }
             }
         }
-        if (best < 0) break;
+        if (best < 0)
+            break;
         auto& cs = buckets[size_t(best)].colours;
         std::sort(cs.begin(), cs.end(), [&](auto& a, auto& b) {
             const int ca = channel(a.first, bestChannel), cb = channel(b.first, bestChannel);
             return ca != cb ? ca < cb : a.first < b.first;
         });
         uint64_t total = 0;
-        for (auto& c : cs) total += c.second;
+        for (auto& c : cs)
+            total += c.second;
         uint64_t run = 0;
         size_t split = 1;
         for (size_t i = 0; i + 1 < cs.size(); ++i) {
             run += cs[i].second;
             split = i + 1;
-            if (run * 2 >= total) break;
+            if (run * 2 >= total)
+                break;
         }
         Bucket second;
         second.colours.assign(cs.begin() + long(split), cs.end());
@@ -89,18 +101,20 @@ std::vector<Rgb> medianCut(std::vector<std::pair<uint32_t, uint32_t>> all, size_
     for (auto& b : buckets) {
         uint64_t sum[3] = {0, 0, 0}, n = 0;
         for (auto& c : b.colours) {
-            for (int k = 0; k < 3; ++k) sum[k] += uint64_t(channel(c.first, k)) * c.second;
+            for (int k = 0; k < 3; ++k)
+                sum[k] += uint64_t(channel(c.first, k)) * c.second;
             n += c.second;
         }
-        palette.push_back(awayFromKey({uint8_t((sum[0] + n / 2) / n), uint8_t((sum[1] + n / 2) / n),
-                                       uint8_t((sum[2] + n / 2) / n)}));
+        palette.push_back(awayFromKey(
+            {uint8_t((sum[0] + n / 2) / n), uint8_t((sum[1] + n / 2) / n), uint8_t((sum[2] + n / 2) / n)}));
     }
     return palette;
 }
 
 }  // namespace
 
-std::vector<uint8_t> encodeBmp24(const Raster& img) {
+std::vector<uint8_t> encodeBmp24(const Raster& img)
+{
     const uint32_t stride = (uint32_t(img.width) * 3 + 3) & ~3u;
     std::vector<uint8_t> out;
     out.reserve(54 + stride * img.height);
@@ -118,20 +132,25 @@ std::vector<uint8_t> encodeBmp24(const Raster& img) {
     return out;
 }
 
-std::vector<uint8_t> encodeBmp8(const Raster& img) {
+std::vector<uint8_t> encodeBmp8(const Raster& img)
+{
     const size_t n = size_t(img.width) * img.height;
     std::map<uint32_t, uint32_t> counts;
     for (size_t i = 0; i < n; ++i) {
-        if (img.keyed && img.mask[i]) continue;
+        if (img.keyed && img.mask[i])
+            continue;
         const uint8_t* p = &img.rgb[i * 3];
         counts[(uint32_t(p[0]) << 16) | (uint32_t(p[1]) << 8) | p[2]]++;
     }
     std::vector<Rgb> palette;
     palette.reserve(256);
-    if (img.keyed) palette.push_back(kKeyColour);
+    if (img.keyed)
+        palette.push_back(kKeyColour);
     if (!counts.empty())
-        for (const Rgb& c : medianCut({counts.begin(), counts.end()}, 256 - palette.size())) palette.push_back(c);
-    if (palette.empty()) palette.push_back({0, 0, 0});
+        for (const Rgb& c : medianCut({counts.begin(), counts.end()}, 256 - palette.size()))
+            palette.push_back(c);
+    if (palette.empty())
+        palette.push_back({0, 0, 0});
     const size_t first = img.keyed ? 1 : 0;
 
     // Nearest palette entry for every distinct colour.
@@ -176,21 +195,26 @@ std::vector<uint8_t> encodeBmp8(const Raster& img) {
     return out;
 }
 
-bool decodeBmp(const std::vector<uint8_t>& b, int& width, int& height, std::vector<uint8_t>& rgb) {
+bool decodeBmp(const std::vector<uint8_t>& b, int& width, int& height, std::vector<uint8_t>& rgb)
+{
     auto u16 = [&](size_t o) { return unsigned(b[o]) | unsigned(b[o + 1]) << 8; };
     auto u32 = [&](size_t o) { return uint32_t(u16(o)) | uint32_t(u16(o + 2)) << 16; };
-    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M') return false;
+    if (b.size() < 54 || b[0] != 'B' || b[1] != 'M')
+        return false;
     const uint32_t infoSize = u32(14);
     width = int(u32(18));
     const int32_t h = int32_t(u32(22));
     const unsigned bits = u16(28);
-    if (u32(30) != 0 || (bits != 8 && bits != 24) || width <= 0 || h == 0) return false;
+    if (u32(30) != 0 || (bits != 8 && bits != 24) || width <= 0 || h == 0)
+        return false;
     height = h < 0 ? -h : h;
     uint32_t colours = u32(46);
-    if (colours == 0 && bits <= 8) colours = 1u << bits;
+    if (colours == 0 && bits <= 8)
+        colours = 1u << bits;
     const size_t table = 14 + infoSize, pixels = table + 4 * size_t(colours);
     const size_t stride = ((size_t(width) * bits + 31) / 32) * 4;
-    if (b.size() < pixels + stride * height) return false;
+    if (b.size() < pixels + stride * height)
+        return false;
     rgb.assign(size_t(width) * height * 3, 0);
     for (int y = 0; y < height; ++y) {
         const size_t row = pixels + stride * size_t(h < 0 ? y : height - 1 - y);

@@ -12,41 +12,61 @@
 
 // ---------------------------------------------------------------- colours
 
-Colour hex(uint32_t rgb, double a) {
+Colour hex(uint32_t rgb, double a)
+{
     return {((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0, (rgb & 255) / 255.0, a};
 }
-Colour mix(Colour a, Colour b, double t) {
+Colour mix(Colour a, Colour b, double t)
+{
     return {a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t, a.a + (b.a - a.a) * t};
 }
-Colour lighter(Colour c, double t) { return mix(c, {1, 1, 1, c.a}, t); }
-Colour darker(Colour c, double t) { return mix(c, {0, 0, 0, c.a}, t); }
-Colour withAlpha(Colour c, double a) { return {c.r, c.g, c.b, a}; }
+Colour lighter(Colour c, double t)
+{
+    return mix(c, {1, 1, 1, c.a}, t);
+}
+Colour darker(Colour c, double t)
+{
+    return mix(c, {0, 0, 0, c.a}, t);
+}
+Colour withAlpha(Colour c, double a)
+{
+    return {c.r, c.g, c.b, a};
+}
 
-void setColour(cairo_t* cr, Colour c) { cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a); }
-void addStop(cairo_pattern_t* p, double at, Colour c) {
+void setColour(cairo_t* cr, Colour c)
+{
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, c.a);
+}
+void addStop(cairo_pattern_t* p, double at, Colour c)
+{
     cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, c.a);
 }
 
 // ---------------------------------------------------------------- canvas
 
 Canvas::Canvas(int w, int h)
-    : w_(w), h_(h), surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)), cr_(cairo_create(surface_)) {
+    : w_(w), h_(h), surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
+      cr_(cairo_create(surface_))
+{
     cairo_set_antialias(cr_, CAIRO_ANTIALIAS_BEST);
 }
 
-Canvas::~Canvas() {
+Canvas::~Canvas()
+{
     cairo_destroy(cr_);
     cairo_surface_destroy(surface_);
 }
 
-void Canvas::paste(const Canvas& src, double x, double y) const {
+void Canvas::paste(const Canvas& src, double x, double y) const
+{
     cairo_save(cr_);
     cairo_set_source_surface(cr_, src.surface(), x, y);
     cairo_paint(cr_);
     cairo_restore(cr_);
 }
 
-void Canvas::pasteRect(const Canvas& src, const layout::Rect& from, double x, double y) const {
+void Canvas::pasteRect(const Canvas& src, const layout::Rect& from, double x, double y) const
+{
     cairo_save(cr_);
     cairo_rectangle(cr_, x, y, from.w(), from.h());
     cairo_clip(cr_);
@@ -55,7 +75,8 @@ void Canvas::pasteRect(const Canvas& src, const layout::Rect& from, double x, do
     cairo_restore(cr_);
 }
 
-void Canvas::clear(const layout::Rect& r) const {
+void Canvas::clear(const layout::Rect& r) const
+{
     cairo_save(cr_);
     cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
     cairo_rectangle(cr_, r.l, r.t, r.w(), r.h());
@@ -63,7 +84,8 @@ void Canvas::clear(const layout::Rect& r) const {
     cairo_restore(cr_);
 }
 
-void Canvas::pixels(const layout::Rect& r, const std::function<Colour(int, int)>& fn) const {
+void Canvas::pixels(const layout::Rect& r, const std::function<Colour(int, int)>& fn) const
+{
     cairo_surface_flush(surface_);
     unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
@@ -79,7 +101,8 @@ void Canvas::pixels(const layout::Rect& r, const std::function<Colour(int, int)>
     cairo_surface_mark_dirty(surface_);
 }
 
-Cell::Cell(cairo_t* cr, const layout::Rect& r, bool clip) : cr_(cr) {
+Cell::Cell(cairo_t* cr, const layout::Rect& r, bool clip) : cr_(cr)
+{
     cairo_save(cr_);
     if (clip) {
         cairo_rectangle(cr_, r.l, r.t, r.w(), r.h());
@@ -87,11 +110,15 @@ Cell::Cell(cairo_t* cr, const layout::Rect& r, bool clip) : cr_(cr) {
     }
     cairo_translate(cr_, r.l, r.t);
 }
-Cell::~Cell() { cairo_restore(cr_); }
+Cell::~Cell()
+{
+    cairo_restore(cr_);
+}
 
 // ---------------------------------------------------------------- shapes
 
-void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r)
+{
     r = std::min({r, w / 2, h / 2});
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
@@ -101,7 +128,8 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_close_path(cr);
 }
 
-void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
+void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry)
+{
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, rx, ry);
@@ -111,7 +139,8 @@ void ellipsePath(cairo_t* cr, double cx, double cy, double rx, double ry) {
     cairo_restore(cr);
 }
 
-void starPath(cairo_t* cr, double cx, double cy, double rOut, double rIn, int points, double turn) {
+void starPath(cairo_t* cr, double cx, double cy, double rOut, double rIn, int points, double turn)
+{
     cairo_new_sub_path(cr);
     for (int i = 0; i < points * 2; ++i) {
         const double a = turn + M_PI * i / points - M_PI / 2;
@@ -124,7 +153,8 @@ void starPath(cairo_t* cr, double cx, double cy, double rOut, double rIn, int po
     cairo_close_path(cr);
 }
 
-void fillVertical(cairo_t* cr, double y0, double y1, Colour top, Colour bottom) {
+void fillVertical(cairo_t* cr, double y0, double y1, Colour top, Colour bottom)
+{
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
     addStop(p, 0, top);
     addStop(p, 1, bottom);
@@ -133,7 +163,8 @@ void fillVertical(cairo_t* cr, double y0, double y1, Colour top, Colour bottom) 
     cairo_pattern_destroy(p);
 }
 
-void fillRadial(cairo_t* cr, double cx, double cy, double r, Colour inner, Colour outer, double fx, double fy) {
+void fillRadial(cairo_t* cr, double cx, double cy, double r, Colour inner, Colour outer, double fx, double fy)
+{
     cairo_pattern_t* p = cairo_pattern_create_radial(cx + fx, cy + fy, 0, cx, cy, r);
     addStop(p, 0, inner);
     addStop(p, 1, outer);
@@ -142,7 +173,8 @@ void fillRadial(cairo_t* cr, double cx, double cy, double r, Colour inner, Colou
     cairo_pattern_destroy(p);
 }
 
-void strokeOutline(cairo_t* cr, Colour c, double width) {
+void strokeOutline(cairo_t* cr, Colour c, double width)
+{
     setColour(cr, c);
     cairo_set_line_width(cr, width);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
@@ -150,7 +182,8 @@ void strokeOutline(cairo_t* cr, Colour c, double width) {
     cairo_stroke_preserve(cr);
 }
 
-void glossOver(cairo_t* cr, double x, double y, double w, double h, double strength) {
+void glossOver(cairo_t* cr, double x, double y, double w, double h, double strength)
+{
     cairo_save(cr);
     cairo_clip_preserve(cr);
     cairo_pattern_t* p = cairo_pattern_create_linear(0, y, 0, y + h);
@@ -164,7 +197,8 @@ void glossOver(cairo_t* cr, double x, double y, double w, double h, double stren
     cairo_restore(cr);
 }
 
-void shadowPath(cairo_t* cr, double dx, double dy, double alpha, int blurSteps) {
+void shadowPath(cairo_t* cr, double dx, double dy, double alpha, int blurSteps)
+{
     cairo_path_t* path = cairo_copy_path(cr);
     cairo_save(cr);
     for (int i = blurSteps; i >= 1; --i) {
@@ -185,12 +219,14 @@ void shadowPath(cairo_t* cr, double dx, double dy, double alpha, int blurSteps) 
     cairo_path_destroy(path);
 }
 
-void panel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& s) {
+void panel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& s)
+{
     const double o = s.outlineWidth / 2;
     cairo_new_path(cr);
     roundedRect(cr, x + o, y + o, w - 2 * o, h - 2 * o, s.radius);
     fillVertical(cr, y, y + h, s.face, s.faceBottom);
-    if (s.gloss > 0) glossOver(cr, x + w * 0.08, y - h * 0.45, w * 0.84, h * 0.95, s.gloss);
+    if (s.gloss > 0)
+        glossOver(cr, x + w * 0.08, y - h * 0.45, w * 0.84, h * 0.95, s.gloss);
     if (s.bevel > 0) {
         // Light upper-left edge and dark lower-right edge just inside the outline.
         cairo_save(cr);
@@ -206,22 +242,28 @@ void panel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle
         cairo_pattern_destroy(p);
         cairo_restore(cr);
     }
-    if (s.outlineWidth > 0) strokeOutline(cr, s.outline, s.outlineWidth);
+    if (s.outlineWidth > 0)
+        strokeOutline(cr, s.outline, s.outlineWidth);
     cairo_new_path(cr);
 }
 
 // ---------------------------------------------------------------- textures
 
 namespace {
-uint32_t hash3(int x, int y, uint32_t seed) {
+uint32_t hash3(int x, int y, uint32_t seed)
+{
     uint32_t h = uint32_t(x) * 374761393u + uint32_t(y) * 668265263u + seed * 2246822519u;
     h = (h ^ (h >> 13)) * 1274126177u;
     return h ^ (h >> 16);
 }
-double smooth(double t) { return t * t * (3 - 2 * t); }
+double smooth(double t)
+{
+    return t * t * (3 - 2 * t);
+}
 }  // namespace
 
-double noise2(double x, double y, uint32_t seed) {
+double noise2(double x, double y, uint32_t seed)
+{
     const int xi = int(std::floor(x)), yi = int(std::floor(y));
     const double fx = smooth(x - xi), fy = smooth(y - yi);
     auto v = [&](int a, int b) { return (hash3(a, b, seed) & 0xFFFF) / 65535.0; };
@@ -230,7 +272,8 @@ double noise2(double x, double y, uint32_t seed) {
     return top + (bot - top) * fy;
 }
 
-double fbm(double x, double y, uint32_t seed, int octaves) {
+double fbm(double x, double y, uint32_t seed, int octaves)
+{
     double sum = 0, amp = 0.5, norm = 0, f = 1;
     for (int i = 0; i < octaves; ++i) {
         sum += amp * noise2(x * f, y * f, seed + uint32_t(i) * 101u);
@@ -241,7 +284,8 @@ double fbm(double x, double y, uint32_t seed, int octaves) {
     return sum / norm;
 }
 
-Colour woodAt(int x, int y, uint32_t seed, Colour base, bool vertical, int plank) {
+Colour woodAt(int x, int y, uint32_t seed, Colour base, bool vertical, int plank)
+{
     const int along = vertical ? y : x;
     const int across = vertical ? x : y;
     const int index = across / plank;
@@ -252,32 +296,42 @@ Colour woodAt(int x, int y, uint32_t seed, Colour base, bool vertical, int plank
     const double grain = fbm(along * 0.012, (across + warp) * 0.35, s + 17, 4);
     const double rings = 0.5 + 0.5 * std::sin((across + warp * 3 + grain * 8) * 0.9);
     double shade = 0.86 + 0.16 * grain + 0.06 * rings + 0.06 * (noise2(index * 1.7, 0.5, s) - 0.5);
-    if (inPlank == 0) shade *= 0.55;                            // gap between planks
-    if (inPlank == 1) shade *= 1.10;                            // catching light
-    if (inPlank == plank - 1) shade *= 0.80;
+    if (inPlank == 0)
+        shade *= 0.55;  // gap between planks
+    if (inPlank == 1)
+        shade *= 1.10;  // catching light
+    if (inPlank == plank - 1)
+        shade *= 0.80;
     shade *= 0.97 + 0.03 * noise2(x * 0.9, y * 0.9, seed + 5);  // fine speckle
     return {base.r * shade, base.g * shade, base.b * shade, 1};
 }
 
-void woodRect(const Canvas& c, const layout::Rect& r, uint32_t seed, Colour base, bool vertical, int plank) {
+void woodRect(const Canvas& c, const layout::Rect& r, uint32_t seed, Colour base, bool vertical, int plank)
+{
     c.pixels(r, [&](int x, int y) { return woodAt(x, y, seed, base, vertical, plank); });
 }
 
-void tileRect(const Canvas& c, const layout::Rect& r, int tile, Colour a, Colour b, Colour grout, uint32_t seed) {
+void tileRect(const Canvas& c, const layout::Rect& r, int tile, Colour a, Colour b, Colour grout,
+              uint32_t seed)
+{
     c.pixels(r, [&](int x, int y) {
         const int tx = (x - r.l) / tile, ty = (y - r.t) / tile;
         const int ix = (x - r.l) % tile, iy = (y - r.t) % tile;
-        if (ix == 0 || iy == 0) return grout;
+        if (ix == 0 || iy == 0)
+            return grout;
         Colour base = ((tx + ty) % 2) ? b : a;
         // Glaze: soft diagonal sheen, slight cloudiness, darker rim.
         const double u = double(ix) / tile, v = double(iy) / tile;
         const double sheen = 0.06 * std::exp(-std::pow((u + v - 0.6) * 3.0, 2));
         const double cloud = 0.05 * (fbm(x * 0.05, y * 0.05, seed + uint32_t(tx * 31 + ty), 3) - 0.5);
         double rim = 0;
-        if (ix == 1 || iy == 1) rim = 0.08;
-        if (ix == tile - 1 || iy == tile - 1) rim = -0.10;
+        if (ix == 1 || iy == 1)
+            rim = 0.08;
+        if (ix == tile - 1 || iy == tile - 1)
+            rim = -0.10;
         Colour out = lighter(base, std::max(0.0, sheen + cloud + rim));
-        if (cloud + rim < 0) out = darker(base, -(cloud + rim));
+        if (cloud + rim < 0)
+            out = darker(base, -(cloud + rim));
         return out;
     });
 }
@@ -289,42 +343,52 @@ namespace {
 struct Fonts {
     FT_Library lib = nullptr;
     std::map<Face, cairo_font_face_t*> faces;
-    ~Fonts() {
-        for (auto& f : faces) cairo_font_face_destroy(f.second);
+    ~Fonts()
+    {
+        for (auto& f : faces)
+            cairo_font_face_destroy(f.second);
     }
 };
 
-Fonts& fonts() {
+Fonts& fonts()
+{
     static Fonts f;
     return f;
 }
 
-const char* fileOf(Face f) {
+const char* fileOf(Face f)
+{
     switch (f) {
-        case Face::Sans:
-            return "DejaVuSans.ttf";
-        case Face::SansBold:
-            return "DejaVuSans-Bold.ttf";
-        case Face::SerifBold:
-            return "DejaVuSerif-Bold.ttf";
+    case Face::Sans:
+        return "DejaVuSans.ttf";
+    case Face::SansBold:
+        return "DejaVuSans-Bold.ttf";
+    case Face::SerifBold:
+        return "DejaVuSerif-Bold.ttf";
     }
     return "DejaVuSans.ttf";
 }
 
-cairo_font_face_t* faceFor(Face f) {
+cairo_font_face_t* faceFor(Face f)
+{
     Fonts& fs = fonts();
     auto it = fs.faces.find(f);
-    if (it != fs.faces.end()) return it->second;
-    if (!fs.lib && FT_Init_FreeType(&fs.lib) != 0) throw std::runtime_error("cannot start FreeType");
+    if (it != fs.faces.end())
+        return it->second;
+    if (!fs.lib && FT_Init_FreeType(&fs.lib) != 0)
+        throw std::runtime_error("cannot start FreeType");
     static const char* const dirs[] = {"/usr/share/fonts/truetype/dejavu/", "/usr/share/fonts/dejavu/",
                                        "/usr/share/fonts/TTF/", "/usr/local/share/fonts/"};
     FT_Face face = nullptr;
     for (const char* d : dirs) {
         const std::string path = std::string(d) + fileOf(f);
-        if (FT_New_Face(fs.lib, path.c_str(), 0, &face) == 0) break;
+        if (FT_New_Face(fs.lib, path.c_str(), 0, &face) == 0)
+            break;
         face = nullptr;
     }
-    if (!face) throw std::runtime_error(std::string("font not found: ") + fileOf(f) + " (install fonts-dejavu-core)");
+    if (!face)
+        throw std::runtime_error(std::string("font not found: ") + fileOf(f) +
+                                 " (install fonts-dejavu-core)");
     cairo_font_face_t* cf = cairo_ft_font_face_create_for_ft_face(face, 0);
     fs.faces[f] = cf;
     return cf;
@@ -332,7 +396,8 @@ cairo_font_face_t* faceFor(Face f) {
 
 }  // namespace
 
-void setFace(cairo_t* cr, Face f, double size) {
+void setFace(cairo_t* cr, Face f, double size)
+{
     cairo_set_font_face(cr, faceFor(f));
     cairo_set_font_size(cr, size);
     cairo_font_options_t* o = cairo_font_options_create();
@@ -343,7 +408,8 @@ void setFace(cairo_t* cr, Face f, double size) {
     cairo_font_options_destroy(o);
 }
 
-Ink measureText(cairo_t* cr, const std::string& text, const TextStyle& s) {
+Ink measureText(cairo_t* cr, const std::string& text, const TextStyle& s)
+{
     cairo_save(cr);
     setFace(cr, s.face, s.size);
     cairo_text_extents_t e;
@@ -351,10 +417,12 @@ Ink measureText(cairo_t* cr, const std::string& text, const TextStyle& s) {
     cairo_restore(cr);
     const double k = s.stretchX;
     const double pad = s.outlineWidth / 2;
-    return {e.x_bearing * k - pad, e.y_bearing - pad, e.width * k + 2 * pad, e.height + 2 * pad, e.x_advance * k};
+    return {e.x_bearing * k - pad, e.y_bearing - pad, e.width * k + 2 * pad, e.height + 2 * pad,
+            e.x_advance * k};
 }
 
-void drawTextAt(cairo_t* cr, const std::string& text, double x, double baseline, const TextStyle& s) {
+void drawTextAt(cairo_t* cr, const std::string& text, double x, double baseline, const TextStyle& s)
+{
     cairo_save(cr);
     setFace(cr, s.face, s.size);
     cairo_text_extents_t e;
@@ -397,7 +465,8 @@ void drawTextAt(cairo_t* cr, const std::string& text, double x, double baseline,
 
 namespace {
 // Baseline that centres capital letters on cy, whatever descenders the text has.
-double capBaseline(cairo_t* cr, double cy, const TextStyle& s) {
+double capBaseline(cairo_t* cr, double cy, const TextStyle& s)
+{
     TextStyle plain = s;
     plain.outlineWidth = 0;
     const Ink cap = measureText(cr, "H", plain);
@@ -405,17 +474,21 @@ double capBaseline(cairo_t* cr, double cy, const TextStyle& s) {
 }
 }  // namespace
 
-void drawTextCentred(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& s) {
+void drawTextCentred(cairo_t* cr, const std::string& text, double cx, double cy, const TextStyle& s)
+{
     const Ink ink = measureText(cr, text, s);
     drawTextAt(cr, text, std::round(cx - ink.w / 2 - ink.x), capBaseline(cr, cy, s), s);
 }
 
-void drawTextLeft(cairo_t* cr, const std::string& text, double x, double cy, const TextStyle& s) {
+void drawTextLeft(cairo_t* cr, const std::string& text, double x, double cy, const TextStyle& s)
+{
     const Ink ink = measureText(cr, text, s);
     drawTextAt(cr, text, std::round(x - ink.x), capBaseline(cr, cy, s), s);
 }
 
-TextStyle fitWidth(cairo_t* cr, const std::string& text, TextStyle s, double maxWidth) {
-    while (s.size > 6 && measureText(cr, text, s).w > maxWidth) s.size -= 0.5;
+TextStyle fitWidth(cairo_t* cr, const std::string& text, TextStyle s, double maxWidth)
+{
+    while (s.size > 6 && measureText(cr, text, s).w > maxWidth)
+        s.size -= 0.5;
     return s;
 }

@@ -32,12 +32,27 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    cairo_t* cr() const { return cr_; }
-    cairo_surface_t* surface() const { return surface_; }
-    int width() const { return w_; }
-    int height() const { return h_; }
+    cairo_t* cr() const
+    {
+        return cr_;
+    }
+    cairo_surface_t* surface() const
+    {
+        return surface_;
+    }
+    int width() const
+    {
+        return w_;
+    }
+    int height() const
+    {
+        return h_;
+    }
 
-    Raster finish(const Flatten& how) const { return flatten(surface_, how); }
+    Raster finish(const Flatten& how) const
+    {
+        return flatten(surface_, how);
+    }
     // Draws another canvas (or part of it) at a position.
     void paste(const Canvas& src, double x, double y) const;
     void pasteRect(const Canvas& src, const layout::Rect& from, double x, double y) const;
@@ -92,13 +107,14 @@ struct PanelStyle {
 void panel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& s);
 
 // ---------------------------------------------------------------- textures
-double noise2(double x, double y, uint32_t seed);           // smooth value noise, 0..1
+double noise2(double x, double y, uint32_t seed);            // smooth value noise, 0..1
 double fbm(double x, double y, uint32_t seed, int octaves);  // layered noise, 0..1
 // Warm wooden planks (vertical grain when vertical is true).
 Colour woodAt(int x, int y, uint32_t seed, Colour base, bool vertical, int plank);
 void woodRect(const Canvas& c, const layout::Rect& r, uint32_t seed, Colour base, bool vertical, int plank);
 // Glazed kitchen tiles with grout lines.
-void tileRect(const Canvas& c, const layout::Rect& r, int tile, Colour a, Colour b, Colour grout, uint32_t seed);
+void tileRect(const Canvas& c, const layout::Rect& r, int tile, Colour a, Colour b, Colour grout,
+              uint32_t seed);
 
 // ---------------------------------------------------------------- text
 enum class Face { Sans, SansBold, SerifBold };
@@ -110,7 +126,7 @@ struct TextStyle {
     double size = 20;
     Colour fill{1, 1, 1, 1};
     Colour fillBottom{0, 0, 0, -1};  // bottom of a vertical gradient; alpha < 0: same as fill
-    Colour outline{0, 0, 0, 0};     // no outline when fully transparent
+    Colour outline{0, 0, 0, 0};      // no outline when fully transparent
     double outlineWidth = 0;
     Colour shadow{0, 0, 0, 0};
     double shadowDx = 0, shadowDy = 0;

@@ -19,12 +19,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-double seconds(std::chrono::steady_clock::time_point since) {
+double seconds(std::chrono::steady_clock::time_point since)
+{
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
 }
 
 // Decodes what was written and compares its 5-6-5 colour key with the intended mask.
-bool checkPicture(const Picture& p, const std::vector<uint8_t>& bytes, std::string& why) {
+bool checkPicture(const Picture& p, const std::vector<uint8_t>& bytes, std::string& why)
+{
     int w = 0, h = 0;
     std::vector<uint8_t> rgb;
     const bool ok = p.format == Format::Jpeg ? decodeJpeg(bytes, w, h, rgb) : decodeBmp(bytes, w, h, rgb);
@@ -46,7 +48,8 @@ bool checkPicture(const Picture& p, const std::vector<uint8_t>& bytes, std::stri
 
 }  // namespace
 
-bool generateAll(const std::string& outDir, std::ostream& log) {
+bool generateAll(const std::string& outDir, std::ostream& log)
+{
     const auto start = std::chrono::steady_clock::now();
     std::error_code ec;
     for (const char* sub : {"bmp", "sound", "music"}) {
@@ -61,7 +64,8 @@ bool generateAll(const std::string& outDir, std::ostream& log) {
     std::vector<std::vector<uint8_t>> oggs(kTrackCount);
     std::atomic<int> nextTrack{0};
     auto worker = [&] {
-        for (int i; (i = nextTrack.fetch_add(1)) < kTrackCount;) oggs[size_t(i)] = encodeOgg(composeTrack(i), 0x504C0000 + i);
+        for (int i; (i = nextTrack.fetch_add(1)) < kTrackCount;)
+            oggs[size_t(i)] = encodeOgg(composeTrack(i), 0x504C0000 + i);
     };
     std::thread workers[2] = {std::thread(worker), std::thread(worker)};
 
@@ -105,10 +109,12 @@ bool generateAll(const std::string& outDir, std::ostream& log) {
     }
 
     const auto t2 = std::chrono::steady_clock::now();
-    for (auto& w : workers) w.join();
+    for (auto& w : workers)
+        w.join();
     for (int i = 0; i < kTrackCount; ++i) {
         const std::string name = "track" + std::to_string(i) + ".ogg";
-        if (oggs[size_t(i)].empty() || !writeFile((fs::path(outDir) / "music" / name).string(), oggs[size_t(i)])) {
+        if (oggs[size_t(i)].empty() ||
+            !writeFile((fs::path(outDir) / "music" / name).string(), oggs[size_t(i)])) {
             log << "cannot encode or write music/" << name << "\n";
             ok = false;
         }

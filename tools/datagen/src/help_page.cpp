@@ -2,7 +2,8 @@
 // nothing fetched from anywhere.
 #include "help_page.h"
 
-std::string helpPage() {
+std::string helpPage()
+{
     return R"HTML(<!DOCTYPE html>
 <html lang="en">
 <head>

@@ -14,11 +14,15 @@ struct ErrorJump {
     jmp_buf jump;
 };
 
-void onError(j_common_ptr cinfo) {
+void onError(j_common_ptr cinfo)
+{
     longjmp(reinterpret_cast<ErrorJump*>(cinfo->err)->jump, 1);
 }
 
-uint8_t clampByte(double v) { return uint8_t(v < 0 ? 0 : v > 255 ? 255 : int(v + 0.5)); }
+uint8_t clampByte(double v)
+{
+    return uint8_t(v < 0 ? 0 : v > 255 ? 255 : int(v + 0.5));
+}
 
 // Keyed pixels: Y 100, Cb 240, Cr 255 decode to R 278, G -29, B 298 before clamping,
 // i.e. to the key with a margin of about 30 steps in every channel.
@@ -26,7 +30,8 @@ constexpr uint8_t kKeyY = 100, kKeyCb = 240, kKeyCr = 255;
 
 }  // namespace
 
-std::vector<uint8_t> encodeJpeg(const Raster& img, const JpegOptions& opt) {
+std::vector<uint8_t> encodeJpeg(const Raster& img, const JpegOptions& opt)
+{
     jpeg_compress_struct cinfo;
     ErrorJump err;
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -82,7 +87,8 @@ std::vector<uint8_t> encodeJpeg(const Raster& img, const JpegOptions& opt) {
     return out;
 }
 
-bool decodeJpeg(const std::vector<uint8_t>& bytes, int& width, int& height, std::vector<uint8_t>& rgb) {
+bool decodeJpeg(const std::vector<uint8_t>& bytes, int& width, int& height, std::vector<uint8_t>& rgb)
+{
     jpeg_decompress_struct cinfo;
     ErrorJump err;
     cinfo.err = jpeg_std_error(&err.mgr);
@@ -111,31 +117,39 @@ bool decodeJpeg(const std::vector<uint8_t>& bytes, int& width, int& height, std:
     return true;
 }
 
-long keyMismatches(const Raster& intended, int width, int height, const std::vector<uint8_t>& rgb) {
-    if (width != intended.width || height != intended.height) return long(width) * height + 1;
+long keyMismatches(const Raster& intended, int width, int height, const std::vector<uint8_t>& rgb)
+{
+    if (width != intended.width || height != intended.height)
+        return long(width) * height + 1;
     long bad = 0;
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
             const uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
-            if (isKey565(p[0], p[1], p[2]) != intended.transparent(x, y)) ++bad;
+            if (isKey565(p[0], p[1], p[2]) != intended.transparent(x, y))
+                ++bad;
         }
     return bad;
 }
 
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes)
+{
     FILE* f = std::fopen(path.c_str(), "wb");
-    if (!f) return false;
+    if (!f)
+        return false;
     const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
     return std::fclose(f) == 0 && ok;
 }
 
-bool readFile(const std::string& path, std::vector<uint8_t>& bytes) {
+bool readFile(const std::string& path, std::vector<uint8_t>& bytes)
+{
     FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    if (!f)
+        return false;
     bytes.clear();
     uint8_t buf[65536];
     size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) bytes.insert(bytes.end(), buf, buf + n);
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        bytes.insert(bytes.end(), buf, buf + n);
     std::fclose(f);
     return true;
 }

@@ -7,11 +7,26 @@ namespace layout {
 // A rectangle with right and bottom exclusive, as the game uses them.
 struct Rect {
     int l, t, r, b;
-    constexpr int w() const { return r - l; }
-    constexpr int h() const { return b - t; }
-    constexpr Rect moved(int dx, int dy) const { return {l + dx, t + dy, r + dx, b + dy}; }
-    constexpr Rect at(int x, int y) const { return {x, y, x + w(), y + h()}; }
-    constexpr bool contains(int x, int y) const { return x >= l && x < r && y >= t && y < b; }
+    constexpr int w() const
+    {
+        return r - l;
+    }
+    constexpr int h() const
+    {
+        return b - t;
+    }
+    constexpr Rect moved(int dx, int dy) const
+    {
+        return {l + dx, t + dy, r + dx, b + dy};
+    }
+    constexpr Rect at(int x, int y) const
+    {
+        return {x, y, x + w(), y + h()};
+    }
+    constexpr bool contains(int x, int y) const
+    {
+        return x >= l && x < r && y >= t && y < b;
+    }
 };
 
 struct Point {
@@ -27,13 +42,13 @@ constexpr int kCell = 50;
 constexpr int kKinds = 8;
 constexpr int kPieceFrames = 14;
 
-constexpr Point kPanAt{5, 24};  // skovoroda.bmp frames are drawn here
+constexpr Point kPanAt{5, 24};                          // skovoroda.bmp frames are drawn here
 constexpr int kPanW = 95, kPanH = 155, kPanFrames = 4;  // frames 0..3 (the clock can sit on 3)
-constexpr Rect kPanHit{14, 100, 91, 175};  // hint button: the ellipse inscribed in this
+constexpr Rect kPanHit{14, 100, 91, 175};               // hint button: the ellipse inscribed in this
 
 constexpr Point kMixerAt{36, 278};
-constexpr int kMixerSize = 109, kMixerFrames = 12;  // frames 0..11 (the clock can sit on 11)
-constexpr Point kMixerMouth{91, 280};              // where flying pieces shrink into the mixer
+constexpr int kMixerSize = 109, kMixerFrames = 12;   // frames 0..11 (the clock can sit on 11)
+constexpr Point kMixerMouth{91, 280};                // where flying pieces shrink into the mixer
 constexpr Rect kMixerMustBeClear{36, 379, 98, 387};  // screen area shared with the menu button
 
 constexpr Point kBlinkAt{112, 200};
@@ -54,24 +69,25 @@ constexpr int kPauseY = 170;
 
 // ---------------------------------------------------------------- Font.bmp
 constexpr int kGlyphRows = 17;
-constexpr int kGlyphWidths[95] = {
-    6,  4,  5,  11, 10, 16, 12, 4,  7,  5,  7,  11, 3,  8,  3,  6,   // 32..47
-    11, 9,  10, 9,  11, 10, 10, 10, 10, 11, 5,  4,  10, 10, 10, 10,  // 48..63
-    17, 13, 12, 13, 13, 12, 11, 14, 14, 4,  9,  12, 10, 15, 13, 14,  // 64..79
-    12, 14, 13, 11, 12, 13, 11, 17, 13, 11, 12, 4,  6,  4,  8,  11,  // 80..95
-    4,  10, 10, 9,  10, 10, 5,  10, 10, 2,  6,  9,  4,  15, 10, 10,  // 96..111
-    10, 10, 6,  8,  6,  9,  9,  13, 10, 8,  10, 6,  9,  7,  0};      // 112..126
+constexpr int kGlyphWidths[95] = {6,  4,  5,  11, 10, 16, 12, 4,  7,  5,  7,  11, 3,  8,  3,  6,   // 32..47
+                                  11, 9,  10, 9,  11, 10, 10, 10, 10, 11, 5,  4,  10, 10, 10, 10,  // 48..63
+                                  17, 13, 12, 13, 13, 12, 11, 14, 14, 4,  9,  12, 10, 15, 13, 14,  // 64..79
+                                  12, 14, 13, 11, 12, 13, 11, 17, 13, 11, 12, 4,  6,  4,  8,  11,  // 80..95
+                                  4,  10, 10, 9,  10, 10, 5,  10, 10, 2,  6,  9,  4,  15, 10, 10,  // 96..111
+                                  10, 10, 6,  8,  6,  9,  9,  13, 10, 8,  10, 6,  9,  7,  0};      // 112..126
 constexpr int kGlyphStripW = 891;
 constexpr int kTitleButtonW = 320, kTitleButtonH = 65;
-constexpr int kTitleFramesY = 38;   // frames 0, 1 and frame 0 again side by side
+constexpr int kTitleFramesY = 38;  // frames 0, 1 and frame 0 again side by side
 constexpr Rect kTitleLit{0, 103, 320, 168};
 constexpr Point kTitleButtonAt{161, 406};
 constexpr Rect kTitleHit{173, 422, 467, 463};
 constexpr int kFontW = 960, kFontH = 168;
 
-constexpr int glyphOffset(int code) {
+constexpr int glyphOffset(int code)
+{
     int x = 0;
-    for (int c = 32; c < code; ++c) x += kGlyphWidths[c - 32];
+    for (int c = 32; c < code; ++c)
+        x += kGlyphWidths[c - 32];
     return x;
 }
 
@@ -116,8 +132,14 @@ constexpr Rect kGreyResume{0, 260, 179, 312};
 constexpr Rect kSliderKnob{0, 312, 28, 333};
 constexpr Rect kEndButtonLit{0, 831, 287, 894};
 constexpr int kArrowFrames = 5;  // frames 0..4 (the clock can sit on 4)
-constexpr Rect leftArrow(int f) { return {179, 53 * f, 286, 53 * f + 53}; }
-constexpr Rect rightArrow(int f) { return {286, 53 * f + 1, 393, 53 * f + 54}; }
+constexpr Rect leftArrow(int f)
+{
+    return {179, 53 * f, 286, 53 * f + 53};
+}
+constexpr Rect rightArrow(int f)
+{
+    return {286, 53 * f + 1, 393, 53 * f + 54};
+}
 constexpr Rect kMenuButtonLit{179, 212, 264, 291};  // wins over the left arrow's frame 4
 constexpr Rect kLevelCaption{179, 292, 276, 323};
 constexpr int kMenuTxtW = 393, kMenuTxtH = 894;
@@ -127,9 +149,9 @@ constexpr Point kOptionsAt{161, 50};
 constexpr int kOptionsW = 323, kOptionsH = 403;
 struct Highlight {
     const char* caption;
-    Rect source;   // in ActiveOption.bmp
-    Point at;      // on screen
-    Point check;   // check mark on screen, x < 0 when none
+    Rect source;  // in ActiveOption.bmp
+    Point at;     // on screen
+    Point check;  // check mark on screen, x < 0 when none
 };
 constexpr Highlight kOptionRows[3] = {
     {"Full screen", {0, 0, 156, 27}, {245, 82}, {206, 83}},
@@ -172,8 +194,14 @@ constexpr int kNamePanelW = 350, kNamePanelH = 130;
 constexpr Point kNameTextAt{169, 229};
 constexpr Point kUntimedLabelAt{221, 114};
 constexpr Point kTimedLabelAt{507, 114};
-constexpr Rect untimedLabel(int kinds) { return {85, 35 * kinds + 47, 169, 35 * kinds + 81}; }
-constexpr Rect timedLabel(int kinds) { return {0, 35 * kinds + 47, 84, 35 * kinds + 81}; }
+constexpr Rect untimedLabel(int kinds)
+{
+    return {85, 35 * kinds + 47, 169, 35 * kinds + 81};
+}
+constexpr Rect timedLabel(int kinds)
+{
+    return {0, 35 * kinds + 47, 84, 35 * kinds + 81};
+}
 constexpr int kScoreRowY = 183, kScoreRowStep = 25, kScoreRows = 9;
 constexpr int kUntimedCols[3] = {70, 85, 225};  // position, name, score
 constexpr int kTimedCols[3] = {355, 370, 510};

@@ -4,7 +4,8 @@
 
 #include "generate.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::cerr << "usage: " << (argc > 0 ? argv[0] : "plumbrix-datagen") << " OUTDIR\n";
         return 2;

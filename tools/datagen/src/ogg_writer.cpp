@@ -7,13 +7,15 @@
 #include "synth.h"
 
 namespace {
-void appendPage(std::vector<uint8_t>& out, const ogg_page& page) {
+void appendPage(std::vector<uint8_t>& out, const ogg_page& page)
+{
     out.insert(out.end(), page.header, page.header + page.header_len);
     out.insert(out.end(), page.body, page.body + page.body_len);
 }
 }  // namespace
 
-std::vector<uint8_t> encodeOgg(const Track& t, int serial) {
+std::vector<uint8_t> encodeOgg(const Track& t, int serial)
+{
     std::vector<uint8_t> out;
     vorbis_info vi;
     vorbis_info_init(&vi);
@@ -38,7 +40,8 @@ std::vector<uint8_t> encodeOgg(const Track& t, int serial) {
         ogg_stream_packetin(&os, &header);
         ogg_stream_packetin(&os, &comments);
         ogg_stream_packetin(&os, &code);
-        while (ogg_stream_flush(&os, &og) != 0) appendPage(out, og);
+        while (ogg_stream_flush(&os, &og) != 0)
+            appendPage(out, og);
     }
     const size_t frames = t.left.size();
     const size_t chunk = 4096;
@@ -63,7 +66,8 @@ std::vector<uint8_t> encodeOgg(const Track& t, int serial) {
                 ogg_stream_packetin(&os, &op);
                 while (ogg_stream_pageout(&os, &og) != 0) {
                     appendPage(out, og);
-                    if (ogg_page_eos(&og)) eos = true;
+                    if (ogg_page_eos(&og))
+                        eos = true;
                 }
             }
         }

@@ -3,7 +3,8 @@
 
 #include "image_files.h"
 
-std::vector<Picture> renderPictures() {
+std::vector<Picture> renderPictures()
+{
     GameArt game = renderGameArt();
     std::vector<Picture> out;
     auto add = [&](const char* file, Format format, Raster image) {
@@ -32,16 +33,17 @@ std::vector<Picture> renderPictures() {
     return out;
 }
 
-std::vector<uint8_t> encodePicture(const Picture& p) {
+std::vector<uint8_t> encodePicture(const Picture& p)
+{
     switch (p.format) {
-        case Format::Bmp24:
-            return encodeBmp24(p.image);
-        case Format::Bmp8:
-            return encodeBmp8(p.image);
-        case Format::Jpeg:
-        default:
-            // Keyed pictures and the level digits (opaque cells that must melt into the
-            // caption under them) get the top quality; the rest are large and soft.
-            return encodeJpeg(p.image, {p.image.keyed || p.file == "level.jpg" ? 100 : 94});
+    case Format::Bmp24:
+        return encodeBmp24(p.image);
+    case Format::Bmp8:
+        return encodeBmp8(p.image);
+    case Format::Jpeg:
+    default:
+        // Keyed pictures and the level digits (opaque cells that must melt into the
+        // caption under them) get the top quality; the rest are large and soft.
+        return encodeJpeg(p.image, {p.image.keyed || p.file == "level.jpg" ? 100 : 94});
     }
 }

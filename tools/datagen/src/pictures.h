@@ -12,7 +12,7 @@ enum class Format { Jpeg, Bmp24, Bmp8 };
 struct Picture {
     std::string file;  // name under bmp/
     Format format;
-    Raster image;      // image.keyed tells whether magenta is transparent
+    Raster image;  // image.keyed tells whether magenta is transparent
 };
 
 // Renders all twenty pictures, in the order of the game's loading table.

@@ -8,8 +8,10 @@ namespace {
 const Colour kInk = hex(0x2E1A10);  // common dark outline
 
 // Shaded fill of the current path: a light spot up-left falling off to a dark rim.
-void shade(cairo_t* cr, double cx, double cy, double r, Colour light, Colour mid, Colour dark) {
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, r * 0.05, cx, cy, r * 1.08);
+void shade(cairo_t* cr, double cx, double cy, double r, Colour light, Colour mid, Colour dark)
+{
+    cairo_pattern_t* p =
+        cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, r * 0.05, cx, cy, r * 1.08);
     addStop(p, 0.0, light);
     addStop(p, 0.45, mid);
     addStop(p, 1.0, dark);
@@ -19,10 +21,12 @@ void shade(cairo_t* cr, double cx, double cy, double r, Colour light, Colour mid
 }
 
 // A soft reflected light along the lower-right edge of the current path.
-void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha) {
+void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha)
+{
     cairo_save(cr);
     cairo_clip_preserve(cr);
-    cairo_pattern_t* p = cairo_pattern_create_radial(cx + r * 0.9, cy + r * 0.9, 0, cx + r * 0.9, cy + r * 0.9, r * 0.8);
+    cairo_pattern_t* p =
+        cairo_pattern_create_radial(cx + r * 0.9, cy + r * 0.9, 0, cx + r * 0.9, cy + r * 0.9, r * 0.8);
     cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.95, 0.85, alpha);
     cairo_pattern_add_color_stop_rgba(p, 1, 1, 0.95, 0.85, 0);
     cairo_set_source(cr, p);
@@ -32,7 +36,8 @@ void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha) {
 }
 
 // A crisp glossy highlight: an ellipse fading from white.
-void gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, double alpha) {
+void gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double angle, double alpha)
+{
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_rotate(cr, angle);
@@ -49,21 +54,24 @@ void gloss(cairo_t* cr, double cx, double cy, double rx, double ry, double angle
     cairo_restore(cr);
 }
 
-void dot(cairo_t* cr, double x, double y, double r, Colour c) {
+void dot(cairo_t* cr, double x, double y, double r, Colour c)
+{
     cairo_new_path(cr);
     cairo_arc(cr, x, y, r, 0, 2 * M_PI);
     setColour(cr, c);
     cairo_fill(cr);
 }
 
-void outline(cairo_t* cr, Colour c, double w = 1.7) {
+void outline(cairo_t* cr, Colour c, double w = 1.7)
+{
     strokeOutline(cr, c, w);
     cairo_new_path(cr);
 }
 
 // ---------------------------------------------------------------- kinds
 
-void tomato(cairo_t* cr) {
+void tomato(cairo_t* cr)
+{
     // Body: a wide, flattened, slightly lobed sphere.
     cairo_new_path(cr);
     cairo_move_to(cr, 0, -11);
@@ -95,7 +103,8 @@ void tomato(cairo_t* cr) {
         const double a = -M_PI / 2 + i * 2 * M_PI / 5 + 0.3;
         const double tipX = std::cos(a) * 10, tipY = -11 + std::sin(a) * 4.5;
         const double l = a - 0.5, r = a + 0.5;
-        if (i == 0) cairo_move_to(cr, std::cos(l) * 2.5, -11 + std::sin(l) * 1.5);
+        if (i == 0)
+            cairo_move_to(cr, std::cos(l) * 2.5, -11 + std::sin(l) * 1.5);
         cairo_line_to(cr, tipX, tipY);
         cairo_line_to(cr, std::cos(r) * 2.5, -11 + std::sin(r) * 1.5);
     }
@@ -113,7 +122,8 @@ void tomato(cairo_t* cr) {
     outline(cr, hex(0x173A0C), 1.1);
 }
 
-void cheese(cairo_t* cr) {
+void cheese(cairo_t* cr)
+{
     // Front face of the wedge.
     cairo_new_path(cr);
     cairo_move_to(cr, -18, -1);
@@ -174,7 +184,8 @@ void cheese(cairo_t* cr) {
     gloss(cr, -9, -4, 6, 2.2, -0.35, 0.8);
 }
 
-void egg(cairo_t* cr) {
+void egg(cairo_t* cr)
+{
     cairo_new_path(cr);
     cairo_move_to(cr, 0, -19);
     cairo_curve_to(cr, 9, -19, 15, -4, 15, 5);
@@ -188,14 +199,16 @@ void egg(cairo_t* cr) {
     cairo_save(cr);
     cairo_clip_preserve(cr);
     const double sp[][2] = {{5, -6}, {-6, 9}, {8, 10}, {-3, 14}, {10, 1}, {2, 6}};
-    for (auto& s : sp) dot(cr, s[0], s[1], 0.7, {0.72, 0.6, 0.45, 0.6});
+    for (auto& s : sp)
+        dot(cr, s[0], s[1], 0.7, {0.72, 0.6, 0.45, 0.6});
     cairo_restore(cr);
     outline(cr, hex(0x4E3B27));
     gloss(cr, -5.5, -7, 4.5, 7, 0.35, 0.95);
     dot(cr, 7, 11, 1.3, {1, 1, 1, 0.7});
 }
 
-void carrot(cairo_t* cr) {
+void carrot(cairo_t* cr)
+{
     // Leaves first, behind the root.
     const double leaves[][4] = {{8, -9, 13, -19}, {10, -7, 19, -15}, {11, -5, 20, -7}};
     for (auto& l : leaves) {
@@ -227,7 +240,8 @@ void carrot(cairo_t* cr) {
     cairo_clip_preserve(cr);
     cairo_set_source_rgba(cr, 0.5, 0.18, 0.0, 0.55);
     cairo_set_line_width(cr, 1.1);
-    const double ridges[][4] = {{0, -6, 7, -1}, {-4, 1, 3, 4}, {-9, 7, -3, 9.5}, {-13, 12, -9, 13.5}, {5, -11, 11, -7}};
+    const double ridges[][4] = {
+        {0, -6, 7, -1}, {-4, 1, 3, 4}, {-9, 7, -3, 9.5}, {-13, 12, -9, 13.5}, {5, -11, 11, -7}};
     for (auto& r : ridges) {
         cairo_new_path(cr);
         cairo_move_to(cr, r[0], r[1]);
@@ -239,7 +253,8 @@ void carrot(cairo_t* cr) {
     gloss(cr, -1, -4, 8, 2.6, -0.85, 0.8);
 }
 
-void grapes(cairo_t* cr) {
+void grapes(cairo_t* cr)
+{
     // Stem and leaf.
     cairo_new_path(cr);
     cairo_move_to(cr, 0, -12);
@@ -255,9 +270,9 @@ void grapes(cairo_t* cr) {
     fillVertical(cr, -20, -11, hex(0x9BD862), hex(0x3D8A26));
     outline(cr, hex(0x173A0C), 1.2);
     // Berries from the back rows to the front: a tall bunch narrowing to a point.
-    const double berries[][3] = {{-10, -8, 5.6}, {0, -9, 5.8}, {10, -8, 5.6}, {-5, -1, 5.6}, {5, -1, 5.6},
-                                 {-9, 5, 5.2},   {0, 6, 5.6},  {9, 5, 5.2},   {-4, 12, 5.2}, {4, 12, 5.2},
-                                 {0, 17, 4.4}};
+    const double berries[][3] = {{-10, -8, 5.6}, {0, -9, 5.8}, {10, -8, 5.6}, {-5, -1, 5.6},
+                                 {5, -1, 5.6},   {-9, 5, 5.2}, {0, 6, 5.6},   {9, 5, 5.2},
+                                 {-4, 12, 5.2},  {4, 12, 5.2}, {0, 17, 4.4}};
     for (auto& b : berries) {
         cairo_new_path(cr);
         cairo_arc(cr, b[0], b[1], b[2], 0, 2 * M_PI);
@@ -267,7 +282,8 @@ void grapes(cairo_t* cr) {
     }
 }
 
-void broccoli(cairo_t* cr) {
+void broccoli(cairo_t* cr)
+{
     // Stalk.
     cairo_new_path(cr);
     cairo_move_to(cr, -8, 0);
@@ -284,8 +300,8 @@ void broccoli(cairo_t* cr) {
     cairo_pattern_destroy(p);
     outline(cr, hex(0x1E4410));
     // Florets: a crown of bumps, back to front.
-    const double f[][3] = {{-12, -5, 7}, {12, -5, 7}, {-5, -11, 7.5}, {6, -11, 7.5}, {0, -3, 8}, {-14, 1, 5.5},
-                           {14, 1, 5.5}};
+    const double f[][3] = {{-12, -5, 7}, {12, -5, 7},   {-5, -11, 7.5}, {6, -11, 7.5},
+                           {0, -3, 8},   {-14, 1, 5.5}, {14, 1, 5.5}};
     for (auto& c : f) {
         cairo_new_path(cr);
         // A bumpy disc: small arcs around the rim.
@@ -302,7 +318,8 @@ void broccoli(cairo_t* cr) {
     }
 }
 
-void mushroom(cairo_t* cr) {
+void mushroom(cairo_t* cr)
+{
     // Stem.
     cairo_new_path(cr);
     cairo_move_to(cr, -6, 0);
@@ -349,7 +366,8 @@ void mushroom(cairo_t* cr) {
     gloss(cr, -6, -12, 6, 3, -0.35, 0.75);
 }
 
-void fish(cairo_t* cr) {
+void fish(cairo_t* cr)
+{
     cairo_save(cr);
     cairo_rotate(cr, -0.18);
     cairo_scale(cr, 1.0, 1.15);
@@ -411,29 +429,49 @@ void fish(cairo_t* cr) {
 
 }  // namespace
 
-Colour kindColour(int kind) {
-    static const uint32_t c[8] = {0xE0321E, 0xF5C038, 0xF6EEDD, 0xF47A1C, 0x8A3FC8, 0x4C9A2C, 0xB8602A, 0x4CA3E0};
+Colour kindColour(int kind)
+{
+    static const uint32_t c[8] = {0xE0321E, 0xF5C038, 0xF6EEDD, 0xF47A1C,
+                                  0x8A3FC8, 0x4C9A2C, 0xB8602A, 0x4CA3E0};
     return hex(c[kind & 7]);
 }
 
-void drawPiece(cairo_t* cr, int kind, double cx, double cy, double scale) {
+void drawPiece(cairo_t* cr, int kind, double cx, double cy, double scale)
+{
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, scale, scale);
     switch (kind) {
-        case Tomato: tomato(cr); break;
-        case Cheese: cheese(cr); break;
-        case Egg: egg(cr); break;
-        case Carrot: carrot(cr); break;
-        case Grapes: grapes(cr); break;
-        case Broccoli: broccoli(cr); break;
-        case Mushroom: mushroom(cr); break;
-        default: fish(cr); break;
+    case Tomato:
+        tomato(cr);
+        break;
+    case Cheese:
+        cheese(cr);
+        break;
+    case Egg:
+        egg(cr);
+        break;
+    case Carrot:
+        carrot(cr);
+        break;
+    case Grapes:
+        grapes(cr);
+        break;
+    case Broccoli:
+        broccoli(cr);
+        break;
+    case Mushroom:
+        mushroom(cr);
+        break;
+    default:
+        fish(cr);
+        break;
     }
     cairo_restore(cr);
 }
 
-void drawPieceFrame(cairo_t* cr, int kind, int frame) {
+void drawPieceFrame(cairo_t* cr, int kind, int frame)
+{
     // One hop: crouch, leap with a little twist, land with a squash, settle.
     const double t = frame / 14.0;
     double lift = 0, squash = 0, twist = 0;

@@ -11,7 +11,8 @@
 
 namespace {
 
-void friedEgg(cairo_t* cr, double cx, double cy, double s, double flip) {
+void friedEgg(cairo_t* cr, double cx, double cy, double s, double flip)
+{
     cairo_save(cr);
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, s, s * flip);
@@ -27,8 +28,8 @@ void friedEgg(cairo_t* cr, double cx, double cy, double s, double flip) {
         else {
             const double ap = (i - 0.5) * 2 * M_PI / n;
             const double rp = r + 4;
-            cairo_curve_to(cr, std::cos(ap) * rp, std::sin(ap) * rp * 0.85, std::cos(ap) * rp, std::sin(ap) * rp * 0.85,
-                           x, y);
+            cairo_curve_to(cr, std::cos(ap) * rp, std::sin(ap) * rp * 0.85, std::cos(ap) * rp,
+                           std::sin(ap) * rp * 0.85, x, y);
         }
     }
     cairo_close_path(cr);
@@ -46,7 +47,8 @@ void friedEgg(cairo_t* cr, double cx, double cy, double s, double flip) {
     cairo_restore(cr);
 }
 
-void sizzle(cairo_t* cr, double cx, double cy, double t) {
+void sizzle(cairo_t* cr, double cx, double cy, double t)
+{
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int i = -1; i <= 1; ++i) {
         const double x = cx + i * 13;
@@ -61,7 +63,8 @@ void sizzle(cairo_t* cr, double cx, double cy, double t) {
 
 }  // namespace
 
-void fryingPan(cairo_t* cr, int frame) {
+void fryingPan(cairo_t* cr, int frame)
+{
     static const double tilt[4] = {0, -0.045, 0.035, 0};
     static const double hop[4] = {0, 9, 16, 0};
     static const double flip[4] = {1, 0.55, -0.35, 1};
@@ -124,13 +127,15 @@ void fryingPan(cairo_t* cr, int frame) {
     cairo_stroke(cr);
     // The egg, tossed and flipping in the busy frames.
     friedEgg(cr, cx + 1, cy + 1 - hop[f], 1.0, flip[f]);
-    if (f == 1 || f == 2) sizzle(cr, cx, cy + 22, f == 1 ? 0.8 : 1.0);
+    if (f == 1 || f == 2)
+        sizzle(cr, cx, cy + 22, f == 1 ? 0.8 : 1.0);
     cairo_restore(cr);
 }
 
 // ---------------------------------------------------------------- blender
 
-void blender(cairo_t* cr, int frame) {
+void blender(cairo_t* cr, int frame)
+{
     const bool running = frame > 0 && frame < 11;
     const double spin = frame * 0.75;
     // Vibration marks beside the jar while running.
@@ -176,8 +181,8 @@ void blender(cairo_t* cr, int frame) {
     for (int i = 0; i < 3; ++i) {
         const bool on = running && i == 1;
         cairo_arc(cr, 48 + i * 12, 84.5, 3.3, 0, 2 * M_PI);
-        fillRadial(cr, 48 + i * 12, 84.5, 3.3, on ? hex(0xCFFFB0) : hex(0xFFFFFF), on ? hex(0x3AC21E) : hex(0x9A9AA6),
-                   -1, -1);
+        fillRadial(cr, 48 + i * 12, 84.5, 3.3, on ? hex(0xCFFFB0) : hex(0xFFFFFF),
+                   on ? hex(0x3AC21E) : hex(0x9A9AA6), -1, -1);
         strokeOutline(cr, hex(0x2A2A30), 0.9);
         cairo_new_path(cr);
     }
@@ -296,7 +301,8 @@ const double kEyeY = 214, kEyeLX = 133, kEyeRX = 168;
 const Colour kSkin = hex(0xF7C9A0);
 const Colour kSkinShade = hex(0xE0A07A);
 
-void faceSkinFill(cairo_t* cr) {
+void faceSkinFill(cairo_t* cr)
+{
     // Skin shading as a function of position only, so the eyelids can reuse it.
     cairo_pattern_t* p = cairo_pattern_create_radial(140, 205, 8, 150, 222, 52);
     addStop(p, 0, lighter(kSkin, 0.25));
@@ -308,7 +314,8 @@ void faceSkinFill(cairo_t* cr) {
 }
 }  // namespace
 
-void chef(cairo_t* cr) {
+void chef(cairo_t* cr)
+{
     const Colour ink = hex(0x3A2014);
     // Jacket.
     cairo_new_path(cr);
@@ -453,7 +460,8 @@ void chef(cairo_t* cr) {
     cairo_stroke(cr);
 }
 
-void chefEyelids(cairo_t* cr) {
+void chefEyelids(cairo_t* cr)
+{
     const Colour ink = hex(0x3A2014);
     for (int s = -1; s <= 1; s += 2) {
         const double x = s < 0 ? kEyeLX : kEyeRX;

@@ -5,15 +5,19 @@
 #include <cmath>
 
 Raster::Raster(int w, int h, bool isKeyed)
-    : width(w), height(h), keyed(isKeyed), rgb(size_t(w) * h * 3, 0), mask(size_t(w) * h, 0) {}
+    : width(w), height(h), keyed(isKeyed), rgb(size_t(w) * h * 3, 0), mask(size_t(w) * h, 0)
+{}
 
-Rgb awayFromKey(Rgb c) {
+Rgb awayFromKey(Rgb c)
+{
     // Keep a wide margin: a JPEG round trip moves colours by a few steps.
-    if (c.r >= 224 && c.b >= 224 && c.g < 40) c.g = 40;
+    if (c.r >= 224 && c.b >= 224 && c.g < 40)
+        c.g = 40;
     return c;
 }
 
-Raster flatten(cairo_surface_t* surface, const Flatten& how) {
+Raster flatten(cairo_surface_t* surface, const Flatten& how)
+{
     cairo_surface_flush(surface);
     const int w = cairo_image_surface_get_width(surface);
     const int h = cairo_image_surface_get_height(surface);
@@ -38,7 +42,8 @@ Raster flatten(cairo_surface_t* surface, const Flatten& how) {
                      uint8_t(std::min(255, b + (m.b * (255 - a) + 127) / 255))};
                 c = awayFromKey(c);
             } else {
-                c = {uint8_t(std::min(255, (r * 255 + a / 2) / a)), uint8_t(std::min(255, (g * 255 + a / 2) / a)),
+                c = {uint8_t(std::min(255, (r * 255 + a / 2) / a)),
+                     uint8_t(std::min(255, (g * 255 + a / 2) / a)),
                      uint8_t(std::min(255, (b * 255 + a / 2) / a))};
                 c = awayFromKey(c);
             }
@@ -51,7 +56,8 @@ Raster flatten(cairo_surface_t* surface, const Flatten& how) {
     return out;
 }
 
-Raster crop(const Raster& src, int x0, int y0, int w, int h) {
+Raster crop(const Raster& src, int x0, int y0, int w, int h)
+{
     Raster out(w, h, src.keyed);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

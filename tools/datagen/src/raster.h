@@ -13,7 +13,10 @@ struct Rgb {
 };
 
 // True when the game, converting to 16-bit 5-6-5, would see the colour key 0xF81F.
-constexpr bool isKey565(int r, int g, int b) { return (r >> 3) == 31 && (g >> 2) == 0 && (b >> 3) == 31; }
+constexpr bool isKey565(int r, int g, int b)
+{
+    return (r >> 3) == 31 && (g >> 2) == 0 && (b >> 3) == 31;
+}
 
 constexpr Rgb kKeyColour{255, 0, 255};
 
@@ -26,11 +29,15 @@ struct Raster {
     Raster() = default;
     Raster(int w, int h, bool isKeyed);
 
-    Rgb at(int x, int y) const {
+    Rgb at(int x, int y) const
+    {
         const uint8_t* p = &rgb[(size_t(y) * width + x) * 3];
         return {p[0], p[1], p[2]};
     }
-    bool transparent(int x, int y) const { return keyed && mask[size_t(y) * width + x] != 0; }
+    bool transparent(int x, int y) const
+    {
+        return keyed && mask[size_t(y) * width + x] != 0;
+    }
 };
 
 // Options for flattening an ARGB surface.

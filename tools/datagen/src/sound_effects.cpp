@@ -9,10 +9,14 @@ namespace {
 
 using Buffer = std::vector<float>;
 
-Buffer silence(double seconds) { return Buffer(size_t(seconds * kRate), 0.f); }
+Buffer silence(double seconds)
+{
+    return Buffer(size_t(seconds * kRate), 0.f);
+}
 
 // 01: the blender's motor spinning up, grinding and winding down.
-Buffer mixerWhirr() {
+Buffer mixerWhirr()
+{
     Buffer b = silence(0.95);
     Random rnd(101);
     Svf tone, grit;
@@ -35,7 +39,8 @@ Buffer mixerWhirr() {
 }
 
 // A brass-like voice: saw through a lowpass that opens with the note.
-void brass(Buffer& b, double start, double len, double note, double gain, double vibrato) {
+void brass(Buffer& b, double start, double len, double note, double gain, double vibrato)
+{
     Svf f;
     double phase = 0, phase2 = 0.3;
     const double hz = midiToHz(note);
@@ -54,7 +59,8 @@ void brass(Buffer& b, double start, double len, double note, double gain, double
 }
 
 // A bell: a few inharmonic partials with their own decays.
-void bell(Buffer& b, double start, double note, double gain, double decay) {
+void bell(Buffer& b, double start, double note, double gain, double decay)
+{
     const double hz = midiToHz(note);
     const double ratio[4] = {1.0, 2.76, 5.40, 8.93};
     const double amp[4] = {1.0, 0.45, 0.22, 0.1};
@@ -62,19 +68,24 @@ void bell(Buffer& b, double start, double note, double gain, double decay) {
     for (size_t k = 0; k < n && s0 + k < b.size(); ++k) {
         const double t = double(k) / kRate;
         double v = 0;
-        for (int p = 0; p < 4; ++p) v += amp[p] * std::sin(kTau * hz * ratio[p] * t) * std::exp(-t / (decay / (1 + p)));
+        for (int p = 0; p < 4; ++p)
+            v += amp[p] * std::sin(kTau * hz * ratio[p] * t) * std::exp(-t / (decay / (1 + p)));
         b[s0 + k] += float(gain * v * std::min(1.0, t / 0.002));
     }
 }
 
 // 02: level complete, a rising fanfare and a shining final chord.
-Buffer fanfare() {
+Buffer fanfare()
+{
     Buffer b = silence(2.6);
     const double notes[4] = {72, 76, 79, 84};
-    for (int i = 0; i < 3; ++i) brass(b, i * 0.13, 0.11, notes[i], 0.5, 0.0);
-    for (double n : {72.0, 76.0, 79.0, 84.0}) brass(b, 0.42, 1.35, n, 0.32, 0.012);
+    for (int i = 0; i < 3; ++i)
+        brass(b, i * 0.13, 0.11, notes[i], 0.5, 0.0);
+    for (double n : {72.0, 76.0, 79.0, 84.0})
+        brass(b, 0.42, 1.35, n, 0.32, 0.012);
     brass(b, 0.42, 1.35, 60, 0.35, 0.0);
-    for (int i = 0; i < 5; ++i) bell(b, 0.42 + i * 0.09, 96 + (i % 3) * 4, 0.12, 0.35);
+    for (int i = 0; i < 5; ++i)
+        bell(b, 0.42 + i * 0.09, 96 + (i % 3) * 4, 0.12, 0.35);
     // A soft cymbal swell.
     Random rnd(202);
     Svf hp;
@@ -87,7 +98,8 @@ Buffer fanfare() {
 }
 
 // 03: hover, a tiny soft blip.
-Buffer hover() {
+Buffer hover()
+{
     Buffer b = silence(0.07);
     for (size_t i = 0; i < b.size(); ++i) {
         const double t = double(i) / kRate;
@@ -98,20 +110,23 @@ Buffer hover() {
 }
 
 // 04: low time, a dry wood-block tick.
-Buffer tick() {
+Buffer tick()
+{
     Buffer b = silence(0.09);
     Random rnd(404);
     for (size_t i = 0; i < b.size(); ++i) {
         const double t = double(i) / kRate;
         const double e = std::min(1.0, t / 0.0008) * std::exp(-t / 0.014);
-        b[i] = float(e * (std::sin(kTau * 1850 * t) + 0.6 * std::sin(kTau * 2760 * t) + 0.5 * std::sin(kTau * 920 * t)) +
+        b[i] = float(e * (std::sin(kTau * 1850 * t) + 0.6 * std::sin(kTau * 2760 * t) +
+                          0.5 * std::sin(kTau * 920 * t)) +
                      0.3 * rnd.symmetric() * std::exp(-t / 0.002));
     }
     return b;
 }
 
 // 05: button click, a short wooden pop.
-Buffer click() {
+Buffer click()
+{
     Buffer b = silence(0.12);
     Random rnd(505);
     double phase = 0;
@@ -126,7 +141,8 @@ Buffer click() {
 }
 
 // 06: cleared pieces take off, an airy whoosh.
-Buffer whoosh() {
+Buffer whoosh()
+{
     Buffer b = silence(0.55);
     Random rnd(606);
     Svf bp, bp2;
@@ -143,7 +159,8 @@ Buffer whoosh() {
 }
 
 // 07: hint, two sparkling bell notes.
-Buffer hint() {
+Buffer hint()
+{
     Buffer b = silence(0.95);
     bell(b, 0.0, 88, 0.5, 0.22);
     bell(b, 0.12, 95, 0.45, 0.25);
@@ -152,7 +169,8 @@ Buffer hint() {
 }
 
 // 08: no move left, a sad descending horn.
-Buffer noMove() {
+Buffer noMove()
+{
     Buffer b = silence(1.45);
     const double notes[4] = {55, 54, 53, 52};
     const double len[4] = {0.22, 0.22, 0.22, 0.45};
@@ -165,7 +183,8 @@ Buffer noMove() {
 }
 
 // 09: a piece lands, a soft short thud.
-Buffer landing() {
+Buffer landing()
+{
     Buffer b = silence(0.1);
     Random rnd(909);
     Svf lp;
@@ -182,7 +201,8 @@ Buffer landing() {
 }
 
 // 10: a piece is picked, a bright rising bloop.
-Buffer selected() {
+Buffer selected()
+{
     Buffer b = silence(0.16);
     double phase = 0;
     for (size_t i = 0; i < b.size(); ++i) {
@@ -197,35 +217,59 @@ Buffer selected() {
 
 }  // namespace
 
-const char* effectName(int n) {
-    static const char* const names[kEffectCount] = {"blender whirr", "level fanfare", "hover",        "low-time tick",
-                                                    "click",         "pieces whoosh", "hint sparkle", "no move left",
-                                                    "landing",       "piece picked"};
+const char* effectName(int n)
+{
+    static const char* const names[kEffectCount] = {
+        "blender whirr", "level fanfare", "hover",        "low-time tick", "click",
+        "pieces whoosh", "hint sparkle",  "no move left", "landing",       "piece picked"};
     return (n >= 1 && n <= kEffectCount) ? names[n - 1] : "?";
 }
 
-std::vector<int16_t> soundEffect(int n) {
+std::vector<int16_t> soundEffect(int n)
+{
     Buffer b;
     switch (n) {
-        case 1: b = mixerWhirr(); break;
-        case 2: b = fanfare(); break;
-        case 3: b = hover(); break;
-        case 4: b = tick(); break;
-        case 5: b = click(); break;
-        case 6: b = whoosh(); break;
-        case 7: b = hint(); break;
-        case 8: b = noMove(); break;
-        case 9: b = landing(); break;
-        default: b = selected(); break;
+    case 1:
+        b = mixerWhirr();
+        break;
+    case 2:
+        b = fanfare();
+        break;
+    case 3:
+        b = hover();
+        break;
+    case 4:
+        b = tick();
+        break;
+    case 5:
+        b = click();
+        break;
+    case 6:
+        b = whoosh();
+        break;
+    case 7:
+        b = hint();
+        break;
+    case 8:
+        b = noMove();
+        break;
+    case 9:
+        b = landing();
+        break;
+    default:
+        b = selected();
+        break;
     }
     fadeEdges(b, 0.002, 0.012);
     normalise(b, 0.89);
     std::vector<int16_t> out(b.size());
-    for (size_t i = 0; i < b.size(); ++i) out[i] = int16_t(std::lround(std::clamp(b[i], -1.f, 1.f) * 32767.0));
+    for (size_t i = 0; i < b.size(); ++i)
+        out[i] = int16_t(std::lround(std::clamp(b[i], -1.f, 1.f) * 32767.0));
     return out;
 }
 
-std::vector<uint8_t> encodeWav(const std::vector<int16_t>& mono, int rate) {
+std::vector<uint8_t> encodeWav(const std::vector<int16_t>& mono, int rate)
+{
     std::vector<uint8_t> out;
     auto put16 = [&](unsigned v) {
         out.push_back(uint8_t(v));
@@ -236,7 +280,8 @@ std::vector<uint8_t> encodeWav(const std::vector<int16_t>& mono, int rate) {
         put16(v >> 16);
     };
     auto tag = [&](const char* t) {
-        for (int i = 0; i < 4; ++i) out.push_back(uint8_t(t[i]));
+        for (int i = 0; i < 4; ++i)
+            out.push_back(uint8_t(t[i]));
     };
     const uint32_t data = uint32_t(mono.size() * 2);
     out.reserve(44 + data);
@@ -253,6 +298,7 @@ std::vector<uint8_t> encodeWav(const std::vector<int16_t>& mono, int rate) {
     put16(16);
     tag("data");
     put32(data);
-    for (int16_t s : mono) put16(uint16_t(s));
+    for (int16_t s : mono)
+        put16(uint16_t(s));
     return out;
 }

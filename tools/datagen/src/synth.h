@@ -13,16 +13,29 @@ constexpr double kTau = 6.283185307179586;
 class Random {
 public:
     explicit Random(uint64_t seed) : s_(seed * 0x9E3779B97F4A7C15ull + 1) {}
-    uint64_t next() {
+    uint64_t next()
+    {
         s_ ^= s_ << 13;
         s_ ^= s_ >> 7;
         s_ ^= s_ << 17;
         return s_;
     }
-    double uniform() { return double(next() >> 11) / double(1ull << 53); }  // 0..1
-    double symmetric() { return uniform() * 2 - 1; }                        // -1..1
-    int below(int n) { return int(next() % uint64_t(n)); }
-    bool chance(double p) { return uniform() < p; }
+    double uniform()
+    {
+        return double(next() >> 11) / double(1ull << 53);
+    }  // 0..1
+    double symmetric()
+    {
+        return uniform() * 2 - 1;
+    }  // -1..1
+    int below(int n)
+    {
+        return int(next() % uint64_t(n));
+    }
+    bool chance(double p)
+    {
+        return uniform() < p;
+    }
 
 private:
     uint64_t s_;
@@ -39,7 +52,10 @@ double triangle(double phase);
 struct Adsr {
     double attack = 0.01, decay = 0.1, sustain = 0.7, release = 0.1;
     double at(double t, double held) const;
-    double length(double held) const { return held + release; }
+    double length(double held) const
+    {
+        return held + release;
+    }
 };
 
 // Two-pole state-variable filter (Chamberlin), cheap and stable for our ranges.

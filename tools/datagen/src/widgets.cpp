@@ -12,20 +12,22 @@ struct Faces {
     Colour top, bottom, outline, text, textBottom, textOutline;
 };
 
-Faces facesFor(Look look) {
+Faces facesFor(Look look)
+{
     switch (look) {
-        case Look::Lit:
-            return {hex(0xFFE89A), hex(0xF29A2E), hex(0x5A2308), hex(0xFFFFFF), hex(0xFFF0B8), hex(0x7A2A06)};
-        case Look::Greyed:
-            return {hex(0xCFC7BC), hex(0x978D81), hex(0x5E564E), hex(0xF2EEE8), hex(0xD8D2CA), hex(0x6E665D)};
-        case Look::Unlit:
-        default:
-            return {hex(0xE2A866), hex(0xA4622C), kWalnut, hex(0xFFF7E4), hex(0xF6DDAE), kWalnut};
+    case Look::Lit:
+        return {hex(0xFFE89A), hex(0xF29A2E), hex(0x5A2308), hex(0xFFFFFF), hex(0xFFF0B8), hex(0x7A2A06)};
+    case Look::Greyed:
+        return {hex(0xCFC7BC), hex(0x978D81), hex(0x5E564E), hex(0xF2EEE8), hex(0xD8D2CA), hex(0x6E665D)};
+    case Look::Unlit:
+    default:
+        return {hex(0xE2A866), hex(0xA4622C), kWalnut, hex(0xFFF7E4), hex(0xF6DDAE), kWalnut};
     }
 }
 
 // A little four-point twinkle.
-void twinkle(cairo_t* cr, double x, double y, double r) {
+void twinkle(cairo_t* cr, double x, double y, double r)
+{
     cairo_new_path(cr);
     starPath(cr, x, y, r, r * 0.28, 4, 0);
     setColour(cr, hex(0xFFFDF0));
@@ -36,7 +38,8 @@ void twinkle(cairo_t* cr, double x, double y, double r) {
 
 }  // namespace
 
-TextStyle captionStyle(double size, Look look) {
+TextStyle captionStyle(double size, Look look)
+{
     const Faces f = facesFor(look);
     TextStyle s;
     s.face = Face::SansBold;
@@ -51,7 +54,8 @@ TextStyle captionStyle(double size, Look look) {
     return s;
 }
 
-TextStyle titleStyle(double size) {
+TextStyle titleStyle(double size)
+{
     TextStyle s;
     s.face = Face::SerifBold;
     s.size = size;
@@ -65,7 +69,8 @@ TextStyle titleStyle(double size) {
     return s;
 }
 
-void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look) {
+void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look)
+{
     const Faces f = facesFor(look);
     const double x = r.l + 4, y = r.t + 5, w = r.w() - 8, h = r.h() - 10;
     if (look == Look::Lit) {
@@ -91,7 +96,8 @@ void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Lo
     }
 }
 
-void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size) {
+void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size)
+{
     TextStyle ts;
     ts.face = Face::SansBold;
     ts.size = size;
@@ -110,7 +116,8 @@ void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, L
     drawTextLeft(cr, text, r.l + 6, r.t + r.h() / 2.0, ts);
 }
 
-void panelButton(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size) {
+void panelButton(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size)
+{
     const Faces f = facesFor(look);
     if (look == Look::Lit) {
         cairo_new_path(cr);
@@ -130,7 +137,8 @@ void panelButton(cairo_t* cr, const layout::Rect& r, const std::string& text, Lo
     drawTextCentred(cr, text, r.l + r.w() / 2.0, r.t + r.h() / 2.0, ts);
 }
 
-void checkBox(cairo_t* cr, layout::Point at) {
+void checkBox(cairo_t* cr, layout::Point at)
+{
     const double x = at.x + 0.5, y = at.y + 7.5, s = 17;
     cairo_new_path(cr);
     roundedRect(cr, x, y, s, s, 3.5);
@@ -145,7 +153,8 @@ void checkBox(cairo_t* cr, layout::Point at) {
     cairo_new_path(cr);
 }
 
-void checkMark(cairo_t* cr) {
+void checkMark(cairo_t* cr)
+{
     auto tick = [&] {
         cairo_new_path(cr);
         cairo_move_to(cr, 3.2, 14.5);
@@ -168,7 +177,8 @@ void checkMark(cairo_t* cr) {
     cairo_pattern_destroy(p);
 }
 
-void sliderKnob(cairo_t* cr) {
+void sliderKnob(cairo_t* cr)
+{
     PanelStyle ps;
     ps.face = hex(0xFFE6A0);
     ps.faceBottom = hex(0xD08A2A);
@@ -193,7 +203,8 @@ void sliderKnob(cairo_t* cr) {
     }
 }
 
-void sliderTrack(cairo_t* cr, int y, const std::string& label) {
+void sliderTrack(cairo_t* cr, int y, const std::string& label)
+{
     const double x0 = layout::kKnobMinX + 4, x1 = layout::kKnobMaxX + 28 - 4, cy = y + 10.5;
     TextStyle ts;
     ts.face = Face::SansBold;
@@ -229,7 +240,8 @@ void sliderTrack(cairo_t* cr, int y, const std::string& label) {
     }
 }
 
-void gameMenuButton(cairo_t* cr, double x, double y, Look look) {
+void gameMenuButton(cairo_t* cr, double x, double y, Look look)
+{
     const double cx = x + 42.5, cy = y + 39.5;
     const bool lit = look == Look::Lit;
     if (lit) {
@@ -242,7 +254,8 @@ void gameMenuButton(cairo_t* cr, double x, double y, Look look) {
     cairo_new_path(cr);
     ellipsePath(cr, cx, cy, 40, 37);
     shadowPath(cr, 1.5, 2.5, lit ? 0.0 : 0.4, 2);
-    fillRadial(cr, cx, cy, 40, lit ? hex(0xFFFFFF) : hex(0xFFFDF6), lit ? hex(0xFFE9B0) : hex(0xE6D8C0), -12, -12);
+    fillRadial(cr, cx, cy, 40, lit ? hex(0xFFFFFF) : hex(0xFFFDF6), lit ? hex(0xFFE9B0) : hex(0xE6D8C0), -12,
+               -12);
     strokeOutline(cr, kWalnut, 2);
     cairo_new_path(cr);
     ellipsePath(cr, cx, cy, 34, 31.5);
@@ -251,7 +264,8 @@ void gameMenuButton(cairo_t* cr, double x, double y, Look look) {
     cairo_stroke(cr);
     cairo_new_path(cr);
     ellipsePath(cr, cx, cy, 28, 26);
-    fillRadial(cr, cx, cy, 28, lit ? hex(0xFFF8E0) : hex(0xF4EBDA), lit ? hex(0xFFE3A0) : hex(0xDCCBB0), 8, 8);
+    fillRadial(cr, cx, cy, 28, lit ? hex(0xFFF8E0) : hex(0xF4EBDA), lit ? hex(0xFFE3A0) : hex(0xDCCBB0), 8,
+               8);
     cairo_set_source_rgba(cr, 0.3, 0.2, 0.1, 0.35);
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
@@ -277,9 +291,13 @@ void gameMenuButton(cairo_t* cr, double x, double y, Look look) {
     cairo_fill(cr);
 }
 
-Colour levelPlaqueFace(double row) { return mix(hex(0x74482A), hex(0x3A2214), std::clamp(row / 31.0, 0.0, 1.0)); }
+Colour levelPlaqueFace(double row)
+{
+    return mix(hex(0x74482A), hex(0x3A2214), std::clamp(row / 31.0, 0.0, 1.0));
+}
 
-void levelPlaque(cairo_t* cr) {
+void levelPlaque(cairo_t* cr)
+{
     const double w = 97, h = 31;
     // Face: a pure vertical gradient (the level digits are painted on the same gradient).
     cairo_new_path(cr);
@@ -314,7 +332,8 @@ void levelPlaque(cairo_t* cr) {
     drawTextCentred(cr, "LEVEL", 31, 17.5, ts);
 }
 
-void barTube(cairo_t* cr, bool full) {
+void barTube(cairo_t* cr, bool full)
+{
     const double w = layout::kBarW, h = layout::kBarH;
     cairo_new_path(cr);
     cairo_rectangle(cr, 0, 0, w, h);
@@ -326,7 +345,8 @@ void barTube(cairo_t* cr, bool full) {
     cairo_new_path(cr);
     if (full) {
         // Bubbles in the soup.
-        const double b[][3] = {{6, 10, 1.6}, {13, 22, 1.2}, {8, 35, 1.8}, {14, 48, 1.3}, {5, 58, 1.1}, {11, 66, 1.5}};
+        const double b[][3] = {{6, 10, 1.6},  {13, 22, 1.2}, {8, 35, 1.8},
+                               {14, 48, 1.3}, {5, 58, 1.1},  {11, 66, 1.5}};
         for (auto& c : b) {
             cairo_new_path(cr);
             cairo_arc(cr, c[0], c[1], c[2], 0, 2 * M_PI);
@@ -360,7 +380,8 @@ void barTube(cairo_t* cr, bool full) {
     cairo_pattern_destroy(p);
 }
 
-void scoreArrow(cairo_t* cr, bool left, int frame, Look look) {
+void scoreArrow(cairo_t* cr, bool left, int frame, Look look)
+{
     const Faces f = facesFor(look);
     // The arrow lives in the part of the cell that the button's hit rectangle covers.
     const double cx = left ? 75 : 30.5, cy = left ? 29 : 28.5;
@@ -400,7 +421,8 @@ void scoreArrow(cairo_t* cr, bool left, int frame, Look look) {
     }
 }
 
-void endButton(cairo_t* cr, Look look) {
+void endButton(cairo_t* cr, Look look)
+{
     const layout::Rect r{0, 0, 287, 63};
     const Faces f = facesFor(look);
     if (look == Look::Lit) {
@@ -424,7 +446,8 @@ void endButton(cairo_t* cr, Look look) {
     }
 }
 
-void tableLabel(cairo_t* cr, int kinds, bool timed) {
+void tableLabel(cairo_t* cr, int kinds, bool timed)
+{
     const Colour top = timed ? hex(0xF0826A) : hex(0x9CCB6A);
     const Colour bottom = timed ? hex(0xB8321E) : hex(0x4F8A2E);
     PanelStyle ps;
@@ -441,7 +464,8 @@ void tableLabel(cairo_t* cr, int kinds, bool timed) {
     drawTextCentred(cr, std::to_string(kinds) + " kinds", 42, 17, ts);
 }
 
-void titlePlaque(cairo_t* cr, double cx, const std::string& title) {
+void titlePlaque(cairo_t* cr, double cx, const std::string& title)
+{
     TextStyle ts = titleStyle(19);
     const Ink ink = measureText(cr, title, ts);
     const double w = ink.w + 40;
@@ -456,7 +480,8 @@ void titlePlaque(cairo_t* cr, double cx, const std::string& title) {
     drawTextCentred(cr, title, cx, 15.5, ts);
 }
 
-void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title) {
+void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title)
+{
     // Wooden frame.
     cairo_new_path(cr);
     roundedRect(cr, 1, 1, w - 2, h - 2, 20);
@@ -484,7 +509,8 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title) {
     // Paper.
     cairo_new_path(cr);
     roundedRect(cr, 12, 12, w - 24, h - 24, 11);
-    cairo_pattern_t* p = cairo_pattern_create_radial(w * 0.45, h * 0.35, 10, w / 2, h / 2, std::max(w, h) * 0.75);
+    cairo_pattern_t* p =
+        cairo_pattern_create_radial(w * 0.45, h * 0.35, 10, w / 2, h / 2, std::max(w, h) * 0.75);
     addStop(p, 0, hex(0xFFF8E6));
     addStop(p, 0.7, kPaper);
     addStop(p, 1, kPaperDark);
@@ -493,10 +519,12 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title) {
     cairo_pattern_destroy(p);
     strokeOutline(cr, hex(0x6A4020), 1.5);
     cairo_new_path(cr);
-    if (!title.empty()) titlePlaque(cr, w / 2, title);
+    if (!title.empty())
+        titlePlaque(cr, w / 2, title);
 }
 
-void titleButton(cairo_t* cr, int frame, Look look) {
+void titleButton(cairo_t* cr, int frame, Look look)
+{
     const double w = layout::kTitleButtonW, h = layout::kTitleButtonH;
     if (look == Look::Lit) {
         cairo_new_path(cr);
@@ -513,7 +541,8 @@ void titleButton(cairo_t* cr, int frame, Look look) {
     ps.gloss = 0.45;
     panel(cr, 14, 6, w - 28, h - 12, ps);
     TextStyle ts = captionStyle(30, look);
-    if (frame == 1) ts.fillBottom = hex(0xFFE9A8);
+    if (frame == 1)
+        ts.fillBottom = hex(0xFFE9A8);
     drawTextCentred(cr, "Play!", w / 2, h / 2, ts);
     // Twinkles that trade places between the two frames.
     const double spots[2][2][2] = {{{44, 20}, {w - 50, h - 20}}, {{w - 44, 19}, {52, h - 19}}};
@@ -526,4 +555,3 @@ void titleButton(cairo_t* cr, int frame, Look look) {
         cairo_new_path(cr);
     }
 }
-

@@ -18,16 +18,19 @@ struct Wav {
 };
 
 // A RIFF walk: chunks in any order, odd sizes padded.
-bool parseWav(const std::vector<uint8_t>& b, Wav& w) {
+bool parseWav(const std::vector<uint8_t>& b, Wav& w)
+{
     auto u16 = [&](size_t o) { return unsigned(b[o]) | unsigned(b[o + 1]) << 8; };
     auto u32 = [&](size_t o) { return uint32_t(u16(o)) | uint32_t(u16(o + 2)) << 16; };
-    if (b.size() < 12 || std::memcmp(&b[0], "RIFF", 4) || std::memcmp(&b[8], "WAVE", 4)) return false;
+    if (b.size() < 12 || std::memcmp(&b[0], "RIFF", 4) || std::memcmp(&b[8], "WAVE", 4))
+        return false;
     const size_t end = std::min(b.size(), size_t(8) + u32(4));
     bool fmt = false, data = false;
     for (size_t pos = 12; pos + 8 <= end;) {
         const uint32_t size = u32(pos + 4);
         const size_t body = pos + 8;
-        if (body + size > end) return false;
+        if (body + size > end)
+            return false;
         if (!std::memcmp(&b[pos], "fmt ", 4) && size >= 16) {
             w.format = int(u16(body));
             w.channels = int(u16(body + 2));
@@ -36,7 +39,8 @@ bool parseWav(const std::vector<uint8_t>& b, Wav& w) {
             fmt = true;
         } else if (!std::memcmp(&b[pos], "data", 4)) {
             w.samples.resize(size / 2);
-            for (size_t i = 0; i < w.samples.size(); ++i) w.samples[i] = int16_t(u16(body + 2 * i));
+            for (size_t i = 0; i < w.samples.size(); ++i)
+                w.samples[i] = int16_t(u16(body + 2 * i));
             data = true;
         }
         pos = body + size + (size & 1);
@@ -46,7 +50,8 @@ bool parseWav(const std::vector<uint8_t>& b, Wav& w) {
 
 }  // namespace
 
-TEST(SoundEffects, AreShortCleanMonoPcm) {
+TEST(SoundEffects, AreShortCleanMonoPcm)
+{
     for (int n = 1; n <= 10; ++n) {
         const std::string name = (n < 10 ? "0" : "") + std::to_string(n) + ".wav";
         SCOPED_TRACE(name);
@@ -61,7 +66,8 @@ TEST(SoundEffects, AreShortCleanMonoPcm) {
         EXPECT_GT(seconds, 0.03);
         EXPECT_LE(seconds, n == 2 ? 3.0 : 1.5);
         int peak = 0;
-        for (int16_t s : w.samples) peak = std::max(peak, std::abs(int(s)));
+        for (int16_t s : w.samples)
+            peak = std::max(peak, std::abs(int(s)));
         EXPECT_GT(peak, 26000) << "peak-normalised";
         EXPECT_LT(peak, 32767) << "no clipping";
         // Fades: no click at either end.
@@ -70,7 +76,8 @@ TEST(SoundEffects, AreShortCleanMonoPcm) {
     }
 }
 
-TEST(SoundEffects, DifferFromEachOther) {
+TEST(SoundEffects, DifferFromEachOther)
+{
     std::vector<std::vector<int16_t>> all;
     for (int n = 1; n <= 10; ++n) {
         Wav w;
@@ -79,10 +86,12 @@ TEST(SoundEffects, DifferFromEachOther) {
         all.push_back(w.samples);
     }
     for (size_t i = 0; i < all.size(); ++i)
-        for (size_t j = i + 1; j < all.size(); ++j) EXPECT_NE(all[i], all[j]) << i + 1 << " and " << j + 1;
+        for (size_t j = i + 1; j < all.size(); ++j)
+            EXPECT_NE(all[i], all[j]) << i + 1 << " and " << j + 1;
 }
 
-TEST(Music, TracksDecodeToTheirStatedLength) {
+TEST(Music, TracksDecodeToTheirStatedLength)
+{
     for (int i = 0; i < 4; ++i) {
         const std::string path = runDir() + "/music/track" + std::to_string(i) + ".ogg";
         SCOPED_TRACE(path);
@@ -105,7 +114,8 @@ TEST(Music, TracksDecodeToTheirStatedLength) {
         while ((n = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
             bytes += n;
             const int16_t* s = reinterpret_cast<const int16_t*>(buf);
-            for (long k = 0; k < n / 2; ++k) sum += double(s[k]) * s[k];
+            for (long k = 0; k < n / 2; ++k)
+                sum += double(s[k]) * s[k];
         }
         EXPECT_EQ(n, 0) << "decoding ended with an error";
         EXPECT_EQ(bytes, stated * 4);
@@ -116,13 +126,15 @@ TEST(Music, TracksDecodeToTheirStatedLength) {
     }
 }
 
-TEST(Music, MenuTuneIsCalmerThanTheGameTunes) {
+TEST(Music, MenuTuneIsCalmerThanTheGameTunes)
+{
     // Track 0 plays under the menus; the game tracks are livelier (more notes per second
     // shows up as more energy in quick changes of the signal).
     auto liveliness = [](int i) {
         OggVorbis_File vf;
         const std::string path = runDir() + "/music/track" + std::to_string(i) + ".ogg";
-        if (ov_fopen(path.c_str(), &vf) != 0) return -1.0;
+        if (ov_fopen(path.c_str(), &vf) != 0)
+            return -1.0;
         char buf[16384];
         int section = 0;
         long n;
@@ -140,5 +152,6 @@ TEST(Music, MenuTuneIsCalmerThanTheGameTunes) {
         return diff / std::max(1.0, level);
     };
     const double calm = liveliness(0);
-    for (int i = 1; i < 4; ++i) EXPECT_GT(liveliness(i), calm) << "track " << i;
+    for (int i = 1; i < 4; ++i)
+        EXPECT_GT(liveliness(i), calm) << "track " << i;
 }

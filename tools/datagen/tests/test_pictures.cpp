@@ -11,21 +11,28 @@ using namespace layout;
 
 namespace {
 
-double meanDifference(const Decoded& a, int ax, int ay, const Decoded& b, int bx, int by, int w, int h) {
+double meanDifference(const Decoded& a, int ax, int ay, const Decoded& b, int bx, int by, int w, int h)
+{
     double sum = 0;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            for (int c = 0; c < 3; ++c) sum += std::abs(int(a.at(ax + x, ay + y)[c]) - int(b.at(bx + x, by + y)[c]));
+            for (int c = 0; c < 3; ++c)
+                sum += std::abs(int(a.at(ax + x, ay + y)[c]) - int(b.at(bx + x, by + y)[c]));
     return sum / (double(w) * h * 3);
 }
 
-long opaqueIn(const Decoded& d, const Rect& r) { return opaqueIn(d, r.l, r.t, r.r, r.b); }
+long opaqueIn(const Decoded& d, const Rect& r)
+{
+    return opaqueIn(d, r.l, r.t, r.r, r.b);
+}
 
 }  // namespace
 
-TEST(ColourKey, EveryKeyedPictureKeysExactlyItsMask) {
+TEST(ColourKey, EveryKeyedPictureKeysExactlyItsMask)
+{
     for (const Picture& p : intendedPictures()) {
-        if (!p.image.keyed) continue;
+        if (!p.image.keyed)
+            continue;
         SCOPED_TRACE(p.file);
         const Decoded d = loadPicture(p.file);
         ASSERT_EQ(d.width, p.image.width);
@@ -41,53 +48,66 @@ TEST(ColourKey, EveryKeyedPictureKeysExactlyItsMask) {
     }
 }
 
-TEST(ColourKey, UnkeyedPicturesShowNoKeyColour) {
+TEST(ColourKey, UnkeyedPicturesShowNoKeyColour)
+{
     // A stray key pixel in an opaque picture would be a hole once the picture is reused.
     for (const Picture& p : intendedPictures()) {
-        if (p.image.keyed) continue;
+        if (p.image.keyed)
+            continue;
         SCOPED_TRACE(p.file);
         const Decoded d = loadPicture(p.file);
         EXPECT_EQ(opaqueIn(d, 0, 0, d.width, d.height), long(d.width) * d.height);
     }
 }
 
-TEST(ColourKey, SharedHighlightPixelsAndTheMixerFootStayClear) {
+TEST(ColourKey, SharedHighlightPixelsAndTheMixerFootStayClear)
+{
     const Decoded active = loadPicture("ActiveOption.bmp");
-    for (const Rect& r : kActiveOptionShared) EXPECT_EQ(opaqueIn(active, r), 0);
+    for (const Rect& r : kActiveOptionShared)
+        EXPECT_EQ(opaqueIn(active, r), 0);
     const Decoded mixer = loadPicture("mixer.bmp");
     for (int f = 0; f < kMixerFrames; ++f)
-        EXPECT_EQ(opaqueIn(mixer, kMixerMustBeClear.moved(-kMixerAt.x, -kMixerAt.y + f * kMixerSize)), 0) << f;
+        EXPECT_EQ(opaqueIn(mixer, kMixerMustBeClear.moved(-kMixerAt.x, -kMixerAt.y + f * kMixerSize)), 0)
+            << f;
 }
 
-TEST(Layout, EveryCopiedRectangleHoldsArt) {
+TEST(Layout, EveryCopiedRectangleHoldsArt)
+{
     struct Use {
         const char* file;
         Rect r;
         double minShare;  // of the rectangle that must be opaque
     };
     std::vector<Use> uses = {
-        {"EasyFood.jpg", kSelectionFrame, 0.2}, {"Cursor.bmp", kPointer, 0.2},       {"Cursor.bmp", kCheckMark, 0.2},
-        {"MenuTxt.bmp", kGreyResume, 0.6},      {"MenuTxt.bmp", kSliderKnob, 0.7},   {"MenuTxt.bmp", kEndButtonLit, 0.7},
-        {"MenuTxt.bmp", kMenuButtonLit, 0.6},   {"MenuTxt.bmp", kLevelCaption, 0.9}, {"ActiveOption.bmp", kBarCover, 1.0},
-        {"game over.jpg", kEndPicture, 0.9},    {"Font.bmp", kTitleLit, 0.7},        {"MenDown.bmp", {0, 0, 77, 28}, 0.3},
+        {"EasyFood.jpg", kSelectionFrame, 0.2}, {"Cursor.bmp", kPointer, 0.2},
+        {"Cursor.bmp", kCheckMark, 0.2},        {"MenuTxt.bmp", kGreyResume, 0.6},
+        {"MenuTxt.bmp", kSliderKnob, 0.7},      {"MenuTxt.bmp", kEndButtonLit, 0.7},
+        {"MenuTxt.bmp", kMenuButtonLit, 0.6},   {"MenuTxt.bmp", kLevelCaption, 0.9},
+        {"ActiveOption.bmp", kBarCover, 1.0},   {"game over.jpg", kEndPicture, 0.9},
+        {"Font.bmp", kTitleLit, 0.7},           {"MenDown.bmp", {0, 0, 77, 28}, 0.3},
     };
-    for (int k = 0; k < kKinds; ++k) uses.push_back({"EasyFood.jpg", {50 * k, 0, 50 * k + 50, 50}, 0.8});
-    for (int n = 0; n < kBanners; ++n) uses.push_back({"game over.jpg", {0, 61 * n, 300, 61 * n + 61}, 0.6});
-    for (const MenuButton& b : kMenuButtons) uses.push_back({"MenuTxt.bmp", b.litCaption, 0.6});
+    for (int k = 0; k < kKinds; ++k)
+        uses.push_back({"EasyFood.jpg", {50 * k, 0, 50 * k + 50, 50}, 0.8});
+    for (int n = 0; n < kBanners; ++n)
+        uses.push_back({"game over.jpg", {0, 61 * n, 300, 61 * n + 61}, 0.6});
+    for (const MenuButton& b : kMenuButtons)
+        uses.push_back({"MenuTxt.bmp", b.litCaption, 0.6});
     for (int f = 0; f < 4; ++f) {
         uses.push_back({"MenuTxt.bmp", leftArrow(f), 0.15});
         uses.push_back({"MenuTxt.bmp", rightArrow(f), 0.15});
     }
-    for (int f = 0; f < 3; ++f) uses.push_back({"Font.bmp", {320 * f, 38, 320 * f + 320, 103}, 0.6});
-    for (const Highlight* h : {&kOptionRows[0], &kOptionRows[1], &kOptionRows[2], &kOptionsBack, &kOptionsHelp, &kSetUpRows[0],
-                               &kSetUpRows[1], &kSetUpRows[2], &kSetUpRows[3], &kSetUpRows[4], &kSetUpBack, &kSetUpStart,
-                               &kScoresBack, &kNameOk})
+    for (int f = 0; f < 3; ++f)
+        uses.push_back({"Font.bmp", {320 * f, 38, 320 * f + 320, 103}, 0.6});
+    for (const Highlight* h : {&kOptionRows[0], &kOptionRows[1], &kOptionRows[2], &kOptionsBack,
+                               &kOptionsHelp, &kSetUpRows[0], &kSetUpRows[1], &kSetUpRows[2], &kSetUpRows[3],
+                               &kSetUpRows[4], &kSetUpBack, &kSetUpStart, &kScoresBack, &kNameOk})
         uses.push_back({"ActiveOption.bmp", h->source, 0.6});
     for (int k = 6; k <= 8; ++k) {
         uses.push_back({"ActiveOption.bmp", untimedLabel(k), 0.7});
         uses.push_back({"ActiveOption.bmp", timedLabel(k), 0.7});
     }
-    for (int f = 0; f < kMixerFrames; ++f) uses.push_back({"mixer.bmp", {0, 109 * f, 109, 109 * f + 109}, 0.3});
+    for (int f = 0; f < kMixerFrames; ++f)
+        uses.push_back({"mixer.bmp", {0, 109 * f, 109, 109 * f + 109}, 0.3});
     for (const Use& u : uses) {
         SCOPED_TRACE(std::string(u.file) + " " + std::to_string(u.r.l) + "," + std::to_string(u.r.t));
         const Decoded d = loadPicture(u.file);
@@ -97,9 +117,11 @@ TEST(Layout, EveryCopiedRectangleHoldsArt) {
     }
 }
 
-TEST(Layout, GlyphStripHasEveryCharacterInItsCell) {
+TEST(Layout, GlyphStripHasEveryCharacterInItsCell)
+{
     int total = 0;
-    for (int w : kGlyphWidths) total += w;
+    for (int w : kGlyphWidths)
+        total += w;
     EXPECT_EQ(total, kGlyphStripW);
     EXPECT_EQ(glyphOffset('0'), 118);
     EXPECT_EQ(glyphOffset('A'), 285);
@@ -117,12 +139,14 @@ TEST(Layout, GlyphStripHasEveryCharacterInItsCell) {
     EXPECT_GT(meanDifference(font, 0, 38, font, 320, 38, 320, 65), 0.0);
 }
 
-TEST(Layout, FoodPiecesDifferInShapeAndAnimateFromRestToRest) {
+TEST(Layout, FoodPiecesDifferInShapeAndAnimateFromRestToRest)
+{
     const Decoded fig = loadPicture("Figures.bmp");
     auto silhouette = [&](int kind, int frame) {
         std::vector<bool> s(2500);
         for (int y = 0; y < 50; ++y)
-            for (int x = 0; x < 50; ++x) s[size_t(y * 50 + x)] = !fig.key(50 * kind + x, 50 * frame + y);
+            for (int x = 0; x < 50; ++x)
+                s[size_t(y * 50 + x)] = !fig.key(50 * kind + x, 50 * frame + y);
         return s;
     };
     auto overlap = [](const std::vector<bool>& a, const std::vector<bool>& b) {
@@ -136,7 +160,8 @@ TEST(Layout, FoodPiecesDifferInShapeAndAnimateFromRestToRest) {
     for (int a = 0; a < kKinds; ++a) {
         const auto rest = silhouette(a, 0);
         int area = 0;
-        for (bool v : rest) area += v;
+        for (bool v : rest)
+            area += v;
         EXPECT_GT(area, 500) << "kind " << a << " fills its cell";
         for (int b = a + 1; b < kKinds; ++b)
             EXPECT_LT(overlap(rest, silhouette(b, 0)), 0.8) << "kinds " << a << " and " << b << " look alike";
@@ -148,13 +173,15 @@ TEST(Layout, FoodPiecesDifferInShapeAndAnimateFromRestToRest) {
     }
 }
 
-TEST(Layout, OverlaysMatchWhatTheyCover) {
+TEST(Layout, OverlaysMatchWhatTheyCover)
+{
     const Decoded bk = loadPicture("BkGrnd.jpg");
     // The pan's first frame is the background as painted.
     const Decoded pan = loadPicture("skovoroda.bmp");
     EXPECT_LT(meanDifference(pan, 0, 0, bk, kPanAt.x, kPanAt.y, kPanW, kPanH), 2.0);
     EXPECT_GT(meanDifference(pan, 0, kPanH, bk, kPanAt.x, kPanAt.y, kPanW, kPanH), 2.0) << "frame 1 moves";
-    EXPECT_LT(meanDifference(pan, 0, 3 * kPanH, bk, kPanAt.x, kPanAt.y, kPanW, kPanH), 2.0) << "frame 3 rests";
+    EXPECT_LT(meanDifference(pan, 0, 3 * kPanH, bk, kPanAt.x, kPanAt.y, kPanW, kPanH), 2.0)
+        << "frame 3 rests";
     // The mixer at rest is painted in the background where its frames are drawn; the last
     // frame (reached only when the clock sits on 11) is the rest frame.
     const Decoded mixer = loadPicture("mixer.bmp");
@@ -163,10 +190,14 @@ TEST(Layout, OverlaysMatchWhatTheyCover) {
     for (int y = 0; y < kMixerSize; ++y)
         for (int x = 0; x < kMixerSize; ++x) {
             EXPECT_EQ(mixer.key(x, y), mixer.key(x, y + 11 * kMixerSize));
-            if (mixer.key(x, y)) continue;
-            for (int c = 0; c < 3; ++c) diff += std::abs(int(mixer.at(x, y)[c]) - int(bk.at(kMixerAt.x + x, kMixerAt.y + y)[c]));
+            if (mixer.key(x, y))
+                continue;
+            for (int c = 0; c < 3; ++c)
+                diff += std::abs(int(mixer.at(x, y)[c]) - int(bk.at(kMixerAt.x + x, kMixerAt.y + y)[c]));
             ++n;
-            moving += mixer.key(x, y + 5 * kMixerSize) ? 0 : std::abs(int(mixer.at(x, y)[0]) - int(mixer.at(x, y + 5 * kMixerSize)[0])) > 30;
+            moving += mixer.key(x, y + 5 * kMixerSize)
+                          ? 0
+                          : std::abs(int(mixer.at(x, y)[0]) - int(mixer.at(x, y + 5 * kMixerSize)[0])) > 30;
         }
     EXPECT_LT(diff / (3.0 * std::max(1L, n)), 6.0);
     EXPECT_GT(moving, 100) << "the running frames show movement";
@@ -178,7 +209,8 @@ TEST(Layout, OverlaysMatchWhatTheyCover) {
     for (int y = 0; y < 3; ++y) {
         const uint8_t* a = level.at(0, y);
         const uint8_t* b = txt.at(kLevelCaption.l + captionX, kLevelCaption.t + row0 + y);
-        for (int c = 0; c < 3; ++c) EXPECT_NEAR(a[c], b[c], 6) << "row " << y;
+        for (int c = 0; c < 3; ++c)
+            EXPECT_NEAR(a[c], b[c], 6) << "row " << y;
     }
     EXPECT_LE(level.height + kLevelDigitsY, kScreenH);
     EXPECT_LE(loadPicture("Number.jpg").height + kScoreDigitsY, kScreenH);
@@ -190,7 +222,8 @@ TEST(Layout, OverlaysMatchWhatTheyCover) {
     EXPECT_EQ(opaqueIn(easy, kSelectionFrame.l + 10, 10, kSelectionFrame.r - 10, 40), 0);
 }
 
-TEST(Layout, LitButtonsCoverTheirUnlitPictures) {
+TEST(Layout, LitButtonsCoverTheirUnlitPictures)
+{
     // A lit overlay must hide the unlit button under it: wherever the unlit one differs
     // from its surroundings the overlay is opaque. Checked for the menu captions.
     const Decoded menu = loadPicture("Menu.jpg");
@@ -200,7 +233,9 @@ TEST(Layout, LitButtonsCoverTheirUnlitPictures) {
         const Rect& s = b.litCaption;
         // The caption's centre row is all button in both.
         const int y = s.h() / 2;
-        for (int x = 10; x < s.w() - 10; ++x) EXPECT_FALSE(txt.key(s.l + x, s.t + y));
-        EXPECT_GT(meanDifference(txt, s.l + 10, s.t + y, menu, b.hit.l + 10, b.hit.t + y, s.w() - 20, 1), 10.0);
+        for (int x = 10; x < s.w() - 10; ++x)
+            EXPECT_FALSE(txt.key(s.l + x, s.t + y));
+        EXPECT_GT(meanDifference(txt, s.l + 10, s.t + y, menu, b.hit.l + 10, b.hit.t + y, s.w() - 20, 1),
+                  10.0);
     }
 }

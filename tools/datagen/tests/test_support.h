@@ -21,7 +21,10 @@ struct Decoded {
     int width = 0, height = 0;
     std::vector<uint8_t> rgb;
     bool key(int x, int y) const;  // the game's 5-6-5 colour-key test
-    const uint8_t* at(int x, int y) const { return &rgb[(size_t(y) * width + x) * 3]; }
+    const uint8_t* at(int x, int y) const
+    {
+        return &rgb[(size_t(y) * width + x) * 3];
+    }
 };
 
 // Reads bmp/<file> the way the game does: BMP pixel bits right after the 40-byte header

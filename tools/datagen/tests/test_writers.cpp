@@ -11,7 +11,8 @@ namespace {
 
 // A keyed picture whose transparent pixels form a fine checkerboard against saturated,
 // dark and near-magenta art: the hardest case for a lossy round trip.
-Raster hardKeyedPicture() {
+Raster hardKeyedPicture()
+{
     Raster r(37, 29, true);
     const Rgb art[4] = {{20, 10, 5}, {240, 30, 250}, {255, 255, 255}, {90, 40, 160}};
     for (int y = 0; y < r.height; ++y)
@@ -29,7 +30,8 @@ Raster hardKeyedPicture() {
 
 }  // namespace
 
-TEST(Writers, KeyedJpegSurvivesTheRoundTripEvenOnFineDetail) {
+TEST(Writers, KeyedJpegSurvivesTheRoundTripEvenOnFineDetail)
+{
     const Raster r = hardKeyedPicture();
     for (int quality : {100, 95}) {
         int w = 0, h = 0;
@@ -39,11 +41,13 @@ TEST(Writers, KeyedJpegSurvivesTheRoundTripEvenOnFineDetail) {
     }
 }
 
-TEST(Writers, PalettedBmpKeepsTheKeyAndFollowsTheHeaderRules) {
+TEST(Writers, PalettedBmpKeepsTheKeyAndFollowsTheHeaderRules)
+{
     Raster r = hardKeyedPicture();
     // Many colours, so the palette has to be reduced.
     for (int i = 0; i < r.width * r.height; ++i)
-        if (!r.mask[size_t(i)]) r.rgb[size_t(i) * 3 + 1] = uint8_t(50 + i % 200);
+        if (!r.mask[size_t(i)])
+            r.rgb[size_t(i) * 3 + 1] = uint8_t(50 + i % 200);
     const std::vector<uint8_t> bmp = encodeBmp8(r);
     const uint32_t used = uint32_t(bmp[46]) | uint32_t(bmp[47]) << 8;
     EXPECT_EQ(bmp[28], 8);
@@ -55,7 +59,8 @@ TEST(Writers, PalettedBmpKeepsTheKeyAndFollowsTheHeaderRules) {
     EXPECT_EQ(keyMismatches(r, w, h, rgb), 0);
 }
 
-TEST(Writers, Bmp24IsBottomUpWithPaddedRows) {
+TEST(Writers, Bmp24IsBottomUpWithPaddedRows)
+{
     Raster r(3, 2, false);  // 9 bytes a row, padded to 12
     r.rgb = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18};
     const std::vector<uint8_t> bmp = encodeBmp24(r);
@@ -71,7 +76,8 @@ TEST(Writers, Bmp24IsBottomUpWithPaddedRows) {
     EXPECT_EQ(rgb, r.rgb);
 }
 
-TEST(Writers, FlatteningKeysOnlyMostlyTransparentPixelsAndLeavesNoPinkFringe) {
+TEST(Writers, FlatteningKeysOnlyMostlyTransparentPixelsAndLeavesNoPinkFringe)
+{
     Canvas c(4, 1);
     c.pixels({0, 0, 4, 1}, [](int x, int) {
         const double alpha[4] = {0.0, 0.45, 0.55, 1.0};
@@ -90,15 +96,16 @@ TEST(Writers, FlatteningKeysOnlyMostlyTransparentPixelsAndLeavesNoPinkFringe) {
     }
 }
 
-TEST(Writers, WavHeaderDescribesMonoSixteenBitPcm) {
+TEST(Writers, WavHeaderDescribesMonoSixteenBitPcm)
+{
     const std::vector<uint8_t> w = encodeWav({0, 1000, -1000, 0}, 44100);
     ASSERT_EQ(w.size(), 44u + 8);
     EXPECT_EQ(std::string(w.begin(), w.begin() + 4), "RIFF");
     EXPECT_EQ(std::string(w.begin() + 8, w.begin() + 16), "WAVEfmt ");
-    EXPECT_EQ(w[20], 1);   // PCM
-    EXPECT_EQ(w[22], 1);   // mono
-    EXPECT_EQ(w[34], 16);  // bits
-    EXPECT_EQ(w[40], 8);   // data bytes
+    EXPECT_EQ(w[20], 1);     // PCM
+    EXPECT_EQ(w[22], 1);     // mono
+    EXPECT_EQ(w[34], 16);    // bits
+    EXPECT_EQ(w[40], 8);     // data bytes
     EXPECT_EQ(w[48], 0x18);  // -1000 = 0xFC18, little-endian
     EXPECT_EQ(w[49], 0xFC);
 }

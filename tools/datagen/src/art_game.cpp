@@ -69,7 +69,7 @@ void gameScene(const Canvas& c)
     cairo_new_path(cr);
     // Board: a frame of dark wood round glazed tiles.
     woodRect(c, {226, 0, 640, 410}, 35, hex(0x7A4422), false, 400);
-    tileRect(c, {kBoard.l, kBoard.t, kBoard.r, kBoard.b}, kCell, hex(0xE2C497), hex(0xD3AE7C), hex(0x8A6440),
+    tileRect(c, {kBoard.l, kBoard.t, kBoard.r, kBoard.b}, kCell, hex(0xCDAE86), hex(0xBE9C72), hex(0x7A5636),
              36);
     cairo_new_path(cr);
     cairo_rectangle(cr, kBoard.l - 1.5, kBoard.t - 1.5, kBoard.w() + 3, kBoard.h() + 3);
@@ -251,18 +251,18 @@ Raster renderCursor()
         Cell cell(cr, kPointer);
         // A chunky arrow with its tip at the hot spot (0, 0).
         cairo_new_path(cr);
-        cairo_move_to(cr, 1.2, 1.2);
-        cairo_line_to(cr, 1.2, 23);
-        cairo_line_to(cr, 7, 17.5);
-        cairo_line_to(cr, 11.5, 27.5);
-        cairo_line_to(cr, 16, 25.5);
-        cairo_line_to(cr, 11.5, 15.8);
-        cairo_line_to(cr, 19.5, 15.8);
+        cairo_move_to(cr, 1.0, 1.0);
+        cairo_line_to(cr, 1.0, 25.5);
+        cairo_line_to(cr, 7.5, 19.5);
+        cairo_line_to(cr, 12.5, 28.8);
+        cairo_line_to(cr, 17.5, 26.5);
+        cairo_line_to(cr, 12.8, 17.5);
+        cairo_line_to(cr, 21.5, 17.5);
         cairo_close_path(cr);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        fillVertical(cr, 0, 28, hex(0xFFF4C8), hex(0xF0A030));
+        fillVertical(cr, 0, 29, hex(0xFFFFFF), hex(0xFFC040));
         glossOver(cr, -2, -4, 12, 18, 0.5);
-        strokeOutline(cr, hex(0x2A1006), 1.8);
+        strokeOutline(cr, hex(0x1E0C04), 2.4);
         cairo_new_path(cr);
     }
     {

@@ -512,10 +512,10 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             kick(out, t0, 0.8);
             kick(out, t0 + 1.5 * song.beat(), 0.55);
             kick(out, t0 + 2 * song.beat(), 0.75);
-            snare(out, t0 + song.beat(), 0.4, rnd);
-            snare(out, t0 + 3 * song.beat(), 0.42, rnd);
+            snare(out, t0 + song.beat(), 0.3, rnd);
+            snare(out, t0 + 3 * song.beat(), 0.32, rnd);
             for (int e = 0; e < 8; ++e)
-                hat(out, song.eighth(bar, e), e % 2 ? 0.12 : 0.2, 0.025, rnd, 0.3);
+                hat(out, song.eighth(bar, e), e % 2 ? 0.07 : 0.12, 0.025, rnd, 0.3);
             break;
         case Groove::Polka:
             kick(out, t0, 0.8);
@@ -570,7 +570,8 @@ Track composeTrack(int index)
         play(out, parts.lead, electricPiano, 0.5, 0.15, 0.4, s.seed + 1);
         break;
     case Lead::Marimba:
-        play(out, parts.lead, marimba, 0.55, 0.15, 0.6, s.seed + 1);
+        play(out, parts.lead, marimba, 0.85, 0.15, 0.6, s.seed + 1);
+        play(out, parts.lead, flute, 0.12, -0.1, 0.2, s.seed + 2);
         break;
     case Lead::Reed:
         play(out, parts.lead, Reed{}, 0.42, 0.12, 0.15, s.seed + 1);

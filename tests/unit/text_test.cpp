@@ -37,8 +37,7 @@ protected:
     void SetUp() override
     {
         openTestDisplay();
-        Sprite blank(640, 480, false);
-        blank.drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+        platformFill(backBuffer->surface, Rect{0, 0, 640, 480}, 0);
         computeGlyphOffsets();
         // Other tests may have the game's own artwork loaded; it comes back afterwards.
         savedFont = fontSprite;

@@ -1,11 +1,145 @@
-// Artwork files into sprites (placeholder until the loaders land).
-#include "graphics/sprite.h"
-
+// Artwork files from the "bmp" folder into sprites: the JPEG path through the
+// decoder, the BMP path that keeps the file's own header and colour table, and
+// the upload into the sprite's surface.
+#include <cstddef>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "graphics/jpeg_decode.h"
+#include "graphics/sprite.h"
+#include "platform/surface.h"
+#include "shell/error.h"
+
+namespace {
+// "bmp/", at most 95 characters of file name and the terminator.
+constexpr size_t pathSize = 100;
+constexpr long fileHeaderSize = 14;
+constexpr uint32_t infoHeaderSize = 40;
+// A bitmap header with room for 256 colours and a spare word, as the upload
+// of a decoded JPEG expects.
+constexpr size_t jpegInfoSize = 1068;
+// No artwork comes close; a bigger picture is a damaged or hostile file.
+constexpr int32_t largestSide = 8192;
+constexpr uint32_t uncompressed = 0;
+constexpr uint32_t bitFields = 3;
+
+uint16_t readU16(const uint8_t* p)
+{
+    return uint16_t(p[0] | p[1] << 8);
+}
+
+uint32_t readU32(const uint8_t* p)
+{
+    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
+}
+
+int32_t readI32(const uint8_t* p)
+{
+    const uint32_t u = readU32(p);
+    int32_t i = 0;
+    std::memcpy(&i, &u, sizeof i);
+    return i;
+}
+
+void writeU32(uint8_t* p, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) {
+        p[i] = uint8_t(v >> (8 * i));
+    }
+}
+
+// False when the name is too long for the path buffer.
+bool makePath(char (&path)[pathSize], const char* name)
+{
+    const int n = std::snprintf(path, sizeof path, "bmp/%s", name);
+    return n >= 0 && size_t(n) < sizeof path;
+}
+
+// The file after its 14-byte file header, in one heap block; nullptr when it
+// cannot be read whole.
+uint8_t* readBmpBlock(std::FILE* file, size_t& size)
+{
+    if (std::fseek(file, 0, SEEK_END) != 0) {
+        return nullptr;
+    }
+    const long length = std::ftell(file);
+    if (length < fileHeaderSize + long(infoHeaderSize) || std::fseek(file, 0, SEEK_SET) != 0) {
+        return nullptr;
+    }
+    uint8_t fileHeader[fileHeaderSize];
+    if (std::fread(fileHeader, 1, sizeof fileHeader, file) != sizeof fileHeader) {
+        return nullptr;
+    }
+    size = size_t(length - fileHeaderSize);
+    auto* block = static_cast<uint8_t*>(std::malloc(size));
+    if (block && std::fread(block, 1, size, file) != size) {
+        std::free(block);
+        return nullptr;
+    }
+    return block;
+}
+
+// Checks the bitmap header at the start of the block and finds the pixel
+// bits, which follow the header and its colour table directly (the file
+// header's offset is not used). nullptr when the picture cannot be shown.
+const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
+{
+    const uint32_t headerSize = readU32(block);
+    const int32_t width = readI32(block + 4);
+    const int32_t height = readI32(block + 8);
+    const uint16_t planes = readU16(block + 12);
+    const uint16_t bits = readU16(block + 14);
+    const uint32_t compression = readU32(block + 16);
+    uint32_t colours = readU32(block + 32);
+
+    if (headerSize < infoHeaderSize || headerSize > size || planes != 1) {
+        return nullptr;
+    }
+    if (width <= 0 || width > largestSide || height == 0 || height < -largestSide || height > largestSide) {
+        return nullptr;
+    }
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {
+        return nullptr;
+    }
+    const bool masks = compression == bitFields && (bits == 16 || bits == 32);
+    if (compression != uncompressed && !masks) {
+        return nullptr;
+    }
+    if (colours == 0 && bits <= 8) {
+        colours = 1u << bits;
+    }
+    if (bits <= 8 && colours > 1u << bits) {
+        return nullptr;
+    }
+    uint64_t offset = uint64_t(headerSize) + 4 * uint64_t(colours);
+    if (masks && headerSize < 52) {
+        // A plain 40-byte header carries its three channel masks as its
+        // colour table; anything between that and a header with the masks
+        // inside is no known layout.
+        if (headerSize != infoHeaderSize) {
+            return nullptr;
+        }
+        offset += 12;
+    }
+    const uint64_t stride = (uint64_t(width) * bits + 31) / 32 * 4;
+    const uint64_t rows = uint64_t(height < 0 ? -int64_t(height) : int64_t(height));
+    if (offset > size || stride * rows > size - offset) {
+        return nullptr;
+    }
+    return block + offset;
+}
+}  // namespace
 
 bool Sprite::loadSprite(const char* name, bool keyed)
 {
-    std::snprintf(fileName, sizeof fileName, "%s", name);
+    // A name that does not fit is not kept, so a lost surface is never
+    // reloaded from a cut-off name.
+    if (std::strlen(name) < sizeof fileName) {
+        std::memcpy(fileName, name, std::strlen(name) + 1);
+    } else {
+        fileName[0] = 0;
+    }
     readImageFile(name);
     const bool created = createSurface(width, height, keyed);
     uploadImage();
@@ -13,14 +147,70 @@ bool Sprite::loadSprite(const char* name, bool keyed)
     return created;
 }
 
-bool Sprite::readImageFile(const char*)
+bool Sprite::readImageFile(const char* name)
 {
-    return false;
+    char path[pathSize];
+    const bool fits = makePath(path, name);
+    if (isJpeg) {
+        const bool decoded = fits && loadJpeg(path);
+        width = jpegImage.width;
+        height = jpegImage.height;
+        return decoded;
+    }
+
+    freeImageData();
+    std::FILE* file = fits ? std::fopen(path, "rb") : nullptr;
+    if (!file) {
+        showError(name);
+        return false;
+    }
+    size_t size = 0;
+    uint8_t* block = readBmpBlock(file, size);
+    std::fclose(file);
+    const uint8_t* pixels = block ? findBmpPixels(block, size) : nullptr;
+    if (!pixels) {
+        // A damaged file ends the game like a missing one.
+        std::free(block);
+        showError(name);
+        return false;
+    }
+    bmpFileData = block;
+    bmpInfo = block;
+    bmpPixels = pixels;
+    width = readI32(block + 4);
+    // A top-down file (negative height) is just as upright on screen.
+    const int32_t rows = readI32(block + 8);
+    height = rows < 0 ? -rows : rows;
+    return true;
 }
 
-void Sprite::uploadImage() {}
+void Sprite::uploadImage()
+{
+    if (!surface) {
+        return;
+    }
+    if (isJpeg) {
+        drawJpegInto();
+        return;
+    }
+    if (bmpInfo && bmpPixels) {
+        platformUploadDib(surface, bmpInfo, bmpPixels);
+    }
+}
 
-void Sprite::freeImageData() {}
+void Sprite::freeImageData()
+{
+    std::free(bmpFileData);
+    bmpFileData = nullptr;
+    bmpInfo = nullptr;
+    bmpPixels = nullptr;
+    // A JPEG whose surface could not be made was never drawn, so its buffers
+    // are still held here.
+    std::free(jpegImage.bitmapInfo);
+    std::free(jpegImage.pixels);
+    jpegImage.bitmapInfo = nullptr;
+    jpegImage.pixels = nullptr;
+}
 
 bool Sprite::reloadImage(const char* name)
 {
@@ -32,9 +222,60 @@ bool Sprite::reloadImage(const char* name)
     return true;
 }
 
-bool Sprite::loadJpeg(const char*)
+bool Sprite::loadJpeg(const char* path)
 {
-    return false;
+    int w = 0;
+    int h = 0;
+    uint8_t* rgb = decodeJpeg(path, w, h);
+    if (!rgb) {
+        return false;
+    }
+    // A bitmap's rows are blue, green, red and padded to four bytes.
+    const size_t rowBytes = size_t(w) * 3;
+    const size_t stride = (size_t(w) * 24 + 31) / 32 * 4;
+    auto* rows = static_cast<uint8_t*>(std::calloc(size_t(h), stride));
+    auto* info = static_cast<uint8_t*>(std::calloc(1, jpegInfoSize));
+    if (!rows || !info) {
+        std::free(rows);
+        std::free(info);
+        std::free(rgb);
+        return false;
+    }
+    for (size_t y = 0; y < size_t(h); ++y) {
+        const uint8_t* in = rgb + y * rowBytes;
+        uint8_t* out = rows + y * stride;
+        for (size_t i = 0; i < rowBytes; i += 3) {
+            out[i] = in[i + 2];
+            out[i + 1] = in[i + 1];
+            out[i + 2] = in[i];
+        }
+    }
+    std::free(rgb);
+
+    writeU32(info, infoHeaderSize);
+    writeU32(info + 4, uint32_t(w));
+    // Negative height: the first decoded row is the top of the picture.
+    writeU32(info + 8, uint32_t(-h));
+    info[12] = 1;   // planes
+    info[14] = 24;  // bits per pixel
+
+    std::free(jpegImage.bitmapInfo);
+    std::free(jpegImage.pixels);
+    jpegImage.bitmapInfo = info;
+    jpegImage.pixels = rows;
+    jpegImage.width = w;
+    jpegImage.height = h;
+    return true;
 }
 
-void Sprite::drawJpegInto() {}
+void Sprite::drawJpegInto()
+{
+    if (jpegImage.bitmapInfo && jpegImage.pixels) {
+        platformUploadDib(surface, jpegImage.bitmapInfo, jpegImage.pixels);
+    }
+    // A reload decodes the file again.
+    std::free(jpegImage.bitmapInfo);
+    std::free(jpegImage.pixels);
+    jpegImage.bitmapInfo = nullptr;
+    jpegImage.pixels = nullptr;
+}

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstring>
+#include <fstream>
 #include <sstream>
 
 #include "e2e_support.h"

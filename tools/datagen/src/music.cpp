@@ -30,6 +30,14 @@ struct Stereo {
 
 using Voice = std::function<double(double t, double held, double hz, Random& rnd)>;
 
+// A gain that falls to nothing over the last 12 ms of a sound `length` samples long, so
+// nothing is ever cut off with a click.
+double endFade(size_t k, size_t length)
+{
+    const double left = double(length - k) / (0.012 * kRate);
+    return left < 1.0 ? left : 1.0;
+}
+
 // Renders notes with a voice; the voice is asked for samples until `tail` after release.
 void play(Stereo& out, const std::vector<Note>& notes, const Voice& voice, double gain, double pan,
           double tail, uint64_t seed)
@@ -41,7 +49,7 @@ void play(Stereo& out, const std::vector<Note>& notes, const Voice& voice, doubl
         const size_t len = size_t((n.length + tail) * kRate);
         for (size_t k = 0; k < len; ++k) {
             const double t = double(k) / kRate;
-            out.add(s0 + k, gain * n.velocity * voice(t, n.length, hz, rnd), pan);
+            out.add(s0 + k, gain * n.velocity * voice(t, n.length, hz, rnd) * endFade(k, len), pan);
         }
     }
 }
@@ -133,10 +141,14 @@ void kick(Stereo& out, double at, double gain)
 {
     const size_t s0 = size_t(at * kRate);
     double ph = 0;
-    for (size_t k = 0; k < size_t(0.3 * kRate); ++k) {
+    const size_t length = size_t(0.3 * kRate);
+    for (size_t k = 0; k < length; ++k) {
         const double t = double(k) / kRate;
         ph += (45 + 85 * std::exp(-t / 0.03)) / kRate;
-        out.add(s0 + k, gain * std::sin(kTau * ph) * std::exp(-t / 0.11) * std::min(1.0, t / 0.001), 0);
+        out.add(s0 + k,
+                gain * std::sin(kTau * ph) * std::exp(-t / 0.11) * std::min(1.0, t / 0.001) *
+                    endFade(k, length),
+                0);
     }
 }
 
@@ -145,11 +157,12 @@ void snare(Stereo& out, double at, double gain, Random& rnd, double pan = 0.05)
     const size_t s0 = size_t(at * kRate);
     Svf bp;
     bp.set(2500, 0.9);
-    for (size_t k = 0; k < size_t(0.22 * kRate); ++k) {
+    const size_t length = size_t(0.22 * kRate);
+    for (size_t k = 0; k < length; ++k) {
         const double t = double(k) / kRate;
         const double body = std::sin(kTau * 185 * t) * std::exp(-t / 0.03);
         const double noise = bp.bandpass(rnd.symmetric()) * std::exp(-t / 0.07);
-        out.add(s0 + k, gain * (0.5 * body + noise) * std::min(1.0, t / 0.001), pan);
+        out.add(s0 + k, gain * (0.5 * body + noise) * std::min(1.0, t / 0.001) * endFade(k, length), pan);
     }
 }
 

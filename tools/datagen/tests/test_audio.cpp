@@ -126,6 +126,40 @@ TEST(Music, TracksDecodeToTheirStatedLength)
     }
 }
 
+TEST(Music, TracksRunStraightBackIntoTheirBeginning)
+{
+    // The game starts a track again (or the next one) the moment one ends: the end may
+    // settle softly on its last chord but must not leave a silent gap, and the last sample
+    // must lead into the first without a click.
+    for (int i = 0; i < 4; ++i) {
+        SCOPED_TRACE(i);
+        OggVorbis_File vf;
+        const std::string path = runDir() + "/music/track" + std::to_string(i) + ".ogg";
+        ASSERT_EQ(ov_fopen(path.c_str(), &vf), 0);
+        std::vector<int16_t> all;
+        char buf[16384];
+        int section = 0;
+        long n;
+        while ((n = ov_read(&vf, buf, sizeof buf, 0, 2, 1, &section)) > 0) {
+            const int16_t* s = reinterpret_cast<const int16_t*>(buf);
+            all.insert(all.end(), s, s + n / 2);
+        }
+        ov_clear(&vf);
+        ASSERT_GT(all.size(), size_t(44100 * 2));
+        auto rms = [&](size_t from, size_t count) {
+            double sum = 0;
+            for (size_t k = from; k < from + count; ++k)
+                sum += double(all[k]) * all[k];
+            return std::sqrt(sum / double(count)) / 32768.0;
+        };
+        const size_t quarter = 44100 / 4 * 2;
+        EXPECT_GT(rms(all.size() - quarter, quarter), 0.002) << "still sounding at the end";
+        EXPECT_GT(rms(0, quarter), 0.01) << "sounding from the start";
+        for (int ch = 0; ch < 2; ++ch)
+            EXPECT_LT(std::abs(int(all[all.size() - 2 + size_t(ch)]) - int(all[size_t(ch)])), 3000);
+    }
+}
+
 TEST(Music, MenuTuneIsCalmerThanTheGameTunes)
 {
     // Track 0 plays under the menus; the game tracks are livelier (more notes per second

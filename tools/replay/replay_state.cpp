@@ -19,9 +19,13 @@
 namespace {
 std::string sounds;
 
+// Sound requests in order; a request repeating the one before it is noted once.
 void noteSound(int id)
 {
-    sounds += char('0' + (id >= 0 && id <= 9 ? id : 0));
+    const char c = id >= 0 && id <= 9 ? char('0' + id) : '?';
+    if (sounds.empty() || sounds.back() != c) {
+        sounds += c;
+    }
 }
 }  // namespace
 

@@ -53,6 +53,29 @@ void gameScene(const Canvas& c)
     spiceJar(cr, 196, 22, 18, 38, hex(0x7FA657), hex(0x6A3A18));
     spiceJar(cr, 216, 34, 16, 26, hex(0xE8A93A), hex(0x6A3A18));
     chef(cr);
+    // A little tag under the pan says what it is for.
+    cairo_new_path(cr);
+    cairo_move_to(cr, 52.5, 178);
+    cairo_line_to(cr, 40, 186);
+    cairo_move_to(cr, 52.5, 178);
+    cairo_line_to(cr, 65, 186);
+    cairo_set_source_rgba(cr, 0.25, 0.15, 0.08, 0.8);
+    cairo_set_line_width(cr, 1.2);
+    cairo_stroke(cr);
+    PanelStyle tag;
+    tag.face = hex(0xF6E3B8);
+    tag.faceBottom = hex(0xDDB880);
+    tag.outline = theme::kWalnut;
+    tag.radius = 5;
+    tag.outlineWidth = 1.5;
+    tag.bevel = 1;
+    tag.gloss = 0.3;
+    panel(cr, 26, 185, 53, 19, tag);
+    TextStyle hint;
+    hint.face = Face::SansBold;
+    hint.size = 11;
+    hint.fill = hex(0x8A2A10);
+    drawTextCentred(cr, "HINT", 52.5, 194.5, hint);
     // Left counter: top slab and cabinet front.
     woodRect(c, {0, 384, 236, 480}, 31, hex(0x9A5A2A), true, 26);
     woodRect(c, {0, 372, 236, 386}, 32, hex(0xD59A5A), false, 14);

@@ -77,13 +77,13 @@ void bell(Buffer& b, double start, double note, double gain, double decay)
 // 02: level complete, a rising fanfare and a shining final chord.
 Buffer fanfare()
 {
-    Buffer b = silence(2.6);
+    Buffer b = silence(2.15);
     const double notes[4] = {72, 76, 79, 84};
     for (int i = 0; i < 3; ++i)
-        brass(b, i * 0.13, 0.11, notes[i], 0.5, 0.0);
+        brass(b, i * 0.13, 0.11, notes[i], 0.95, 0.0);
     for (double n : {72.0, 76.0, 79.0, 84.0})
-        brass(b, 0.42, 1.35, n, 0.32, 0.012);
-    brass(b, 0.42, 1.35, 60, 0.35, 0.0);
+        brass(b, 0.42, 1.35, n, 0.24, 0.012);
+    brass(b, 0.42, 1.35, 60, 0.3, 0.0);
     for (int i = 0; i < 5; ++i)
         bell(b, 0.42 + i * 0.09, 96 + (i % 3) * 4, 0.12, 0.35);
     // A soft cymbal swell.

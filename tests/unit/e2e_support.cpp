@@ -7,18 +7,16 @@
 #include <fstream>
 #include <sstream>
 
-std::string makeGameFolder()
+bool linkGameData(const std::string& folder)
 {
-    char pattern[] = "/tmp/plumbrix-game-XXXXXX";
-    const std::string dir = mkdtemp(pattern);
     for (const char* entry : {"bmp", "sound", "music", "ReadMe.htm"}) {
         const std::string from = std::string(PLUMBRIX_DATA) + "/" + entry;
-        const std::string to = dir + "/" + entry;
+        const std::string to = folder + "/" + entry;
         if (symlink(from.c_str(), to.c_str()) != 0) {
-            return "";
+            return false;
         }
     }
-    return dir;
+    return true;
 }
 
 int runGame(const std::string& folder, const std::string& script, long frames, GameState& state,

@@ -6,9 +6,9 @@
 
 using GameState = std::map<std::string, std::string>;
 
-// A fresh folder whose artwork, sounds, music and help page are the generated
-// ones; the game writes its save file there.
-std::string makeGameFolder();
+// Fills a folder with links to the generated artwork, sounds, music and help
+// page; the game writes its save file there.
+bool linkGameData(const std::string& folder);
 // Runs the driver in that folder with a script; the state after the last frame
 // is returned in state (empty when the run failed). Extra arguments are passed on.
 int runGame(const std::string& folder, const std::string& script, long frames, GameState& state,

@@ -17,6 +17,7 @@
 #include "screens/options.h"
 #include "screens/save_file.h"
 #include "shell/shell.h"
+#include "test_support.h"
 
 namespace {
 // Screen positions of the buttons the scripts press.
@@ -58,15 +59,7 @@ class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = makeGameFolder();
-        ASSERT_FALSE(folder.empty());
-        char here[4096];
-        ASSERT_NE(getcwd(here, sizeof here), nullptr);
-        previous = here;
-    }
-    void TearDown() override
-    {
-        ASSERT_EQ(chdir(previous.c_str()), 0);
+        ASSERT_TRUE(linkGameData(folder));
     }
 
     GameState run(const std::string& script, long frames, const std::string& extra = "",
@@ -77,8 +70,8 @@ protected:
         return state;
     }
 
-    std::string folder;
-    std::string previous;
+    ScratchDir scratch;  // the game's folder, and the working directory
+    const std::string folder = scratch.path();
 };
 }  // namespace
 
@@ -184,4 +177,103 @@ TEST_F(EndToEnd, RunRepeatsExactly)
     secondBytes << second.rdbuf();
     EXPECT_EQ(a, b);
     EXPECT_EQ(firstBytes.str(), secondBytes.str());
+}
+
+namespace {
+// An untimed game whose board has exactly one move, in the top row: swapping
+// (2, 0) and (3, 0) lines up three 4s. The rest repeats 2x2 blocks of four
+// kinds, which offer no move at all, so the game usually ends after that move.
+void writeOneMoveGame(int gameScore)
+{
+    pieceKindCount = 6;
+    gameMode = 0;
+    bar = shownBar = 10;
+    level = 3;
+    score = gameScore;
+    shownScore = float(gameScore);
+    noGameInProgress = 0;
+    fullscreen = 0;
+    easyFood = 0;
+    systemCursor = 1;
+    musicSliderX = 300;
+    soundSliderX = 391;
+    initHighScores();  // no save file here yet: the default tables
+    const int topRow[8] = {4, 4, 1, 4, 0, 1, 0, 1};
+    for (int c = 0; c < 8; ++c) {
+        for (int r = 0; r < 8; ++r) {
+            Cell& cell = cellAt(c, r);
+            std::memset(&cell, 0, sizeof cell);
+            cell.kind = uint8_t(r == 0 ? topRow[c] : c % 2 + 2 * (r % 2));
+            snapCell(c, r);
+        }
+    }
+    writeSaveFile();
+}
+
+const std::string resumeAndMove = toMenu + "300 click " + menuResume + "\n600 click " + cellCentre(2, 0) +
+                                  "\n610 click " + cellCentre(3, 0) + "\n";
+}  // namespace
+
+TEST_F(EndToEnd, LostGameTakesANameThatSurvivesARestart)
+{
+    writeOneMoveGame(5000);
+    std::ifstream saved("game.sav", std::ios::binary);
+    std::stringstream prepared;
+    prepared << saved.rdbuf();
+    ASSERT_EQ(prepared.str().size(), 6933u);
+
+    // Which refill ends the game depends on the ticks; find one that does.
+    unsigned long ticks = 0;
+    GameState over;
+    for (unsigned long t = 1; t < 60 && ticks == 0; ++t) {
+        std::ofstream("game.sav", std::ios::binary) << prepared.str();
+        over = run(resumeAndMove, 1200, "", t);
+        if (stateInt(over, "currentScreen") == screenHighScores) {
+            ticks = t;
+        }
+    }
+    ASSERT_NE(ticks, 0u) << "no refill ended the game";
+    EXPECT_EQ(stateInt(over, "nameEntryActive"), 1);
+    EXPECT_EQ(stateInt(over, "noGameInProgress"), 1);
+    EXPECT_EQ(stateInt(over, "placedRank"), 0);
+
+    std::ofstream("game.sav", std::ios::binary) << prepared.str();
+    GameState named = run(resumeAndMove + "1300 text ZED\n1310 key backspace\n1320 text D\n1330 key return\n",
+                          1340, "", ticks);
+    EXPECT_EQ(stateInt(named, "nameEntryActive"), 0);
+
+    // A new run reads the file the commit wrote.
+    GameState restarted =
+        run(toMenu + "300 click " + menuHighScores + "\n", 600, " --shot 599:" + folder + "/table.bmp");
+    EXPECT_EQ(stateInt(restarted, "currentScreen"), screenHighScores);
+    EXPECT_EQ(stateInt(restarted, "shownTable"), 6);
+    EXPECT_EQ(stateInt(restarted, "musicSliderX"), 300);
+    EXPECT_EQ(stateInt(restarted, "easyFood"), 0);
+    ASSERT_TRUE(readSaveFile());
+    EXPECT_STREQ(highScoreRow(0, 0, 6).name, "ZED");
+    EXPECT_GT(highScoreRow(0, 0, 6).score, 5000);
+    EXPECT_STREQ(highScoreRow(1, 0, 6).name, "Empty ");
+}
+
+TEST_F(EndToEnd, GameLeftThroughExitResumesAfterARestart)
+{
+    GameState dealt = run(newGame, 900);
+    loadBoard(dealt);
+    hintFirstColumn = -1;
+    findHint();
+    ASSERT_GE(hintFirstColumn, 0);
+    const std::string played = newGame + "910 click " + cellCentre(hintFirstColumn, hintFirstRow) +
+                               "\n930 click " + cellCentre(hintSecondColumn, hintSecondRow) +
+                               "\n1300 click " + boardMenu + "\n";
+    GameState before = run(played, 1550);
+    ASSERT_EQ(stateInt(before, "currentScreen"), screenMainMenu);
+    GameState ignored;
+    EXPECT_EQ(runGame(folder, played + "1560 click " + menuExit + "\n", 2000, ignored), 0);
+    EXPECT_TRUE(ignored.empty());  // the exit ended the run
+
+    GameState resumed = run(toMenu + "300 click " + menuResume + "\n", 600);
+    EXPECT_EQ(stateInt(resumed, "currentScreen"), screenGame);
+    EXPECT_EQ(resumed.at("board"), before.at("board"));
+    EXPECT_EQ(resumed.at("score"), before.at("score"));
+    EXPECT_GE(stateInt(resumed, "score"), 10);
 }

@@ -130,10 +130,7 @@ TEST_F(HighScoresTest, BackKeepsTheNamePanelOpen)
 
 TEST_F(HighScoresTest, OkCommitsButLeavesTheClickUntaken)
 {
-    char pattern[] = "/tmp/plumbrix-hs-XXXXXX";
-    char here[4096];
-    ASSERT_NE(getcwd(here, sizeof here), nullptr);
-    ASSERT_EQ(chdir(mkdtemp(pattern)), 0);
+    ScratchDir scratch;
     score = 720;
     placeScore(0);
     nameEntryActive = 1;
@@ -144,7 +141,6 @@ TEST_F(HighScoresTest, OkCommitsButLeavesTheClickUntaken)
     EXPECT_EQ(gamePhase, 1);
     EXPECT_STREQ(highScoreRow(3, 0, 6).name, "Bo");
     EXPECT_TRUE(std::ifstream("game.sav").good());  // the commit saves
-    ASSERT_EQ(chdir(here), 0);
 }
 
 TEST_F(HighScoresTest, ButtonsAreDeadWhileAGameOverWaitsForItsName)

@@ -8,6 +8,8 @@
 #include <sstream>
 #include <string>
 
+#include "test_support.h"
+
 namespace {
 std::string readFile(const std::string& path)
 {
@@ -25,16 +27,12 @@ int replay(const std::string& args, const std::string& errFile = "/dev/null")
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string tempDir()
-{
-    char pattern[] = "/tmp/plumbrix-replay-XXXXXX";
-    return mkdtemp(pattern);
-}
 }  // namespace
 
 TEST(Replay, RunsHeadlessAndRepeatsItsPictureExactly)
 {
-    const std::string dir = tempDir();
+    ScratchDir scratch;
+    const std::string& dir = scratch.path();
     const std::string script = dir + "/script";
     std::ofstream(script) << "# wander about and click\n"
                              "10 move 300 440\n"
@@ -50,7 +48,8 @@ TEST(Replay, RunsHeadlessAndRepeatsItsPictureExactly)
 
 TEST(Replay, BadScriptLineIsNamed)
 {
-    const std::string dir = tempDir();
+    ScratchDir scratch;
+    const std::string& dir = scratch.path();
     const std::string script = dir + "/script";
     std::ofstream(script) << "1 move 1 2\n\n2 jump\n";
     EXPECT_EQ(replay("--data " PLUMBRIX_DATA " --script " + script, dir + "/err"), 2);
@@ -59,7 +58,8 @@ TEST(Replay, BadScriptLineIsNamed)
 
 TEST(Replay, CloseEndsTheRunCleanly)
 {
-    const std::string dir = tempDir();
+    ScratchDir scratch;
+    const std::string& dir = scratch.path();
     const std::string script = dir + "/script";
     std::ofstream(script) << "5 close\n";
     EXPECT_EQ(replay("--data " PLUMBRIX_DATA " --frames 100000 --script " + script), 0);

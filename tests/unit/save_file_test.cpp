@@ -22,6 +22,7 @@
 #include "screens/options.h"
 #include "screens/save_file.h"
 #include "shell/shell.h"
+#include "test_support.h"
 
 namespace {
 std::vector<uint8_t> readBytes(const char* path)
@@ -67,17 +68,7 @@ class SaveFileTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char pattern[] = "/tmp/plumbrix-save-XXXXXX";
-        dir = mkdtemp(pattern);
-        char here[4096];
-        ASSERT_NE(getcwd(here, sizeof here), nullptr);
-        previous = here;
-        ASSERT_EQ(chdir(dir.c_str()), 0);
         setKnownState();
-    }
-    void TearDown() override
-    {
-        ASSERT_EQ(chdir(previous.c_str()), 0);
     }
 
     // Distinct values in every field, so misplaced bytes show.
@@ -114,8 +105,7 @@ protected:
         }
     }
 
-    std::string dir;
-    std::string previous;
+    ScratchDir scratch;
 };
 }  // namespace
 

@@ -33,20 +33,7 @@ int widen(int value, int bits)
 
 ScratchDataDir::ScratchDataDir()
 {
-    char pattern[] = "/tmp/plumbrix-test-XXXXXX";
-    if (!mkdtemp(pattern)) {
-        std::abort();
-    }
-    dir_ = pattern;
-    std::filesystem::create_directory(dir_ + "/bmp");
-    oldDir_ = std::filesystem::current_path().string();
-    std::filesystem::current_path(dir_);
-}
-
-ScratchDataDir::~ScratchDataDir()
-{
-    std::filesystem::current_path(oldDir_);
-    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directory("bmp");
 }
 
 void ScratchDataDir::put(const std::string& name, const std::vector<uint8_t>& bytes) const

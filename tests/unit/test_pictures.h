@@ -1,6 +1,7 @@
 // Pictures made by the tests themselves: BMP and JPEG files written into a
 // scratch "bmp" folder, and pixels read back from surfaces.
 #pragma once
+#include "test_support.h"
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -19,7 +20,6 @@ struct Rgb {
 class ScratchDataDir {
 public:
     ScratchDataDir();
-    ~ScratchDataDir();
     ScratchDataDir(const ScratchDataDir&) = delete;
     ScratchDataDir& operator=(const ScratchDataDir&) = delete;
 
@@ -27,8 +27,7 @@ public:
     void put(const std::string& name, const std::vector<uint8_t>& bytes) const;
 
 private:
-    std::string dir_;
-    std::string oldDir_;
+    ScratchDir scratch;
 };
 
 // How a test BMP is laid out. The pixel function gives the stored value of

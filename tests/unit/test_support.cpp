@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 
 #include "audio/sound_effects.h"
 #include "game/game_screen.h"
@@ -85,4 +86,22 @@ std::vector<int> takeSounds()
     std::vector<int> out;
     out.swap(sounds);
     return out;
+}
+
+ScratchDir::ScratchDir()
+{
+    char name[] = "/tmp/plumbrix-test-XXXXXX";
+    if (!mkdtemp(name)) {
+        std::abort();
+    }
+    dir = name;
+    previous = std::filesystem::current_path().string();
+    std::filesystem::current_path(dir);
+}
+
+ScratchDir::~ScratchDir()
+{
+    std::filesystem::current_path(previous);
+    std::error_code ignored;
+    std::filesystem::remove_all(dir, ignored);
 }

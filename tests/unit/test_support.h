@@ -13,3 +13,21 @@ bool loadTestArtwork();
 std::vector<std::string> takeErrorBoxes();
 // Sound ids requested since the last call.
 std::vector<int> takeSounds();
+
+// A fresh folder under /tmp, made the working directory until destroyed, and
+// removed with everything in it afterwards.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    const std::string& path() const
+    {
+        return dir;
+    }
+
+private:
+    std::string dir;
+    std::string previous;
+};

@@ -104,21 +104,3 @@ Bytes readFile(const std::string& path)
     std::ifstream in(path, std::ios::binary);
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-ScratchDir::ScratchDir()
-{
-    char name[] = "/tmp/plumbrix-sound-XXXXXX";
-    if (!mkdtemp(name)) {
-        std::abort();
-    }
-    dir = name;
-    previous = std::filesystem::current_path().string();
-    std::filesystem::current_path(dir);
-}
-
-ScratchDir::~ScratchDir()
-{
-    std::filesystem::current_path(previous);
-    std::error_code ignored;
-    std::filesystem::remove_all(dir, ignored);
-}

@@ -1,6 +1,7 @@
 // Building small WAV images and files for the sound tests, and a scratch
 // folder that becomes the working directory while a test runs.
 #pragma once
+#include "test_support.h"
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -23,20 +24,3 @@ Bytes operator+(Bytes a, const Bytes& b);
 
 bool writeFile(const std::string& path, const Bytes& bytes);
 Bytes readFile(const std::string& path);
-
-// A fresh folder under /tmp, made the working directory until destroyed.
-class ScratchDir {
-public:
-    ScratchDir();
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    const std::string& path() const
-    {
-        return dir;
-    }
-
-private:
-    std::string dir;
-    std::string previous;
-};

@@ -5,14 +5,18 @@
 
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "e2e_support.h"
 #include "game/board.h"
 #include "game/hints.h"
 #include "game/scoring.h"
+#include "graphics/jpeg_decode.h"
+#include "platform/rect.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
@@ -276,4 +280,36 @@ TEST_F(EndToEnd, GameLeftThroughExitResumesAfterARestart)
     EXPECT_EQ(resumed.at("board"), before.at("board"));
     EXPECT_EQ(resumed.at("score"), before.at("score"));
     EXPECT_GE(stateInt(resumed, "score"), 10);
+}
+
+TEST_F(EndToEnd, TitleShowsItsPictureUnchangedAroundTheButton)
+{
+    run("", 2, " --shot 0:" + folder + "/title.bmp");
+    std::ifstream in(folder + "/title.bmp", std::ios::binary);
+    std::string shot((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_EQ(shot.size(), 54u + 640u * 480u * 3u);
+    int width = 0;
+    int height = 0;
+    uint8_t* picture = decodeJpeg((std::string(PLUMBRIX_DATA) + "/bmp/GameGo.jpg").c_str(), width, height);
+    ASSERT_NE(picture, nullptr);
+    ASSERT_EQ(width, 640);
+    ASSERT_EQ(height, 480);
+    const Rect button{161, 406, 481, 471};
+    int compared = 0;
+    for (int y = 0; y < 480; ++y) {
+        for (int x = 0; x < 640; ++x) {
+            if (pointInRect(button, x, y)) {
+                continue;
+            }
+            // The shot is bottom-up BGR of the 16-bit picture; compare in 5-6-5.
+            const auto* p = reinterpret_cast<const uint8_t*>(&shot[54 + size_t((479 - y) * 640 + x) * 3]);
+            const uint8_t* q = picture + size_t(y * 640 + x) * 3;
+            ASSERT_EQ(p[2] >> 3, q[0] >> 3) << x << "," << y;
+            ASSERT_EQ(p[1] >> 2, q[1] >> 2) << x << "," << y;
+            ASSERT_EQ(p[0] >> 3, q[2] >> 3) << x << "," << y;
+            ++compared;
+        }
+    }
+    std::free(picture);
+    EXPECT_EQ(compared, 640 * 480 - 320 * 65);
 }

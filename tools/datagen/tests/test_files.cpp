@@ -38,7 +38,7 @@ const Needed kNeeded[] = {
 
 TEST(DataFolder, GeneratorExitsCleanly)
 {
-    ASSERT_TRUE(generatorSucceeded());
+    ASSERT_TRUE(generatorSucceeded()) << generatorLog();
 }
 
 TEST(DataFolder, HoldsExactlyTheThirtyFiveFiles)

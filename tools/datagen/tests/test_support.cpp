@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 namespace {
 
 struct Runs {
-    std::string root, first, second;
+    std::string root, first, second, log;
     bool ok = false;
 };
 
@@ -40,12 +40,17 @@ public:
         auto run = [](const std::string& dir) {
             const std::string cmd =
                 std::string("\"") + PLUMBRIX_DATAGEN_EXE + "\" \"" + dir + "\" > \"" + dir + ".log\" 2>&1";
-            return std::system(cmd.c_str()) == 0;
+            const int status = std::system(cmd.c_str());
+            std::vector<uint8_t> log;
+            readFile(dir + ".log", log);
+            return std::make_pair(status == 0, "exit status " + std::to_string(status) + ":\n" +
+                                                   std::string(log.begin(), log.end()));
         };
         auto a = std::async(std::launch::async, run, r.first);
         auto b = std::async(std::launch::async, run, r.second);
-        const bool okA = a.get(), okB = b.get();
-        r.ok = okA && okB;
+        const auto resultA = a.get(), resultB = b.get();
+        r.ok = resultA.first && resultB.first;
+        r.log = "first run, " + resultA.second + "\nsecond run, " + resultB.second;
     }
     void TearDown() override
     {
@@ -70,6 +75,11 @@ const std::string& secondRunDir()
 bool generatorSucceeded()
 {
     return runs().ok;
+}
+
+const std::string& generatorLog()
+{
+    return runs().log;
 }
 
 std::vector<uint8_t> readBytes(const std::string& path)

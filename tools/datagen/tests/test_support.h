@@ -11,8 +11,9 @@
 // The folders of the two runs; the first is the one most tests read.
 const std::string& runDir();
 const std::string& secondRunDir();
-// Whether both generator runs exited with 0.
+// Whether both generator runs exited with 0, and what they printed.
 bool generatorSucceeded();
+const std::string& generatorLog();
 
 std::vector<uint8_t> readBytes(const std::string& path);
 

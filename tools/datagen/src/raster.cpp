@@ -55,15 +55,3 @@ Raster flatten(cairo_surface_t* surface, const Flatten& how)
     }
     return out;
 }
-
-Raster crop(const Raster& src, int x0, int y0, int w, int h)
-{
-    Raster out(w, h, src.keyed);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            const size_t s = size_t(y0 + y) * src.width + (x0 + x), d = size_t(y) * w + x;
-            std::copy_n(&src.rgb[s * 3], 3, &out.rgb[d * 3]);
-            out.mask[d] = src.mask[s];
-        }
-    return out;
-}

@@ -57,6 +57,3 @@ Raster flatten(cairo_surface_t* surface, const Flatten& how);
 
 // Nudges a colour that is close to the key so that no lossy step can turn it into one.
 Rgb awayFromKey(Rgb c);
-
-// Copies a rectangle out of a raster (used to build sheets from crops of other pictures).
-Raster crop(const Raster& src, int x, int y, int w, int h);

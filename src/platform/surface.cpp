@@ -158,7 +158,7 @@ bool platformPresent(PlatformSurface* backBuffer)
     if (takeSimulatedLoss()) {
         return false;
     }
-    return presentPicture(backBuffer->pixels->pixels, backBuffer->pixels->pitch);
+    return presentPicture(backBuffer->pixels);
 }
 
 bool platformSaveBmp(PlatformSurface* surface, const char* path)

@@ -47,12 +47,6 @@ float blinkClock = 0;
 float blinkTime = 0;
 uint8_t blinkOn = 0;
 
-Sprite* loadArt(const char* file, bool keyed)
-{
-    // After an error box has ended the game, nothing more is loaded.
-    return windowDestroyed ? nullptr : new Sprite(file, keyed);
-}
-
 void boardClip(Sprite* sprite)
 {
     if (sprite) {
@@ -151,24 +145,24 @@ bool boardIdleForButtons()
 
 bool loadGameArtwork()
 {
-    backgroundSprite = loadArt("BkGrnd.jpg", false);
-    piecesSprite = loadArt("Figures.bmp", true);
+    backgroundSprite = newArtwork("BkGrnd.jpg", false);
+    piecesSprite = newArtwork("Figures.bmp", true);
     boardClip(piecesSprite);
-    fontSprite = loadArt("Font.bmp", true);
-    smallDigitsSprite = loadArt("Number.jpg", true);
-    bannerSprite = loadArt("game over.jpg", true);
+    fontSprite = newArtwork("Font.bmp", true);
+    smallDigitsSprite = newArtwork("Number.jpg", true);
+    bannerSprite = newArtwork("game over.jpg", true);
     boardClip(bannerSprite);
-    easyFoodSprite = loadArt("EasyFood.jpg", true);
+    easyFoodSprite = newArtwork("EasyFood.jpg", true);
     boardClip(easyFoodSprite);
-    cursorSprite = loadArt("Cursor.bmp", true);
+    cursorSprite = newArtwork("Cursor.bmp", true);
     screenClip(cursorSprite);
-    titleSprite = loadArt("GameGo.jpg", false);
+    titleSprite = newArtwork("GameGo.jpg", false);
     snapshotSprite = windowDestroyed ? nullptr : new Sprite(640, 480, false);
     screenClip(snapshotSprite);
-    blinkSprite = loadArt("MenDown.bmp", true);
-    panSprite = loadArt("skovoroda.bmp", false);
-    largeDigitsSprite = loadArt("level.jpg", false);
-    mixerSprite = loadArt("mixer.bmp", true);
+    blinkSprite = newArtwork("MenDown.bmp", true);
+    panSprite = newArtwork("skovoroda.bmp", false);
+    largeDigitsSprite = newArtwork("level.jpg", false);
+    mixerSprite = newArtwork("mixer.bmp", true);
     return true;
 }
 

@@ -120,6 +120,11 @@ bool Sprite::restore()
     return true;
 }
 
+Sprite* newArtwork(const char* name, bool keyed)
+{
+    return windowDestroyed ? nullptr : new Sprite(name, keyed);
+}
+
 void deleteSprite(Sprite*& sprite)
 {
     delete sprite;

@@ -63,5 +63,8 @@ public:
     JpegImage jpegImage;
 };
 
+// A screen's artwork sprite from "bmp/"; none once an error box has ended the
+// game, so that a failed load stops loading the rest.
+Sprite* newArtwork(const char* fileName, bool colourKeyed);
 // Deletes the sprite (its surface with it) and clears the pointer.
 void deleteSprite(Sprite*& sprite);

@@ -12,3 +12,9 @@ inline bool pointInRect(const Rect& r, int x, int y)
 {
     return r.left <= x && x < r.right && r.top <= y && y < r.bottom;
 }
+
+// A rectangle of the same size as like, with its top-left corner at (left, top).
+inline Rect rectAt(int left, int top, const Rect& like)
+{
+    return Rect{left, top, left + like.right - like.left, top + like.bottom - like.top};
+}

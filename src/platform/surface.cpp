@@ -94,21 +94,7 @@ void platformSetColourKey(PlatformSurface* surface, uint32_t key)
 CopyResult platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, const Rect& srcRect,
                         bool keyed)
 {
-    if (!dst || !src || emptyRect(srcRect)) {
-        return CopyResult::rejected;
-    }
-    const Rect dstRect{x, y, x + srcRect.right - srcRect.left, y + srcRect.bottom - srcRect.top};
-    if (!insideSurface(src->pixels, srcRect) || !insideSurface(dst->pixels, dstRect)) {
-        return CopyResult::rejected;
-    }
-    if (takeSimulatedLoss()) {
-        return CopyResult::surfaceLost;
-    }
-    useKey(src, keyed);
-    SDL_Rect from{srcRect.left, srcRect.top, srcRect.right - srcRect.left, srcRect.bottom - srcRect.top};
-    SDL_Rect to{x, y, from.w, from.h};
-    SDL_BlitSurface(src->pixels, &from, dst->pixels, &to);
-    return CopyResult::done;
+    return platformStretch(dst, rectAt(x, y, srcRect), src, srcRect, keyed);
 }
 
 CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src,
@@ -126,7 +112,12 @@ CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSu
     useKey(src, keyed);
     SDL_Rect from{srcRect.left, srcRect.top, srcRect.right - srcRect.left, srcRect.bottom - srcRect.top};
     SDL_Rect to{dstRect.left, dstRect.top, dstRect.right - dstRect.left, dstRect.bottom - dstRect.top};
-    SDL_BlitScaled(src->pixels, &from, dst->pixels, &to);
+    // Same size is a plain copy; SDL only scales when the sizes differ.
+    if (from.w == to.w && from.h == to.h) {
+        SDL_BlitSurface(src->pixels, &from, dst->pixels, &to);
+    } else {
+        SDL_BlitScaled(src->pixels, &from, dst->pixels, &to);
+    }
     return CopyResult::done;
 }
 
@@ -180,6 +171,6 @@ uint32_t platformReadPixel(const PlatformSurface* surface, int x, int y)
     if (!surface || x < 0 || y < 0 || x >= surface->pixels->w || y >= surface->pixels->h) {
         return 0;
     }
-    const auto* row = static_cast<const uint8_t*>(surface->pixels->pixels) + y * surface->pixels->pitch;
+    const auto* row = static_cast<const uint8_t*>(surface->pixels->pixels) + ptrdiff_t(y) * surface->pixels->pitch;
     return reinterpret_cast<const uint16_t*>(row)[x];
 }

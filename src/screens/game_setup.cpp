@@ -39,10 +39,7 @@ Sprite* setUpPanel = nullptr;
 
 Rect hitRect(int row)
 {
-    const ChoiceRow& r = rows[row];
-    const int left = r.x + panelX;
-    const int top = r.y + panelY;
-    return Rect{left, top, left + r.source.right - r.source.left, top + r.source.bottom - r.source.top};
+    return rectAt(rows[row].x + panelX, rows[row].y + panelY, rows[row].source);
 }
 
 void drawHighlight(const Rect& source, int x, int y)
@@ -84,12 +81,8 @@ void start()
 
 bool loadSetUpArtwork()
 {
-    if (!windowDestroyed) {
-        activeOptionSprite = new Sprite("ActiveOption.bmp", true);
-    }
-    if (!windowDestroyed) {
-        setUpPanel = new Sprite("NewGame.jpg", true);
-    }
+    activeOptionSprite = newArtwork("ActiveOption.bmp", true);
+    setUpPanel = newArtwork("NewGame.jpg", true);
     return true;
 }
 

@@ -97,12 +97,8 @@ void drawArrow(float& clock, float dt, int srcX, int firstRow, int x, int y)
 
 bool loadHighScoreArtwork()
 {
-    if (!windowDestroyed) {
-        background = new Sprite("HighScores.jpg", false);
-    }
-    if (!windowDestroyed) {
-        namePanel = new Sprite("WindowHS.JPG", false);
-    }
+    background = newArtwork("HighScores.jpg", false);
+    namePanel = newArtwork("WindowHS.JPG", false);
     return true;
 }
 

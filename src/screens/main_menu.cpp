@@ -39,18 +39,13 @@ Button buttonAt(int x, int y)
     }
     return noButton;
 }
-
-Sprite* loadArt(const char* file, bool keyed)
-{
-    return windowDestroyed ? nullptr : new Sprite(file, keyed);
-}
 }  // namespace
 
 bool loadMenuArtwork()
 {
-    menuBackground = loadArt("Menu.jpg", false);
-    menuPictures = loadArt("MenuImage.jpg", false);
-    menuTextSprite = loadArt("MenuTxt.bmp", true);
+    menuBackground = newArtwork("Menu.jpg", false);
+    menuPictures = newArtwork("MenuImage.jpg", false);
+    menuTextSprite = newArtwork("MenuTxt.bmp", true);
     return true;
 }
 

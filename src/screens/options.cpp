@@ -41,10 +41,7 @@ Sprite* optionsPanel = nullptr;
 
 Rect settingHit(int row)
 {
-    const SettingRow& s = settingRows[row];
-    const int left = s.x + 161;
-    const int top = s.y + 50;
-    return Rect{left, top, left + s.source.right - s.source.left, top + s.source.bottom - s.source.top};
+    return rectAt(settingRows[row].x + 161, settingRows[row].y + 50, settingRows[row].source);
 }
 
 int settingAt(int x, int y)
@@ -99,9 +96,7 @@ void clampSliders()
 
 bool loadOptionsArtwork()
 {
-    if (!windowDestroyed) {
-        optionsPanel = new Sprite("Options.jpg", true);
-    }
+    optionsPanel = newArtwork("Options.jpg", true);
     return true;
 }
 

@@ -171,6 +171,7 @@ uint32_t platformReadPixel(const PlatformSurface* surface, int x, int y)
     if (!surface || x < 0 || y < 0 || x >= surface->pixels->w || y >= surface->pixels->h) {
         return 0;
     }
-    const auto* row = static_cast<const uint8_t*>(surface->pixels->pixels) + ptrdiff_t(y) * surface->pixels->pitch;
+    const auto* row =
+        static_cast<const uint8_t*>(surface->pixels->pixels) + ptrdiff_t(y) * surface->pixels->pitch;
     return reinterpret_cast<const uint16_t*>(row)[x];
 }

@@ -270,14 +270,16 @@ bool MusicStream::update()
 
 void MusicStream::stop()
 {
-    if (alDevice) {
+    if (alDevice && alIsSource(source)) {
         alSourceStop(source);
     }
 }
 
 void MusicStream::setGain(float gain)
 {
-    if (!alDevice) {
+    // Without a source (no track could be opened) there is nothing to set, and
+    // asking anyway would leave an error for the next track to report.
+    if (!alDevice || !alIsSource(source)) {
         return;
     }
     if (!(gain >= 0)) {

@@ -9,6 +9,7 @@
 #include "game/scoring.h"
 #include "graphics/display.h"
 #include "screens/main_menu.h"
+#include "screens/panel_rows.h"
 #include "shell/shell.h"
 
 Sprite* activeOptionSprite = nullptr;
@@ -17,14 +18,7 @@ namespace {
 constexpr int panelX = 154;
 constexpr int panelY = 48;
 
-struct ChoiceRow {
-    int x;
-    int y;
-    Rect source;
-};
-// Positions relative to the panel's corner; the hit rectangle is the
-// highlight's size placed there.
-const ChoiceRow rows[5] = {
+const PanelRow rows[5] = {
     {114, 68, {112, 26, 210, 52}},     // timed
     {97, 110, {0, 159, 137, 192}},     // untimed
     {132, 215, {138, 159, 206, 194}},  // 6 kinds
@@ -36,11 +30,6 @@ const Rect backButton{198, 385, 269, 416};
 const Rect startButton{377, 384, 437, 421};
 
 Sprite* setUpPanel = nullptr;
-
-Rect hitRect(int row)
-{
-    return rectAt(rows[row].x + panelX, rows[row].y + panelY, rows[row].source);
-}
 
 void drawHighlight(const Rect& source, int x, int y)
 {
@@ -94,12 +83,7 @@ void freeSetUpArtwork()
 
 int findSetUpRow(int x, int y)
 {
-    for (int row = 0; row < 5; ++row) {
-        if (pointInRect(hitRect(row), x, y)) {
-            return row;
-        }
-    }
-    return -1;
+    return panelRowAt(rows, panelX, panelY, x, y);
 }
 
 void drawSetUp()
@@ -137,7 +121,7 @@ void hoverSetUp(int x, int y)
     const int row = findSetUpRow(x, y);
     if (row >= 0) {
         hoverSound(0);
-        const Rect hit = hitRect(row);
+        const Rect hit = panelRowRect(rows[row], panelX, panelY);
         drawHighlight(rows[row].source, hit.left, hit.top);
     } else if (pointInRect(backButton, x, y)) {
         hoverSound(0);

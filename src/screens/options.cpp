@@ -9,6 +9,7 @@
 #include "platform/window.h"
 #include "screens/game_setup.h"
 #include "screens/main_menu.h"
+#include "screens/panel_rows.h"
 #include "shell/shell.h"
 
 uint8_t easyFood = 1;
@@ -23,13 +24,9 @@ namespace {
 constexpr int knobLeftEnd = 227;
 constexpr int knobRightEnd = 391;
 
-struct SettingRow {
-    int x;
-    int y;
-    Rect source;
-};
-// Positions relative to the panel at (161, 50).
-const SettingRow settingRows[3] = {
+constexpr int panelX = 161;
+constexpr int panelY = 50;
+const PanelRow settingRows[3] = {
     {84, 32, {0, 0, 156, 27}},    // full screen
     {105, 72, {0, 27, 112, 52}},  // the game's pointer
     {88, 109, {0, 52, 146, 87}},  // coloured tiles under the pieces
@@ -38,21 +35,6 @@ const Rect backButton{196, 403, 266, 431};
 const Rect helpButton{385, 405, 446, 442};
 
 Sprite* optionsPanel = nullptr;
-
-Rect settingHit(int row)
-{
-    return rectAt(settingRows[row].x + 161, settingRows[row].y + 50, settingRows[row].source);
-}
-
-int settingAt(int x, int y)
-{
-    for (int row = 0; row < 3; ++row) {
-        if (pointInRect(settingHit(row), x, y)) {
-            return row;
-        }
-    }
-    return -1;
-}
 
 int clampKnob(int x)
 {
@@ -111,7 +93,7 @@ void drawOptions()
         return;
     }
     drawMenuBackdrop();
-    optionsPanel->drawTo(backBuffer, 161, 50, 0, 0, 323, 403);
+    optionsPanel->drawTo(backBuffer, panelX, panelY, 0, 0, 323, 403);
 }
 
 void hoverOptions(int x, int y)
@@ -132,9 +114,9 @@ void hoverOptions(int x, int y)
     if (onHelp) {
         drawSheet(activeOptionSprite, 363, 405, Rect{112, 87, 218, 125});
     }
-    const int row = settingAt(x, y);
+    const int row = panelRowAt(settingRows, panelX, panelY, x, y);
     if (row >= 0) {
-        const Rect hit = settingHit(row);
+        const Rect hit = panelRowRect(settingRows[row], panelX, panelY);
         drawSheet(activeOptionSprite, hit.left, hit.top, settingRows[row].source);
     }
     if (onBack || onHelp || row >= 0) {
@@ -183,7 +165,7 @@ bool clickOptions(int x, int y)
         platformOpenFile("ReadMe.htm");
         return true;
     }
-    switch (settingAt(x, y)) {
+    switch (panelRowAt(settingRows, panelX, panelY, x, y)) {
     case 0:
         playSound(1);
         switchDisplayMode(!fullscreen);

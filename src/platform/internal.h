@@ -14,4 +14,4 @@ struct PlatformSurface {
 constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
 // Presents a finished 640x480 RGB565 picture in the window.
-bool presentPicture(SDL_Surface* picture);
+bool presentPicture(const void* pixels, int pitch);

@@ -149,7 +149,7 @@ bool platformPresent(PlatformSurface* backBuffer)
     if (takeSimulatedLoss()) {
         return false;
     }
-    return presentPicture(backBuffer->pixels);
+    return presentPicture(backBuffer->pixels->pixels, backBuffer->pixels->pitch);
 }
 
 bool platformSaveBmp(PlatformSurface* surface, const char* path)

@@ -1,5 +1,5 @@
-// The SDL window (its own surface when windowed, a renderer that scales in
-// full screen), the event source (real or scripted) and the pointer.
+// The SDL window, its renderer and the streaming texture the picture goes
+// through, the event source (real or scripted) and the pointer.
 #include "platform/window.h"
 
 #include <SDL.h>
@@ -197,17 +197,8 @@ bool platformSetWindowMode(bool fullscreen)
         SDL_SetWindowSize(window, pictureWidth, pictureHeight);
         SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
     }
-    if (fullscreen) {
-        if (!createRenderer()) {
-            return false;
-        }
-    } else {
-        // Windowed, the picture goes straight into the window's own surface:
-        // one conversion and no renderer in between.
-        destroyRenderer();
-        if (!SDL_GetWindowSurface(window)) {
-            return false;
-        }
+    if (!createRenderer()) {
+        return false;
     }
     if (wasHidden) {
         SDL_ShowWindow(window);
@@ -344,18 +335,8 @@ void platformSetSimulatedPointer(int x, int y, bool inside)
 }
 
 // Presents a finished 640x480 RGB565 picture.
-bool presentPicture(SDL_Surface* picture)
+bool presentPicture(const void* pixels, int pitch)
 {
-    if (!isFullscreen) {
-        SDL_Surface* target = window ? SDL_GetWindowSurface(window) : nullptr;
-        if (!target) {
-            return false;
-        }
-        SDL_BlitSurface(picture, nullptr, target, nullptr);
-        return SDL_UpdateWindowSurface(window) == 0;
-    }
-    const void* pixels = picture->pixels;
-    const int pitch = picture->pitch;
     if (!renderer || !texture) {
         return false;
     }

@@ -59,6 +59,23 @@ void loadBoard(const GameState& state)
     }
 }
 
+// A 640x480 screenshot of the driver, bottom-up BGR as BMP stores it.
+std::string readShot(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+// The 40x40 tile of a screenshot whose top-left corner is (x, y).
+std::string tileOf(const std::string& shot, int x, int y)
+{
+    std::string tile;
+    for (int row = y; row < y + 40; ++row) {
+        tile += shot.substr(54 + size_t((479 - row) * 640 + x) * 3, 40 * 3);
+    }
+    return tile;
+}
+
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -285,8 +302,7 @@ TEST_F(EndToEnd, GameLeftThroughExitResumesAfterARestart)
 TEST_F(EndToEnd, TitleShowsItsPictureUnchangedAroundTheButton)
 {
     run("", 2, " --shot 0:" + folder + "/title.bmp");
-    std::ifstream in(folder + "/title.bmp", std::ios::binary);
-    std::string shot((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string shot = readShot(folder + "/title.bmp");
     ASSERT_EQ(shot.size(), 54u + 640u * 480u * 3u);
     int width = 0;
     int height = 0;
@@ -312,4 +328,22 @@ TEST_F(EndToEnd, TitleShowsItsPictureUnchangedAroundTheButton)
     }
     std::free(picture);
     EXPECT_EQ(compared, 640 * 480 - 320 * 65);
+}
+
+TEST_F(EndToEnd, ButtonAlternatesAndTilesFallBottomRowFirst)
+{
+    const std::string script = std::string("0 move 5 5\n40 click ") + titleButton + "\n";
+    run(script, 120,
+        " --shot 0:" + folder + "/a.bmp --shot 26:" + folder + "/b.bmp --shot 39:" + folder +
+            "/old.bmp --shot 104:" + folder + "/mid.bmp");
+    // Two frames of the button, 0.2 s apart.
+    EXPECT_NE(tileOf(readShot(folder + "/a.bmp"), 200, 420), tileOf(readShot(folder + "/b.bmp"), 200, 420));
+    // Half a second after the capture the bottom row has fallen away and the
+    // top row still shows the title.
+    const std::string old = readShot(folder + "/old.bmp");
+    const std::string mid = readShot(folder + "/mid.bmp");
+    for (int x = 0; x < 640; x += 40) {
+        EXPECT_EQ(tileOf(mid, x, 0), tileOf(old, x, 0)) << x;
+        EXPECT_NE(tileOf(mid, x, 440), tileOf(old, x, 440)) << x;
+    }
 }

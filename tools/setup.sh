@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 packages=(
   cmake g++ make pkg-config
   libsdl2-dev libopenal-dev libvorbis-dev libjpeg62-turbo-dev
-  libcairo2-dev fonts-dejavu-core
+  libcairo2-dev fonts-dejavu-core xdg-utils
   libgtest-dev libbenchmark-dev clang-format cppcheck
 )
 

@@ -7,6 +7,7 @@
 #include "layout.h"
 #include "pictures.h"
 #include "pieces.h"
+#include "props.h"
 #include "widgets.h"
 
 using namespace layout;
@@ -248,54 +249,22 @@ void trophyPicture(cairo_t* cr)
     cairo_save(cr);
     cairo_translate(cr, 122, 40);
     cairo_scale(cr, 1.55, 1.55);
-    // Cup.
-    cairo_new_path(cr);
-    cairo_move_to(cr, -32, 0);
-    cairo_line_to(cr, 32, 0);
-    cairo_curve_to(cr, 32, 34, 18, 48, 0, 50);
-    cairo_curve_to(cr, -18, 48, -32, 34, -32, 0);
-    cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(-32, 0, 32, 0);
-    addStop(p, 0, hex(0xC07A10));
-    addStop(p, 0.3, hex(0xFFE9A0));
-    addStop(p, 0.55, hex(0xF5B830));
-    addStop(p, 1, hex(0x9A5A08));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    strokeOutline(cr, hex(0x2A1006), 1.8);
-    cairo_new_path(cr);
-    ellipsePath(cr, 0, 0, 32, 5);
-    fillVertical(cr, -5, 5, hex(0x9A5A08), hex(0xF5C850));
-    strokeOutline(cr, hex(0x2A1006), 1.6);
-    cairo_new_path(cr);
-    for (int s = -1; s <= 1; s += 2) {
-        cairo_new_path(cr);
-        cairo_arc(cr, s * 30, 20, 11, s < 0 ? M_PI * 0.5 : -M_PI * 0.5, s < 0 ? M_PI * 1.5 : M_PI * 0.5);
-        setColour(cr, hex(0x2A1006));
-        cairo_set_line_width(cr, 7);
-        cairo_stroke(cr);
-        cairo_new_path(cr);
-        cairo_arc(cr, s * 30, 20, 11, s < 0 ? M_PI * 0.5 : -M_PI * 0.5, s < 0 ? M_PI * 1.5 : M_PI * 0.5);
-        setColour(cr, hex(0xF5B830));
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
-    }
-    cairo_new_path(cr);
-    cairo_rectangle(cr, -6, 49, 12, 14);
-    fillVertical(cr, 49, 63, hex(0xF5C850), hex(0xA86408));
-    strokeOutline(cr, hex(0x2A1006), 1.6);
-    cairo_new_path(cr);
-    roundedRect(cr, -24, 62, 48, 13, 3);
-    fillVertical(cr, 62, 75, hex(0x8A4A22), hex(0x4A2410));
-    strokeOutline(cr, hex(0x2A1006), 1.6);
-    cairo_new_path(cr);
-    starPath(cr, 0, 22, 12, 5, 5, 0);
-    fillVertical(cr, 10, 34, hex(0xFFFFFF), hex(0xFFE070));
-    strokeOutline(cr, hex(0x8A4A06), 1.2);
-    cairo_new_path(cr);
+    TrophyStyle large;
+    large.outline = 1.8;
+    large.trimOutline = 1.6;
+    large.handleRadius = 11;
+    large.handleY = 20;
+    large.handleEdge = 7;
+    large.handleCore = 4;
+    large.handlesInFront = true;
+    large.footHeight = 13;
+    large.footBand = false;
+    large.star = 12;
+    large.starInner = 5;
+    large.starOutline = 1.2;
+    trophy(cr, large);
     cairo_restore(cr);
-    // Ribbon with "1st".
+    // Ribbon with "Top chefs".
     cairo_new_path(cr);
     roundedRect(cr, 62, 172, 121, 30, 8);
     fillVertical(cr, 172, 202, hex(0xF06A4A), hex(0xA8281A));

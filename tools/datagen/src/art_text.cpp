@@ -8,6 +8,7 @@
 #include "layout.h"
 #include "pictures.h"
 #include "pieces.h"
+#include "props.h"
 #include "widgets.h"
 
 using namespace layout;
@@ -179,70 +180,14 @@ void banner(cairo_t* cr, const std::string& title, const std::string& sub, Colou
     drawTextCentred(cr, sub, w / 2, 44, small);
 }
 
-void trophy(cairo_t* cr, double cx, double top)
-{
-    cairo_save(cr);
-    cairo_translate(cr, cx, top);
-    // Handles.
-    for (int s = -1; s <= 1; s += 2) {
-        cairo_new_path(cr);
-        cairo_arc(cr, s * 30, 22, 12, s < 0 ? M_PI * 0.5 : -M_PI * 0.5, s < 0 ? M_PI * 1.5 : M_PI * 0.5);
-        setColour(cr, hex(0x2A1006));
-        cairo_set_line_width(cr, 8);
-        cairo_stroke(cr);
-        cairo_new_path(cr);
-        cairo_arc(cr, s * 30, 22, 12, s < 0 ? M_PI * 0.5 : -M_PI * 0.5, s < 0 ? M_PI * 1.5 : M_PI * 0.5);
-        setColour(cr, hex(0xF5B830));
-        cairo_set_line_width(cr, 4.5);
-        cairo_stroke(cr);
-    }
-    // Cup.
-    cairo_new_path(cr);
-    cairo_move_to(cr, -32, 0);
-    cairo_line_to(cr, 32, 0);
-    cairo_curve_to(cr, 32, 34, 18, 48, 0, 50);
-    cairo_curve_to(cr, -18, 48, -32, 34, -32, 0);
-    cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(-32, 0, 32, 0);
-    addStop(p, 0, hex(0xC07A10));
-    addStop(p, 0.3, hex(0xFFE9A0));
-    addStop(p, 0.55, hex(0xF5B830));
-    addStop(p, 1, hex(0x9A5A08));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-    strokeOutline(cr, hex(0x2A1006), 2.2);
-    cairo_new_path(cr);
-    ellipsePath(cr, 0, 0, 32, 5);
-    fillVertical(cr, -5, 5, hex(0x9A5A08), hex(0xF5C850));
-    strokeOutline(cr, hex(0x2A1006), 2);
-    cairo_new_path(cr);
-    // Stem and foot.
-    cairo_rectangle(cr, -6, 49, 12, 14);
-    fillVertical(cr, 49, 63, hex(0xF5C850), hex(0xA86408));
-    strokeOutline(cr, hex(0x2A1006), 2);
-    cairo_new_path(cr);
-    roundedRect(cr, -24, 62, 48, 12, 3);
-    fillVertical(cr, 62, 74, hex(0x8A4A22), hex(0x4A2410));
-    strokeOutline(cr, hex(0x2A1006), 2);
-    cairo_new_path(cr);
-    roundedRect(cr, -14, 65, 28, 6, 1.5);
-    setColour(cr, hex(0xF5C850));
-    cairo_fill(cr);
-    // Star on the cup.
-    cairo_new_path(cr);
-    starPath(cr, 0, 22, 11, 4.6, 5, 0);
-    fillVertical(cr, 11, 33, hex(0xFFFFFF), hex(0xFFE070));
-    strokeOutline(cr, hex(0x8A4A06), 1.3);
-    cairo_new_path(cr);
-    cairo_restore(cr);
-}
-
 void endPicture(cairo_t* cr)
 {
     const double w = kEndPicture.w(), h = kEndPicture.h();
     parchmentPanel(cr, w, h, "Congratulations!");
-    trophy(cr, w / 2, 58);
+    cairo_save(cr);
+    cairo_translate(cr, w / 2, 58);
+    trophy(cr, TrophyStyle{});
+    cairo_restore(cr);
     // A little feast round the trophy.
     const int kinds[6] = {Tomato, Cheese, Carrot, Grapes, Mushroom, Fish};
     for (int i = 0; i < 6; ++i) {

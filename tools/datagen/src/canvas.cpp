@@ -42,6 +42,14 @@ void addStop(cairo_pattern_t* p, double at, Colour c)
     cairo_pattern_add_color_stop_rgba(p, at, c.r, c.g, c.b, c.a);
 }
 
+cairo_pattern_t* linearGradient(double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops)
+{
+    cairo_pattern_t* p = cairo_pattern_create_linear(x0, y0, x1, y1);
+    for (const Stop& s : stops)
+        addStop(p, s.at, s.colour);
+    return p;
+}
+
 // ---------------------------------------------------------------- canvas
 
 Canvas::Canvas(int w, int h)
@@ -155,9 +163,12 @@ void starPath(cairo_t* cr, double cx, double cy, double rOut, double rIn, int po
 
 void fillVertical(cairo_t* cr, double y0, double y1, Colour top, Colour bottom)
 {
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, y0, 0, y1);
-    addStop(p, 0, top);
-    addStop(p, 1, bottom);
+    fillLinear(cr, 0, y0, 0, y1, {{0, top}, {1, bottom}});
+}
+
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops)
+{
+    cairo_pattern_t* p = linearGradient(x0, y0, x1, y1, stops);
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
@@ -180,6 +191,23 @@ void strokeOutline(cairo_t* cr, Colour c, double width)
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_stroke_preserve(cr);
+}
+
+void strokeEdged(cairo_t* cr, Colour edge, double edgeWidth, Colour core, double coreWidth)
+{
+    cairo_pattern_t* p = cairo_pattern_create_rgba(core.r, core.g, core.b, core.a);
+    strokeEdged(cr, edge, edgeWidth, p, coreWidth);
+    cairo_pattern_destroy(p);
+}
+
+void strokeEdged(cairo_t* cr, Colour edge, double edgeWidth, cairo_pattern_t* core, double coreWidth)
+{
+    setColour(cr, edge);
+    cairo_set_line_width(cr, edgeWidth);
+    cairo_stroke_preserve(cr);
+    cairo_set_source(cr, core);
+    cairo_set_line_width(cr, coreWidth);
+    cairo_stroke(cr);
 }
 
 void glossOver(cairo_t* cr, double x, double y, double w, double h, double strength)

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include <cairo.h>
@@ -23,6 +24,15 @@ Colour withAlpha(Colour c, double a);
 
 void setColour(cairo_t* cr, Colour c);
 void addStop(cairo_pattern_t* p, double at, Colour c);
+
+// A colour stop of a gradient, at 0..1 along it.
+struct Stop {
+    double at;
+    Colour colour;
+};
+// A linear gradient from (x0, y0) to (x1, y1); the caller destroys it.
+cairo_pattern_t* linearGradient(double x0, double y0, double x1, double y1,
+                                std::initializer_list<Stop> stops);
 
 // A transparent ARGB canvas that owns its surface and context.
 class Canvas {
@@ -86,9 +96,16 @@ void starPath(cairo_t* cr, double cx, double cy, double rOut, double rIn, int po
 
 // Fills the current path with a vertical gradient and strokes it with an outline.
 void fillVertical(cairo_t* cr, double y0, double y1, Colour top, Colour bottom);
+// Fills the current path with a linear gradient (the path is kept); a horizontal one gives
+// rounded things (pots, cups, stalks) their light and shade.
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
 void fillRadial(cairo_t* cr, double cx, double cy, double r, Colour inner, Colour outer, double fx = 0,
                 double fy = 0);
 void strokeOutline(cairo_t* cr, Colour c, double width);
+// Strokes the current path twice, wide in the edge colour and then narrower in the core, so
+// a line (a handle, a wire, a frame) gets a dark rim; the path is used up.
+void strokeEdged(cairo_t* cr, Colour edge, double edgeWidth, Colour core, double coreWidth);
+void strokeEdged(cairo_t* cr, Colour edge, double edgeWidth, cairo_pattern_t* core, double coreWidth);
 // A soft white gloss highlight clipped to the current path (the path is kept).
 void glossOver(cairo_t* cr, double x, double y, double w, double h, double strength);
 // A drop shadow of the current path (the path is kept).

@@ -1,4 +1,4 @@
-// Drawing the pan, the blender and the chef.
+// Drawing the pan, the blender, the chef and the trophy.
 #include "props.h"
 
 #include <cmath>
@@ -484,4 +484,57 @@ void chefEyelids(cairo_t* cr)
             cairo_stroke(cr);
         }
     }
+}
+
+// ---------------------------------------------------------------- trophy
+
+void trophy(cairo_t* cr, const TrophyStyle& s)
+{
+    const Colour ink = hex(0x2A1006), gold = hex(0xF5B830), pale = hex(0xF5C850), bronze = hex(0x9A5A08);
+    auto handles = [&] {
+        for (int side = -1; side <= 1; side += 2) {
+            cairo_new_path(cr);
+            cairo_arc(cr, side * 30, s.handleY, s.handleRadius, side < 0 ? M_PI * 0.5 : -M_PI * 0.5,
+                      side < 0 ? M_PI * 1.5 : M_PI * 0.5);
+            strokeEdged(cr, ink, s.handleEdge, gold, s.handleCore);
+        }
+    };
+    if (!s.handlesInFront)
+        handles();
+    // Cup and rim.
+    cairo_new_path(cr);
+    cairo_move_to(cr, -32, 0);
+    cairo_line_to(cr, 32, 0);
+    cairo_curve_to(cr, 32, 34, 18, 48, 0, 50);
+    cairo_curve_to(cr, -18, 48, -32, 34, -32, 0);
+    cairo_close_path(cr);
+    fillLinear(cr, -32, 0, 32, 0, {{0, hex(0xC07A10)}, {0.3, hex(0xFFE9A0)}, {0.55, gold}, {1, bronze}});
+    strokeOutline(cr, ink, s.outline);
+    cairo_new_path(cr);
+    ellipsePath(cr, 0, 0, 32, 5);
+    fillVertical(cr, -5, 5, bronze, pale);
+    strokeOutline(cr, ink, s.trimOutline);
+    if (s.handlesInFront)
+        handles();
+    // Stem and foot.
+    cairo_new_path(cr);
+    cairo_rectangle(cr, -6, 49, 12, 14);
+    fillVertical(cr, 49, 63, pale, hex(0xA86408));
+    strokeOutline(cr, ink, s.trimOutline);
+    cairo_new_path(cr);
+    roundedRect(cr, -24, 62, 48, s.footHeight, 3);
+    fillVertical(cr, 62, 62 + s.footHeight, hex(0x8A4A22), hex(0x4A2410));
+    strokeOutline(cr, ink, s.trimOutline);
+    cairo_new_path(cr);
+    if (s.footBand) {
+        roundedRect(cr, -14, 65, 28, 6, 1.5);
+        setColour(cr, pale);
+        cairo_fill(cr);
+    }
+    // Star on the cup.
+    cairo_new_path(cr);
+    starPath(cr, 0, 22, s.star, s.starInner, 5, 0);
+    fillVertical(cr, 22 - s.star, 22 + s.star, hex(0xFFFFFF), hex(0xFFE070));
+    strokeOutline(cr, hex(0x8A4A06), s.starOutline);
+    cairo_new_path(cr);
 }

@@ -7,19 +7,6 @@ namespace {
 
 const Colour kInk = hex(0x2E1A10);  // common dark outline
 
-// Shaded fill of the current path: a light spot up-left falling off to a dark rim.
-void shade(cairo_t* cr, double cx, double cy, double r, Colour light, Colour mid, Colour dark)
-{
-    cairo_pattern_t* p =
-        cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, r * 0.05, cx, cy, r * 1.08);
-    addStop(p, 0.0, light);
-    addStop(p, 0.45, mid);
-    addStop(p, 1.0, dark);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
-}
-
 // A soft reflected light along the lower-right edge of the current path.
 void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha)
 {
@@ -33,6 +20,37 @@ void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha)
     cairo_paint(cr);
     cairo_pattern_destroy(p);
     cairo_restore(cr);
+}
+
+// Shaded fill of the current path: a light spot up-left falling off to a dark rim, and on
+// the bigger round bodies (rim > 0) a reflected light of that strength at the lower right.
+void shade(cairo_t* cr, double cx, double cy, double r, Colour light, Colour mid, Colour dark, double rim = 0)
+{
+    cairo_pattern_t* p =
+        cairo_pattern_create_radial(cx - r * 0.38, cy - r * 0.42, r * 0.05, cx, cy, r * 1.08);
+    addStop(p, 0.0, light);
+    addStop(p, 0.45, mid);
+    addStop(p, 1.0, dark);
+    cairo_set_source(cr, p);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(p);
+    if (rim > 0)
+        rimLight(cr, cx, cy, r, rim);
+}
+
+// A body symmetric about x = 0: two curves (two control points and an end point each) run
+// down the right side from (0, top), and the same curves come back up the left, mirrored.
+void mirroredBody(cairo_t* cr, double top, const double (&right)[2][6])
+{
+    const double* a = right[0];
+    const double* b = right[1];
+    cairo_new_path(cr);
+    cairo_move_to(cr, 0, top);
+    cairo_curve_to(cr, a[0], a[1], a[2], a[3], a[4], a[5]);
+    cairo_curve_to(cr, b[0], b[1], b[2], b[3], b[4], b[5]);
+    cairo_curve_to(cr, -b[2], b[3], -b[0], b[1], -a[4], a[5]);
+    cairo_curve_to(cr, -a[2], a[3], -a[0], a[1], 0, top);
+    cairo_close_path(cr);
 }
 
 // A crisp glossy highlight: an ellipse fading from white.
@@ -73,15 +91,8 @@ void outline(cairo_t* cr, Colour c, double w = 1.7)
 void tomato(cairo_t* cr)
 {
     // Body: a wide, flattened, slightly lobed sphere.
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, -11);
-    cairo_curve_to(cr, 9, -15, 20, -11, 19.5, 2);
-    cairo_curve_to(cr, 19, 13, 9, 17, 0, 17);
-    cairo_curve_to(cr, -9, 17, -19, 13, -19.5, 2);
-    cairo_curve_to(cr, -20, -11, -9, -15, 0, -11);
-    cairo_close_path(cr);
-    shade(cr, 0, 3, 19, hex(0xFF8A66), hex(0xE0321E), hex(0x8A0F08));
-    rimLight(cr, 0, 3, 19, 0.35);
+    mirroredBody(cr, -11, {{9, -15, 20, -11, 19.5, 2}, {19, 13, 9, 17, 0, 17}});
+    shade(cr, 0, 3, 19, hex(0xFF8A66), hex(0xE0321E), hex(0x8A0F08), 0.35);
     // Lobe creases.
     cairo_save(cr);
     cairo_clip_preserve(cr);
@@ -125,18 +136,16 @@ void tomato(cairo_t* cr)
 void cheese(cairo_t* cr)
 {
     // Front face of the wedge.
-    cairo_new_path(cr);
-    cairo_move_to(cr, -18, -1);
-    cairo_line_to(cr, 18, -7);
-    cairo_line_to(cr, 18, 13);
-    cairo_line_to(cr, -18, 17);
-    cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(-18, 0, 18, 10);
-    addStop(p, 0, hex(0xFFD957));
-    addStop(p, 1, hex(0xE39A1C));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    auto front = [&] {
+        cairo_new_path(cr);
+        cairo_move_to(cr, -18, -1);
+        cairo_line_to(cr, 18, -7);
+        cairo_line_to(cr, 18, 13);
+        cairo_line_to(cr, -18, 17);
+        cairo_close_path(cr);
+    };
+    front();
+    fillLinear(cr, -18, 0, 18, 10, {{0, hex(0xFFD957)}, {1, hex(0xE39A1C)}});
     // Holes on the front.
     cairo_save(cr);
     cairo_clip(cr);
@@ -152,12 +161,7 @@ void cheese(cairo_t* cr)
         cairo_fill(cr);
     }
     cairo_restore(cr);
-    cairo_new_path(cr);
-    cairo_move_to(cr, -18, -1);
-    cairo_line_to(cr, 18, -7);
-    cairo_line_to(cr, 18, 13);
-    cairo_line_to(cr, -18, 17);
-    cairo_close_path(cr);
+    front();
     outline(cr, hex(0x5A3206));
     // Top face, lit.
     cairo_new_path(cr);
@@ -186,15 +190,8 @@ void cheese(cairo_t* cr)
 
 void egg(cairo_t* cr)
 {
-    cairo_new_path(cr);
-    cairo_move_to(cr, 0, -19);
-    cairo_curve_to(cr, 9, -19, 15, -4, 15, 5);
-    cairo_curve_to(cr, 15, 14, 8, 19, 0, 19);
-    cairo_curve_to(cr, -8, 19, -15, 14, -15, 5);
-    cairo_curve_to(cr, -15, -4, -9, -19, 0, -19);
-    cairo_close_path(cr);
-    shade(cr, 0, 2, 18, hex(0xFFFFFF), hex(0xF6EEDD), hex(0xB9A88C));
-    rimLight(cr, 0, 2, 18, 0.3);
+    mirroredBody(cr, -19, {{9, -19, 15, -4, 15, 5}, {15, 14, 8, 19, 0, 19}});
+    shade(cr, 0, 2, 18, hex(0xFFFFFF), hex(0xF6EEDD), hex(0xB9A88C), 0.3);
     // A few faint speckles.
     cairo_save(cr);
     cairo_clip_preserve(cr);
@@ -228,13 +225,7 @@ void carrot(cairo_t* cr)
     cairo_curve_to(cr, -18, 19, -19, 17.5, -18, 16);
     cairo_curve_to(cr, -10, 6, -7, -6, 1, -13);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(-2, -6, 6, 4);
-    addStop(p, 0, hex(0xFFB85C));
-    addStop(p, 0.5, hex(0xF47A1C));
-    addStop(p, 1, hex(0xB4470A));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fillLinear(cr, -2, -6, 6, 4, {{0, hex(0xFFB85C)}, {0.5, hex(0xF47A1C)}, {1, hex(0xB4470A)}});
     // Ridges across the root.
     cairo_save(cr);
     cairo_clip_preserve(cr);
@@ -291,13 +282,7 @@ void broccoli(cairo_t* cr)
     cairo_line_to(cr, 10, 18);
     cairo_curve_to(cr, 9, 14, 7, 8, 8, 0);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(-8, 0, 8, 0);
-    addStop(p, 0, hex(0xD6EDA8));
-    addStop(p, 0.6, hex(0xA8CF70));
-    addStop(p, 1, hex(0x6E9E3C));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fillLinear(cr, -8, 0, 8, 0, {{0, hex(0xD6EDA8)}, {0.6, hex(0xA8CF70)}, {1, hex(0x6E9E3C)}});
     outline(cr, hex(0x1E4410));
     // Florets: a crown of bumps, back to front.
     const double f[][3] = {{-12, -5, 7}, {12, -5, 7},   {-5, -11, 7.5}, {6, -11, 7.5},
@@ -327,13 +312,7 @@ void mushroom(cairo_t* cr)
     cairo_curve_to(cr, -3, 19.5, 3, 19.5, 8, 18);
     cairo_curve_to(cr, 9, 14, 7, 8, 6, 0);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(-9, 0, 9, 0);
-    addStop(p, 0, hex(0xFFFBF0));
-    addStop(p, 0.6, hex(0xEEDFC2));
-    addStop(p, 1, hex(0xB9A07A));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fillLinear(cr, -9, 0, 9, 0, {{0, hex(0xFFFBF0)}, {0.6, hex(0xEEDFC2)}, {1, hex(0xB9A07A)}});
     outline(cr, hex(0x4A3020));
     // Cap: a dome with a curled rim.
     cairo_new_path(cr);
@@ -342,8 +321,7 @@ void mushroom(cairo_t* cr)
     cairo_curve_to(cr, 9, -18, 19, -12, 19, 2);
     cairo_curve_to(cr, 13, 5, -13, 5, -19, 2);
     cairo_close_path(cr);
-    shade(cr, 0, -6, 19, hex(0xF2B27A), hex(0xB8602A), hex(0x5E2A0E));
-    rimLight(cr, 0, -6, 19, 0.25);
+    shade(cr, 0, -6, 19, hex(0xF2B27A), hex(0xB8602A), hex(0x5E2A0E), 0.25);
     // Gills peeking under the rim.
     cairo_save(cr);
     cairo_clip_preserve(cr);

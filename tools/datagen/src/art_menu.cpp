@@ -31,19 +31,6 @@ void paintWindowBackdrop(const Canvas& c, const Rect& r)
     });
 }
 
-void kitchenWall(const Canvas& c, uint32_t seed)
-{
-    woodRect(c, {0, 0, kScreenW, kScreenH}, seed, hex(0xB97840), true, 40);
-    // Warm vignette.
-    cairo_t* cr = c.cr();
-    cairo_pattern_t* p = cairo_pattern_create_radial(320, 200, 120, 320, 240, 460);
-    cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.6, 0.18);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.15, 0.05, 0.0, 0.45);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
-}
-
 void caption(cairo_t* cr, const std::string& text, double cx, double cy, double size)
 {
     TextStyle ts;
@@ -264,13 +251,7 @@ void trophyPicture(cairo_t* cr)
     large.starOutline = 1.2;
     trophy(cr, large);
     cairo_restore(cr);
-    // Ribbon with "Top chefs".
-    cairo_new_path(cr);
-    roundedRect(cr, 62, 172, 121, 30, 8);
-    fillVertical(cr, 172, 202, hex(0xF06A4A), hex(0xA8281A));
-    strokeOutline(cr, hex(0x2A0A04), 2);
-    cairo_new_path(cr);
-    drawTextCentred(cr, "Top chefs", 122.5, 187, captionStyle(17, Look::Unlit));
+    ribbon(cr, 62, 172, 121, 30, 8, 2, "Top chefs", 17);
     caption(cr, "Best scores so far", 122.5, 230, 16);
 }
 
@@ -326,48 +307,35 @@ Raster renderMenuBackground()
 {
     Canvas c(kScreenW, kScreenH);
     cairo_t* cr = c.cr();
-    kitchenWall(c, 51);
+    woodenWall(c, 51, 200, 120, 0.18, 0.45);
     // Title sign.
-    cairo_new_path(cr);
-    roundedRect(cr, 150, 18, 340, 104, 22);
-    shadowPath(cr, 3, 5, 0.5, 3);
-    cairo_new_path(cr);
-    PanelStyle sign;
-    sign.face = hex(0x7A4424);
-    sign.faceBottom = hex(0x4A2412);
-    sign.outline = hex(0x1E0C04);
-    sign.radius = 22;
-    sign.outlineWidth = 3;
-    sign.gloss = 0.15;
-    panel(cr, 150, 18, 340, 104, sign);
+    const PanelStyle sign = signStyle(22, 3, 0.15);
+    raisedPanel(cr, 150, 18, 340, 104, sign, 3, 5, 0.5);
     drawTextCentred(cr, "Plumbrix", 320, 62, titleStyle(58));
     TextStyle sub = captionStyle(14, Look::Unlit);
     drawTextCentred(cr, "the kitchen match-three", 320, 104, sub);
     drawPiece(cr, Tomato, 112, 70, 1.3);
     drawPiece(cr, Cheese, 528, 70, 1.3);
     // Menu board behind the captions.
-    cairo_new_path(cr);
-    roundedRect(cr, 66, 156, 217, 324 - 2, 20);
-    shadowPath(cr, 3, 5, 0.45, 3);
-    cairo_new_path(cr);
     PanelStyle board = sign;
     board.face = hex(0x5A3A26);
     board.faceBottom = hex(0x3A2416);
+    // The board's shadow has slightly tighter corners than the board, so it is drawn here
+    // rather than by raisedPanel().
+    cairo_new_path(cr);
+    roundedRect(cr, 66, 156, 217, 322, 20);
+    shadowPath(cr, 3, 5, 0.45, 3);
     panel(cr, 66, 156, 217, 322, board);
     for (const MenuButton& b : kMenuButtons)
         menuCaption(cr, b.hit, b.caption, Look::Unlit);
     // The picture window in a wooden frame.
     const Rect win{kMenuPictureAt.x, kMenuPictureAt.y, kMenuPictureAt.x + 245,
                    kMenuPictureAt.y + kMenuPictureWindowH};
-    cairo_new_path(cr);
-    roundedRect(cr, win.l - 14, win.t - 14, win.w() + 28, win.h() + 28, 14);
-    shadowPath(cr, 3, 5, 0.5, 3);
-    cairo_new_path(cr);
     PanelStyle frame = sign;
     frame.face = hex(0xD69A58);
     frame.faceBottom = hex(0x9A5E2C);
     frame.radius = 14;
-    panel(cr, win.l - 14, win.t - 14, win.w() + 28, win.h() + 28, frame);
+    raisedPanel(cr, win.l - 14, win.t - 14, win.w() + 28, win.h() + 28, frame, 3, 5, 0.5);
     paintWindowBackdrop(c, win);
     cairo_new_path(cr);
     cairo_rectangle(cr, win.l - 1, win.t - 1, win.w() + 2, win.h() + 2);

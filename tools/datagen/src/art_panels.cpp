@@ -94,13 +94,7 @@ void teacup(cairo_t* cr, double cx, double cy)
 void highScoreScene(const Canvas& c)
 {
     cairo_t* cr = c.cr();
-    woodRect(c, {0, 0, kScreenW, kScreenH}, 61, hex(0xB97840), true, 40);
-    cairo_pattern_t* p = cairo_pattern_create_radial(320, 220, 100, 320, 240, 460);
-    cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.6, 0.15);
-    cairo_pattern_add_color_stop_rgba(p, 1, 0.15, 0.05, 0.0, 0.5);
-    cairo_set_source(cr, p);
-    cairo_paint(cr);
-    cairo_pattern_destroy(p);
+    woodenWall(c, 61, 220, 100, 0.15, 0.5);
     drawTextCentred(cr, "High scores", 320, 52, titleStyle(46));
     drawPiece(cr, Grapes, 118, 52, 1.1);
     drawPiece(cr, Fish, 522, 52, 1.1);

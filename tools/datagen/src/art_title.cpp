@@ -58,26 +58,10 @@ Raster renderTitle()
         drawPiece(cr, ring[i], 320 + std::cos(a) * 250, 190 + std::sin(a) * 150, 1.25);
     }
     // The name.
-    cairo_new_path(cr);
-    roundedRect(cr, 110, 112, 420, 120, 30);
-    shadowPath(cr, 4, 6, 0.5, 3);
-    cairo_new_path(cr);
-    PanelStyle sign;
-    sign.face = hex(0x7A4424);
-    sign.faceBottom = hex(0x4A2412);
-    sign.outline = hex(0x1E0C04);
-    sign.radius = 30;
-    sign.outlineWidth = 3.5;
-    sign.gloss = 0.18;
-    panel(cr, 110, 112, 420, 120, sign);
+    raisedPanel(cr, 110, 112, 420, 120, signStyle(30, 3.5, 0.18), 4, 6, 0.5);
     drawTextCentred(cr, "Plumbrix", 320, 166, titleStyle(80));
     // Ribbon under the sign.
-    cairo_new_path(cr);
-    roundedRect(cr, 190, 218, 260, 34, 10);
-    fillVertical(cr, 218, 252, hex(0xF06A4A), hex(0xA8281A));
-    strokeOutline(cr, hex(0x2A0A04), 2.2);
-    cairo_new_path(cr);
-    drawTextCentred(cr, "line up the tastiest trios", 320, 235, captionStyle(15, Look::Unlit));
+    ribbon(cr, 190, 218, 260, 34, 10, 2.2, "line up the tastiest trios", 15);
     // Pieces resting on the table.
     const int front[5] = {Cheese, Tomato, Grapes, Egg, Broccoli};
     const double fx[5] = {175, 235, 320, 405, 465};

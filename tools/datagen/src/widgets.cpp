@@ -25,6 +25,34 @@ Faces facesFor(Look look)
     }
 }
 
+// A button's face in a look's colours.
+PanelStyle buttonStyle(Look look, double radius, double outlineWidth, double gloss)
+{
+    const Faces f = facesFor(look);
+    PanelStyle ps;
+    ps.face = f.top;
+    ps.faceBottom = f.bottom;
+    ps.outline = f.outline;
+    ps.radius = radius;
+    ps.outlineWidth = outlineWidth;
+    ps.gloss = gloss;
+    return ps;
+}
+
+// A button's panel; a lit one stands in a solid warm halo `halo` pixels wider all round
+// (keyed pictures cannot fade).
+void buttonPanel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& ps, Look look,
+                 double halo, double haloRadius)
+{
+    if (look == Look::Lit) {
+        cairo_new_path(cr);
+        roundedRect(cr, x - halo, y - halo, w + 2 * halo, h + 2 * halo, haloRadius);
+        setColour(cr, hex(0xFFE7A0));
+        cairo_fill(cr);
+    }
+    panel(cr, x, y, w, h, ps);
+}
+
 // A little four-point twinkle.
 void twinkle(cairo_t* cr, double x, double y, double r)
 {
@@ -37,6 +65,51 @@ void twinkle(cairo_t* cr, double x, double y, double r)
 }
 
 }  // namespace
+
+PanelStyle signStyle(double radius, double outlineWidth, double gloss)
+{
+    PanelStyle ps;
+    ps.face = hex(0x7A4424);
+    ps.faceBottom = hex(0x4A2412);
+    ps.outline = hex(0x1E0C04);
+    ps.radius = radius;
+    ps.outlineWidth = outlineWidth;
+    ps.gloss = gloss;
+    return ps;
+}
+
+void raisedPanel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& ps, double dx,
+                 double dy, double alpha)
+{
+    cairo_new_path(cr);
+    roundedRect(cr, x, y, w, h, ps.radius);
+    shadowPath(cr, dx, dy, alpha, 3);
+    cairo_new_path(cr);
+    panel(cr, x, y, w, h, ps);
+}
+
+void ribbon(cairo_t* cr, double x, double y, double w, double h, double radius, double outlineWidth,
+            const std::string& text, double size)
+{
+    cairo_new_path(cr);
+    roundedRect(cr, x, y, w, h, radius);
+    fillVertical(cr, y, y + h, hex(0xF06A4A), hex(0xA8281A));
+    strokeOutline(cr, hex(0x2A0A04), outlineWidth);
+    cairo_new_path(cr);
+    drawTextCentred(cr, text, x + w / 2, y + h / 2, captionStyle(size, Look::Unlit));
+}
+
+void woodenWall(const Canvas& c, uint32_t seed, double glowY, double glowRadius, double glow, double dusk)
+{
+    woodRect(c, {0, 0, layout::kScreenW, layout::kScreenH}, seed, hex(0xB97840), true, 40);
+    cairo_t* cr = c.cr();
+    cairo_pattern_t* p = cairo_pattern_create_radial(320, glowY, glowRadius, 320, 240, 460);
+    cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.6, glow);
+    cairo_pattern_add_color_stop_rgba(p, 1, 0.15, 0.05, 0.0, dusk);
+    cairo_set_source(cr, p);
+    cairo_paint(cr);
+    cairo_pattern_destroy(p);
+}
 
 TextStyle captionStyle(double size, Look look)
 {
@@ -71,23 +144,8 @@ TextStyle titleStyle(double size)
 
 void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look)
 {
-    const Faces f = facesFor(look);
     const double x = r.l + 4, y = r.t + 5, w = r.w() - 8, h = r.h() - 10;
-    if (look == Look::Lit) {
-        // A solid warm halo round the button (keyed pictures cannot fade).
-        cairo_new_path(cr);
-        roundedRect(cr, x - 3, y - 3, w + 6, h + 6, 17);
-        setColour(cr, hex(0xFFE7A0));
-        cairo_fill(cr);
-    }
-    PanelStyle ps;
-    ps.face = f.top;
-    ps.faceBottom = f.bottom;
-    ps.outline = f.outline;
-    ps.radius = 14;
-    ps.outlineWidth = 2.5;
-    ps.gloss = look == Look::Greyed ? 0.15 : 0.4;
-    panel(cr, x, y, w, h, ps);
+    buttonPanel(cr, x, y, w, h, buttonStyle(look, 14, 2.5, look == Look::Greyed ? 0.15 : 0.4), look, 3, 17);
     TextStyle ts = fitWidth(cr, text, captionStyle(22, look), w - 18);
     drawTextCentred(cr, text, x + w / 2, y + h / 2, ts);
     if (look == Look::Lit) {
@@ -118,21 +176,7 @@ void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, L
 
 void panelButton(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size)
 {
-    const Faces f = facesFor(look);
-    if (look == Look::Lit) {
-        cairo_new_path(cr);
-        roundedRect(cr, r.l, r.t, r.w(), r.h(), 11);
-        setColour(cr, hex(0xFFE7A0));
-        cairo_fill(cr);
-    }
-    PanelStyle ps;
-    ps.face = f.top;
-    ps.faceBottom = f.bottom;
-    ps.outline = f.outline;
-    ps.radius = 9;
-    ps.outlineWidth = 2;
-    ps.gloss = 0.4;
-    panel(cr, r.l + 2, r.t + 2, r.w() - 4, r.h() - 4, ps);
+    buttonPanel(cr, r.l + 2, r.t + 2, r.w() - 4, r.h() - 4, buttonStyle(look, 9, 2, 0.4), look, 2, 11);
     TextStyle ts = fitWidth(cr, text, captionStyle(size, look), r.w() - 16);
     drawTextCentred(cr, text, r.l + r.w() / 2.0, r.t + r.h() / 2.0, ts);
 }
@@ -424,21 +468,7 @@ void scoreArrow(cairo_t* cr, bool left, int frame, Look look)
 void endButton(cairo_t* cr, Look look)
 {
     const layout::Rect r{0, 0, 287, 63};
-    const Faces f = facesFor(look);
-    if (look == Look::Lit) {
-        cairo_new_path(cr);
-        roundedRect(cr, 2, 2, r.w() - 4, r.h() - 4, 20);
-        setColour(cr, hex(0xFFE7A0));
-        cairo_fill(cr);
-    }
-    PanelStyle ps;
-    ps.face = f.top;
-    ps.faceBottom = f.bottom;
-    ps.outline = f.outline;
-    ps.radius = 17;
-    ps.outlineWidth = 2.5;
-    ps.gloss = 0.45;
-    panel(cr, 7, 7, r.w() - 14, r.h() - 14, ps);
+    buttonPanel(cr, 7, 7, r.w() - 14, r.h() - 14, buttonStyle(look, 17, 2.5, 0.45), look, 5, 20);
     drawTextCentred(cr, "Continue", r.w() / 2.0, r.h() / 2.0, captionStyle(24, look));
     if (look == Look::Lit) {
         twinkle(cr, 20, 16, 6);
@@ -469,14 +499,7 @@ void titlePlaque(cairo_t* cr, double cx, const std::string& title)
     TextStyle ts = titleStyle(19);
     const Ink ink = measureText(cr, title, ts);
     const double w = ink.w + 40;
-    PanelStyle ps;
-    ps.face = hex(0x7A4424);
-    ps.faceBottom = hex(0x4A2412);
-    ps.outline = hex(0x1E0C04);
-    ps.radius = 12;
-    ps.outlineWidth = 2.2;
-    ps.gloss = 0.2;
-    panel(cr, std::round(cx - w / 2), 2, std::round(w), 27, ps);
+    panel(cr, std::round(cx - w / 2), 2, std::round(w), 27, signStyle(12, 2.2, 0.2));
     drawTextCentred(cr, title, cx, 15.5, ts);
 }
 
@@ -526,12 +549,6 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title)
 void titleButton(cairo_t* cr, int frame, Look look)
 {
     const double w = layout::kTitleButtonW, h = layout::kTitleButtonH;
-    if (look == Look::Lit) {
-        cairo_new_path(cr);
-        roundedRect(cr, 10, 2, w - 20, h - 4, 29);
-        setColour(cr, hex(0xFFE7A0));
-        cairo_fill(cr);
-    }
     PanelStyle ps;
     ps.face = look == Look::Lit ? hex(0xFFE27A) : hex(0xF2804A);
     ps.faceBottom = look == Look::Lit ? hex(0xF29A22) : hex(0xB8321E);
@@ -539,7 +556,7 @@ void titleButton(cairo_t* cr, int frame, Look look)
     ps.radius = 26;
     ps.outlineWidth = 3;
     ps.gloss = 0.45;
-    panel(cr, 14, 6, w - 28, h - 12, ps);
+    buttonPanel(cr, 14, 6, w - 28, h - 12, ps, look, 4, 29);
     TextStyle ts = captionStyle(30, look);
     if (frame == 1)
         ts.fillBottom = hex(0xFFE9A8);

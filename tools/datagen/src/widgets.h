@@ -72,6 +72,22 @@ void titlePlaque(cairo_t* cr, double cx, const std::string& title);
 // a sheet of paper, with a title plaque on its top edge.
 void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title);
 
+// The dark walnut sign of the title picture, the menu and the panel titles.
+PanelStyle signStyle(double radius, double outlineWidth, double gloss);
+
+// A panel standing out from the wall on a soft shadow (offset dx, dy; strength alpha).
+void raisedPanel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& ps, double dx,
+                 double dy, double alpha);
+
+// A tomato-red ribbon with a caption centred on it.
+void ribbon(cairo_t* cr, double x, double y, double w, double h, double radius, double outlineWidth,
+            const std::string& text, double size);
+
+// The screen-sized wall of upright planks behind the menu and the high scores, under a
+// warm glow centred at (320, glowY) that darkens towards the edges; glow and dusk are the
+// strengths of its middle and its edge.
+void woodenWall(const Canvas& c, uint32_t seed, double glowY, double glowRadius, double glow, double dusk);
+
 // A painted title word with a thick outline and a glossy gradient.
 TextStyle titleStyle(double size);
 TextStyle captionStyle(double size, Look look);

@@ -235,23 +235,12 @@ Raster renderEasyFood()
     {
         Cell cell(cr, kSelectionFrame);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-        auto frame = [&] {
-            cairo_new_path(cr);
-            roundedRect(cr, 3, 3, 44, 44, 8);
-        };
-        frame();
-        setColour(cr, hex(0x2A1006));
-        cairo_set_line_width(cr, 6.5);
-        cairo_stroke(cr);
-        frame();
-        cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 50, 50);
-        addStop(p, 0, hex(0xFFFFFF));
-        addStop(p, 0.5, hex(0xFFE05A));
-        addStop(p, 1, hex(0xFF9A1A));
-        cairo_set_source(cr, p);
-        cairo_set_line_width(cr, 3.2);
-        cairo_stroke(cr);
-        cairo_pattern_destroy(p);
+        cairo_new_path(cr);
+        roundedRect(cr, 3, 3, 44, 44, 8);
+        cairo_pattern_t* gold =
+            linearGradient(0, 0, 50, 50, {{0, hex(0xFFFFFF)}, {0.5, hex(0xFFE05A)}, {1, hex(0xFF9A1A)}});
+        strokeEdged(cr, hex(0x2A1006), 6.5, gold, 3.2);
+        cairo_pattern_destroy(gold);
         // Corner studs.
         const double pts[][2] = {{5, 5}, {45, 5}, {5, 45}, {45, 45}};
         for (auto& q : pts) {

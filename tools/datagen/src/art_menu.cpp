@@ -66,14 +66,8 @@ void potPicture(cairo_t* cr)
     cairo_line_to(cr, 74, 200);
     cairo_curve_to(cr, 58, 196, 52, 160, 52, 100);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(52, 0, 192, 0);
-    addStop(p, 0, hex(0x8A2A1A));
-    addStop(p, 0.3, hex(0xF06A4A));
-    addStop(p, 0.5, hex(0xD9412B));
-    addStop(p, 1, hex(0x6A1A0E));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fillLinear(cr, 52, 0, 192, 0,
+               {{0, hex(0x8A2A1A)}, {0.3, hex(0xF06A4A)}, {0.5, hex(0xD9412B)}, {1, hex(0x6A1A0E)}});
     strokeOutline(cr, hex(0x2A0A04), 2.5);
     cairo_new_path(cr);
     // Handles.
@@ -96,15 +90,8 @@ void potPicture(cairo_t* cr)
     cairo_new_path(cr);
     cairo_move_to(cr, 160, 98);
     cairo_line_to(cr, 204, 40);
-    setColour(cr, hex(0x2A1408));
-    cairo_set_line_width(cr, 8);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
-    cairo_stroke(cr);
-    cairo_move_to(cr, 160, 98);
-    cairo_line_to(cr, 204, 40);
-    setColour(cr, hex(0xC8884A));
-    cairo_set_line_width(cr, 4.5);
-    cairo_stroke(cr);
+    strokeEdged(cr, hex(0x2A1408), 8, hex(0xC8884A), 4.5);
     caption(cr, "Back to your game", 122.5, 232, 16);
 }
 
@@ -200,15 +187,7 @@ void toolsPicture(cairo_t* cr)
         cairo_new_path(cr);
         cairo_move_to(cr, 0, -20);
         cairo_curve_to(cr, i * 12, -50, i * 9, -90, 0, -96);
-        setColour(cr, hex(0x2A2A30));
-        cairo_set_line_width(cr, 4);
-        cairo_stroke(cr);
-        cairo_new_path(cr);
-        cairo_move_to(cr, 0, -20);
-        cairo_curve_to(cr, i * 12, -50, i * 9, -90, 0, -96);
-        setColour(cr, hex(0xE8E8F0));
-        cairo_set_line_width(cr, 2);
-        cairo_stroke(cr);
+        strokeEdged(cr, hex(0x2A2A30), 4, hex(0xE8E8F0), 2);
     }
     cairo_new_path(cr);
     roundedRect(cr, -6, -22, 12, 100, 6);

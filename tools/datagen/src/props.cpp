@@ -163,14 +163,8 @@ void blender(cairo_t* cr, int frame)
     cairo_curve_to(cr, 30, 100, 28, 99, 28, 96);
     cairo_curve_to(cr, 28, 90, 30, 80, 36, 66);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(28, 0, 92, 0);
-    addStop(p, 0, hex(0xB02A1A));
-    addStop(p, 0.3, hex(0xF2604A));
-    addStop(p, 0.55, hex(0xD8402C));
-    addStop(p, 1, hex(0x7A1A0E));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fillLinear(cr, 28, 0, 92, 0,
+               {{0, hex(0xB02A1A)}, {0.3, hex(0xF2604A)}, {0.55, hex(0xD8402C)}, {1, hex(0x7A1A0E)}});
     strokeOutline(cr, hex(0x3A0C06), 1.8);
     cairo_new_path(cr);
     // Chrome band and buttons.
@@ -260,16 +254,14 @@ void blender(cairo_t* cr, int frame)
     cairo_restore(cr);
     // Glass shine and outline.
     jar();
-    p = cairo_pattern_create_linear(37, 0, 83, 0);
-    cairo_pattern_add_color_stop_rgba(p, 0, 1, 1, 1, 0.0);
-    cairo_pattern_add_color_stop_rgba(p, 0.15, 1, 1, 1, 0.7);
-    cairo_pattern_add_color_stop_rgba(p, 0.28, 1, 1, 1, 0.0);
-    cairo_pattern_add_color_stop_rgba(p, 0.85, 1, 1, 1, 0.0);
-    cairo_pattern_add_color_stop_rgba(p, 0.92, 1, 1, 1, 0.35);
-    cairo_pattern_add_color_stop_rgba(p, 1, 1, 1, 1, 0.0);
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    const Colour white{1, 1, 1, 1};
+    fillLinear(cr, 37, 0, 83, 0,
+               {{0, withAlpha(white, 0)},
+                {0.15, withAlpha(white, 0.7)},
+                {0.28, withAlpha(white, 0)},
+                {0.85, withAlpha(white, 0)},
+                {0.92, withAlpha(white, 0.35)},
+                {1, withAlpha(white, 0)}});
     strokeOutline(cr, hex(0x2A3A44), 1.8);
     cairo_new_path(cr);
     // Rim of the open mouth.

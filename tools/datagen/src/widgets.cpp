@@ -199,26 +199,15 @@ void checkBox(cairo_t* cr, layout::Point at)
 
 void checkMark(cairo_t* cr)
 {
-    auto tick = [&] {
-        cairo_new_path(cr);
-        cairo_move_to(cr, 3.2, 14.5);
-        cairo_line_to(cr, 7.8, 21.0);
-        cairo_curve_to(cr, 10, 13, 12.5, 8, 16.2, 3.4);
-    };
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-    tick();
-    setColour(cr, hex(0x14320A));
-    cairo_set_line_width(cr, 6.2);
-    cairo_stroke(cr);
-    tick();
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 3, 0, 21);
-    addStop(p, 0, hex(0x9CEB5E));
-    addStop(p, 1, hex(0x2E9A1E));
-    cairo_set_source(cr, p);
-    cairo_set_line_width(cr, 3.4);
-    cairo_stroke(cr);
-    cairo_pattern_destroy(p);
+    cairo_new_path(cr);
+    cairo_move_to(cr, 3.2, 14.5);
+    cairo_line_to(cr, 7.8, 21.0);
+    cairo_curve_to(cr, 10, 13, 12.5, 8, 16.2, 3.4);
+    cairo_pattern_t* green = linearGradient(0, 3, 0, 21, {{0, hex(0x9CEB5E)}, {1, hex(0x2E9A1E)}});
+    strokeEdged(cr, hex(0x14320A), 6.2, green, 3.4);
+    cairo_pattern_destroy(green);
 }
 
 void sliderKnob(cairo_t* cr)
@@ -261,12 +250,7 @@ void sliderTrack(cairo_t* cr, int y, const std::string& label)
     cairo_line_to(cr, x1, cy - 15);
     cairo_line_to(cr, x1, cy - 6);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(x0, 0, x1, 0);
-    addStop(p, 0, withAlpha(hex(0xE8B060), 0.4));
-    addStop(p, 1, withAlpha(hex(0xD9412B), 0.75));
-    cairo_set_source(cr, p);
-    cairo_fill(cr);
-    cairo_pattern_destroy(p);
+    fillLinear(cr, x0, 0, x1, 0, {{0, withAlpha(hex(0xE8B060), 0.4)}, {1, withAlpha(hex(0xD9412B), 0.75)}});
     // The groove.
     cairo_new_path(cr);
     roundedRect(cr, x0, cy - 4, x1 - x0, 8, 4);
@@ -352,12 +336,7 @@ void levelPlaque(cairo_t* cr)
     cairo_arc(cr, w - 10, 10, 9, 1.5 * M_PI, 2 * M_PI);
     cairo_line_to(cr, w - 1, h);
     cairo_close_path(cr);
-    cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, h);
-    addStop(p, 0, levelPlaqueFace(0));
-    addStop(p, 1, levelPlaqueFace(31));
-    cairo_set_source(cr, p);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(p);
+    fillVertical(cr, 0, h, levelPlaqueFace(0), levelPlaqueFace(31));
     strokeOutline(cr, hex(0x1E1008), 2);
     cairo_new_path(cr);
     // Brass rule along the top.

@@ -17,6 +17,15 @@ Rect rectAt(const Highlight& h)
     return h.source.at(h.at.x, h.at.y);
 }
 
+// The rows of check boxes with their captions, unlit.
+template <size_t N> void checkRows(cairo_t* cr, const Highlight (&rows)[N])
+{
+    for (const Highlight& row : rows) {
+        checkBox(cr, row.check);
+        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
+    }
+}
+
 void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy)
 {
     TextStyle ts;
@@ -166,10 +175,7 @@ Raster renderOptionsPanel()
     cairo_t* cr = c.cr();
     parchmentPanel(cr, kOptionsW, kOptionsH, "Options");
     cairo_translate(cr, -kOptionsAt.x, -kOptionsAt.y);  // draw in screen coordinates
-    for (const Highlight& row : kOptionRows) {
-        checkBox(cr, row.check);
-        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
-    }
+    checkRows(cr, kOptionRows);
     sliderTrack(cr, kMusicKnobY, "Music");
     sliderTrack(cr, kSoundKnobY, "Sound effects");
     panelButton(cr, rectAt(kOptionsBack), kOptionsBack.caption, Look::Unlit);
@@ -185,10 +191,7 @@ Raster renderSetUpPanel()
     cairo_translate(cr, -kSetUpAt.x, -kSetUpAt.y);
     sectionLabel(cr, "Game mode", kSetUpAt.x + kSetUpW / 2.0, 98);
     sectionLabel(cr, "Kinds of food", kSetUpAt.x + kSetUpW / 2.0, 240);
-    for (const Highlight& row : kSetUpRows) {
-        checkBox(cr, row.check);
-        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
-    }
+    checkRows(cr, kSetUpRows);
     stopwatch(cr, 404, 129);
     teacup(cr, 414, 174);
     // The extra kinds that the bigger boards bring in.

@@ -300,6 +300,24 @@ int direction(int from, Random& rnd)
     return rnd.chance(pull) ? int(towards) : -int(towards);
 }
 
+// The chord tone (root, third or fifth, in any of five octaves) that costs least; on a tie
+// the first one found, and `fallback` when none costs under 99.
+template <typename Cost> int cheapestChordTone(int chord, int fallback, Cost cost)
+{
+    const int tones[3] = {chord, chord + 2, chord + 4};
+    int best = fallback, bestCost = 99;
+    for (int t : tones)
+        for (int o = -14; o <= 14; o += 7) {
+            const int c = t + o;
+            const int k = cost(c);
+            if (k < bestCost) {
+                bestCost = k;
+                best = c;
+            }
+        }
+    return best;
+}
+
 // A melody for one 8-bar section: a two-bar motif, its echo on the next chords, fresh
 // material, and a cadence held on a chord tone.
 std::vector<std::pair<double, int>> melodySection(const std::vector<int>& chords, Random& rnd,
@@ -343,34 +361,14 @@ std::vector<std::pair<double, int>> melodySection(const std::vector<int>& chords
             } else if (echo && i < motifSteps[bar - 2].size()) {
                 // Same contour as the motif, moved onto this chord.
                 d = prev + motifSteps[bar - 2][i];
-                if (strong) {
-                    const int tones[3] = {chord, chord + 2, chord + 4};
-                    int best = d, bestDist = 99;
-                    for (int t : tones)
-                        for (int o = -14; o <= 14; o += 7) {
-                            const int c = t + o;
-                            if (std::abs(c - d) < bestDist) {
-                                bestDist = std::abs(c - d);
-                                best = c;
-                            }
-                        }
-                    d = best;
-                }
+                if (strong)
+                    d = cheapestChordTone(chord, d, [&](int c) { return std::abs(c - d); });
             } else if (strong) {
                 // The chord tone nearest to a step in the phrase's direction.
                 const int aim = prev + 2 * direction(prev, rnd);
-                const int tones[3] = {chord, chord + 2, chord + 4};
-                int best = prev, bestDist = 99;
-                for (int t : tones)
-                    for (int o = -14; o <= 14; o += 7) {
-                        const int c = t + o;
-                        const int dist = std::abs(c - aim) + (c == prev ? 3 : 0) + rnd.below(2);
-                        if (dist < bestDist) {
-                            bestDist = dist;
-                            best = c;
-                        }
-                    }
-                d = best;
+                d = cheapestChordTone(chord, prev, [&](int c) {
+                    return std::abs(c - aim) + (c == prev ? 3 : 0) + rnd.below(2);
+                });
             } else {
                 d = prev + direction(prev, rnd) * (rnd.chance(0.7) ? 1 : 2);
             }

@@ -2,6 +2,7 @@
 #include "synth.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 double midiToHz(double note)
 {
@@ -154,32 +155,32 @@ void addReverb(std::vector<float>& left, std::vector<float>& right, double wet, 
     }
 }
 
-void normalise(std::vector<float>& s, double peak)
+namespace {
+// Scales the channels by one factor, so that the loudest sample of any of them reaches
+// peak and the balance between them stays.
+void normaliseTogether(std::initializer_list<std::vector<float>*> channels, double peak)
 {
     float m = 0;
-    for (float v : s)
-        m = std::max(m, std::fabs(v));
+    for (const std::vector<float>* s : channels)
+        for (float v : *s)
+            m = std::max(m, std::fabs(v));
     if (m <= 0)
         return;
     const float k = float(peak / m);
-    for (float& v : s)
-        v *= k;
+    for (std::vector<float>* s : channels)
+        for (float& v : *s)
+            v *= k;
+}
+}  // namespace
+
+void normalise(std::vector<float>& s, double peak)
+{
+    normaliseTogether({&s}, peak);
 }
 
 void normaliseStereo(std::vector<float>& l, std::vector<float>& r, double peak)
 {
-    float m = 0;
-    for (float v : l)
-        m = std::max(m, std::fabs(v));
-    for (float v : r)
-        m = std::max(m, std::fabs(v));
-    if (m <= 0)
-        return;
-    const float k = float(peak / m);
-    for (float& v : l)
-        v *= k;
-    for (float& v : r)
-        v *= k;
+    normaliseTogether({&l, &r}, peak);
 }
 
 void fadeEdges(std::vector<float>& s, double inSeconds, double outSeconds)

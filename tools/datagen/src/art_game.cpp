@@ -243,14 +243,8 @@ Raster renderEasyFood()
         cairo_pattern_destroy(gold);
         // Corner studs.
         const double pts[][2] = {{5, 5}, {45, 5}, {5, 45}, {45, 45}};
-        for (auto& q : pts) {
-            cairo_new_path(cr);
-            starPath(cr, q[0], q[1], 5, 2, 4, 0.785);
-            setColour(cr, hex(0xFFFBE0));
-            cairo_fill_preserve(cr);
-            strokeOutline(cr, hex(0x2A1006), 1.1);
-        }
-        cairo_new_path(cr);
+        for (auto& q : pts)
+            sparkle(cr, q[0], q[1], 5, 2, 0.785, hex(0xFFFBE0), hex(0x2A1006), 1.1);
     }
     return sheet.finish({true});
 }

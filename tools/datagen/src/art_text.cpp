@@ -151,14 +151,7 @@ void banner(cairo_t* cr, const std::string& title, const std::string& sub, Colou
         cairo_new_path(cr);
         cairo_restore(cr);
     }
-    PanelStyle ps;
-    ps.face = top;
-    ps.faceBottom = bottom;
-    ps.outline = hex(0x2A0E04);
-    ps.radius = 14;
-    ps.outlineWidth = 2.5;
-    ps.gloss = 0.4;
-    panel(cr, 22, 3, w - 44, h - 8, ps);
+    panel(cr, 22, 3, w - 44, h - 8, panelStyle(top, bottom, hex(0x2A0E04), 14, 2.5, 0.4));
     cairo_new_path(cr);
     roundedRect(cr, 27, 8, w - 54, h - 18, 10);
     cairo_set_source_rgba(cr, 1, 0.95, 0.8, 0.55);

@@ -247,6 +247,19 @@ void shadowPath(cairo_t* cr, double dx, double dy, double alpha, int blurSteps)
     cairo_path_destroy(path);
 }
 
+PanelStyle panelStyle(Colour face, Colour faceBottom, Colour outline, double radius, double outlineWidth,
+                      double gloss)
+{
+    PanelStyle s;
+    s.face = face;
+    s.faceBottom = faceBottom;
+    s.outline = outline;
+    s.radius = radius;
+    s.outlineWidth = outlineWidth;
+    s.gloss = gloss;
+    return s;
+}
+
 void panel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& s)
 {
     const double o = s.outlineWidth / 2;

@@ -121,6 +121,10 @@ struct PanelStyle {
     double bevel = 2;
     double gloss = 0.35;
 };
+// A panel style from its colours, corner radius, outline width and gloss, with the usual
+// bevel.
+PanelStyle panelStyle(Colour face, Colour faceBottom, Colour outline, double radius, double outlineWidth,
+                      double gloss);
 void panel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& s);
 
 // ---------------------------------------------------------------- textures

@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "widgets.h"
+
 namespace {
 
 const Colour kInk = hex(0x2E1A10);  // common dark outline
@@ -474,11 +476,6 @@ void drawPieceFrame(cairo_t* cr, int kind, int frame)
     // A sparkle that flares while the piece is up.
     if (lift > 0.55) {
         const double s = (lift - 0.55) / 0.45;
-        cairo_new_path(cr);
-        starPath(cr, 39, 17 - height * 0.5, 4.5 * s + 1.5, 1.2, 4, t * 2.0);
-        setColour(cr, hex(0xFFF8D8));
-        cairo_fill_preserve(cr);
-        strokeOutline(cr, hex(0xB07A10), 0.9);
-        cairo_new_path(cr);
+        sparkle(cr, 39, 17 - height * 0.5, 4.5 * s + 1.5, 1.2, t * 2.0, hex(0xFFF8D8), hex(0xB07A10), 0.9);
     }
 }

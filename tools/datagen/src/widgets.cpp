@@ -29,14 +29,7 @@ Faces facesFor(Look look)
 PanelStyle buttonStyle(Look look, double radius, double outlineWidth, double gloss)
 {
     const Faces f = facesFor(look);
-    PanelStyle ps;
-    ps.face = f.top;
-    ps.faceBottom = f.bottom;
-    ps.outline = f.outline;
-    ps.radius = radius;
-    ps.outlineWidth = outlineWidth;
-    ps.gloss = gloss;
-    return ps;
+    return panelStyle(f.top, f.bottom, f.outline, radius, outlineWidth, gloss);
 }
 
 // A button's panel; a lit one stands in a solid warm halo `halo` pixels wider all round
@@ -53,29 +46,17 @@ void buttonPanel(cairo_t* cr, double x, double y, double w, double h, const Pane
     panel(cr, x, y, w, h, ps);
 }
 
-// A little four-point twinkle.
+// A little twinkle on a lit button.
 void twinkle(cairo_t* cr, double x, double y, double r)
 {
-    cairo_new_path(cr);
-    starPath(cr, x, y, r, r * 0.28, 4, 0);
-    setColour(cr, hex(0xFFFDF0));
-    cairo_fill_preserve(cr);
-    strokeOutline(cr, hex(0xA86A10), 0.8);
-    cairo_new_path(cr);
+    sparkle(cr, x, y, r, r * 0.28, 0, hex(0xFFFDF0), hex(0xA86A10), 0.8);
 }
 
 }  // namespace
 
 PanelStyle signStyle(double radius, double outlineWidth, double gloss)
 {
-    PanelStyle ps;
-    ps.face = hex(0x7A4424);
-    ps.faceBottom = hex(0x4A2412);
-    ps.outline = hex(0x1E0C04);
-    ps.radius = radius;
-    ps.outlineWidth = outlineWidth;
-    ps.gloss = gloss;
-    return ps;
+    return panelStyle(hex(0x7A4424), hex(0x4A2412), hex(0x1E0C04), radius, outlineWidth, gloss);
 }
 
 void raisedPanel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& ps, double dx,
@@ -109,6 +90,17 @@ void woodenWall(const Canvas& c, uint32_t seed, double glowY, double glowRadius,
     cairo_set_source(cr, p);
     cairo_paint(cr);
     cairo_pattern_destroy(p);
+}
+
+void sparkle(cairo_t* cr, double x, double y, double r, double inner, double turn, Colour fill, Colour edge,
+             double edgeWidth)
+{
+    cairo_new_path(cr);
+    starPath(cr, x, y, r, inner, 4, turn);
+    setColour(cr, fill);
+    cairo_fill_preserve(cr);
+    strokeOutline(cr, edge, edgeWidth);
+    cairo_new_path(cr);
 }
 
 TextStyle captionStyle(double size, Look look)
@@ -459,14 +451,7 @@ void tableLabel(cairo_t* cr, int kinds, bool timed)
 {
     const Colour top = timed ? hex(0xF0826A) : hex(0x9CCB6A);
     const Colour bottom = timed ? hex(0xB8321E) : hex(0x4F8A2E);
-    PanelStyle ps;
-    ps.face = top;
-    ps.faceBottom = bottom;
-    ps.outline = kWalnut;
-    ps.radius = 10;
-    ps.outlineWidth = 2;
-    ps.gloss = 0.4;
-    panel(cr, 1, 2, 82, 30, ps);
+    panel(cr, 1, 2, 82, 30, panelStyle(top, bottom, kWalnut, 10, 2, 0.4));
     TextStyle ts = captionStyle(15, Look::Unlit);
     ts.fill = hex(0xFFFFFF);
     ts.fillBottom = hex(0xFFF0D0);
@@ -528,13 +513,9 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title)
 void titleButton(cairo_t* cr, int frame, Look look)
 {
     const double w = layout::kTitleButtonW, h = layout::kTitleButtonH;
-    PanelStyle ps;
-    ps.face = look == Look::Lit ? hex(0xFFE27A) : hex(0xF2804A);
-    ps.faceBottom = look == Look::Lit ? hex(0xF29A22) : hex(0xB8321E);
-    ps.outline = hex(0x3A0E04);
-    ps.radius = 26;
-    ps.outlineWidth = 3;
-    ps.gloss = 0.45;
+    const bool lit = look == Look::Lit;
+    const PanelStyle ps = panelStyle(lit ? hex(0xFFE27A) : hex(0xF2804A), lit ? hex(0xF29A22) : hex(0xB8321E),
+                                     hex(0x3A0E04), 26, 3, 0.45);
     buttonPanel(cr, 14, 6, w - 28, h - 12, ps, look, 4, 29);
     TextStyle ts = captionStyle(30, look);
     if (frame == 1)
@@ -542,12 +523,6 @@ void titleButton(cairo_t* cr, int frame, Look look)
     drawTextCentred(cr, "Play!", w / 2, h / 2, ts);
     // Twinkles that trade places between the two frames.
     const double spots[2][2][2] = {{{44, 20}, {w - 50, h - 20}}, {{w - 44, 19}, {52, h - 19}}};
-    for (auto& s : spots[frame & 1]) {
-        cairo_new_path(cr);
-        starPath(cr, s[0], s[1], 7, 2, 4, 0);
-        setColour(cr, hex(0xFFFDF0));
-        cairo_fill_preserve(cr);
-        strokeOutline(cr, hex(0x8A4A06), 1);
-        cairo_new_path(cr);
-    }
+    for (auto& s : spots[frame & 1])
+        sparkle(cr, s[0], s[1], 7, 2, 0, hex(0xFFFDF0), hex(0x8A4A06), 1);
 }

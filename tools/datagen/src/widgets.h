@@ -1,5 +1,6 @@
 // The game's shared look: palette, caption buttons, panel highlights, check boxes,
-// slider knob, arrows, level plaque and other pieces that appear on several pictures.
+// slider knob, arrows, level plaque, signs, ribbons, sparkles and other pieces that
+// appear on several pictures.
 // Every overlay is drawn by the same function as the picture underneath it, so the two
 // line up pixel for pixel.
 #pragma once
@@ -87,6 +88,11 @@ void ribbon(cairo_t* cr, double x, double y, double w, double h, double radius, 
 // warm glow centred at (320, glowY) that darkens towards the edges; glow and dusk are the
 // strengths of its middle and its edge.
 void woodenWall(const Canvas& c, uint32_t seed, double glowY, double glowRadius, double glow, double dusk);
+
+// A four-point star, filled and outlined: twinkles on lit buttons, studs on the selection
+// frame, the flash over a hopping piece.
+void sparkle(cairo_t* cr, double x, double y, double r, double inner, double turn, Colour fill, Colour edge,
+             double edgeWidth);
 
 // A painted title word with a thick outline and a glossy gradient.
 TextStyle titleStyle(double size);

@@ -2,6 +2,7 @@
 // except where the screens make them share pixels, and must line up on screen.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -131,16 +132,20 @@ TEST(LayoutTable, MenuButtonsAndPicturesLineUp)
 
 TEST(LayoutTable, PanelItemsLieOnTheirPanels)
 {
+    // Rows and buttons lie on their panel, each check mark left of its caption.
+    auto itemsLieOn = [](const Rect& panel, const auto& rows,
+                         std::initializer_list<const Highlight*> buttons) {
+        for (const Highlight& h : rows) {
+            const Rect onScreen = h.source.at(h.at.x, h.at.y);
+            EXPECT_TRUE(inside(onScreen, panel)) << h.caption;
+            EXPECT_TRUE(inside(kCheckMark.at(h.check.x, h.check.y), panel)) << h.caption;
+            EXPECT_LT(h.check.x + kCheckMark.w(), onScreen.l) << h.caption;
+        }
+        for (const Highlight* h : buttons)
+            EXPECT_TRUE(inside(h->source.at(h->at.x, h->at.y), panel)) << h->caption;
+    };
     const Rect options{kOptionsAt.x, kOptionsAt.y, kOptionsAt.x + kOptionsW, kOptionsAt.y + kOptionsH};
-    for (const Highlight& h : kOptionRows) {
-        const Rect onScreen = h.source.at(h.at.x, h.at.y);
-        EXPECT_TRUE(inside(onScreen, options)) << h.caption;
-        EXPECT_TRUE(inside(kCheckMark.at(h.check.x, h.check.y), options)) << h.caption;
-        // The check mark stands left of its caption.
-        EXPECT_LT(h.check.x + kCheckMark.w(), onScreen.l) << h.caption;
-    }
-    for (const Highlight* h : {&kOptionsBack, &kOptionsHelp})
-        EXPECT_TRUE(inside(h->source.at(h->at.x, h->at.y), options)) << h->caption;
+    itemsLieOn(options, kOptionRows, {&kOptionsBack, &kOptionsHelp});
     EXPECT_TRUE(inside(kOptionsBackHit, kOptionsBack.source.at(kOptionsBack.at.x, kOptionsBack.at.y)));
     EXPECT_TRUE(inside(kOptionsHelpHit, kOptionsHelp.source.at(kOptionsHelp.at.x, kOptionsHelp.at.y)));
     // The slider knobs travel inside the panel.
@@ -148,14 +153,7 @@ TEST(LayoutTable, PanelItemsLieOnTheirPanels)
     EXPECT_LE(kKnobMaxX + kSliderKnob.w() + 1, options.r);
 
     const Rect setUp{kSetUpAt.x, kSetUpAt.y, kSetUpAt.x + kSetUpW, kSetUpAt.y + kSetUpH};
-    for (const Highlight& h : kSetUpRows) {
-        const Rect onScreen = h.source.at(h.at.x, h.at.y);
-        EXPECT_TRUE(inside(onScreen, setUp)) << h.caption;
-        EXPECT_TRUE(inside(kCheckMark.at(h.check.x, h.check.y), setUp)) << h.caption;
-        EXPECT_LT(h.check.x + kCheckMark.w(), onScreen.l) << h.caption;
-    }
-    for (const Highlight* h : {&kSetUpBack, &kSetUpStart})
-        EXPECT_TRUE(inside(h->source.at(h->at.x, h->at.y), setUp)) << h->caption;
+    itemsLieOn(setUp, kSetUpRows, {&kSetUpBack, &kSetUpStart});
 
     const Rect namePanel{kNamePanelAt.x, kNamePanelAt.y, kNamePanelAt.x + kNamePanelW,
                          kNamePanelAt.y + kNamePanelH};

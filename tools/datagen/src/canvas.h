@@ -96,12 +96,12 @@ void starPath(cairo_t* cr, double cx, double cy, double rOut, double rIn, int po
 
 // Fills the current path with a vertical gradient and strokes it with an outline.
 void fillVertical(cairo_t* cr, double y0, double y1, Colour top, Colour bottom);
-// Fills the current path with a linear gradient (the path is kept); a horizontal one gives
-// rounded things (pots, cups, stalks) their light and shade.
-void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
 void fillRadial(cairo_t* cr, double cx, double cy, double r, Colour inner, Colour outer, double fx = 0,
                 double fy = 0);
 void strokeOutline(cairo_t* cr, Colour c, double width);
+// Fills the current path with a linear gradient (the path is kept); a horizontal one gives
+// rounded things (pots, cups, stalks) their light and shade.
+void fillLinear(cairo_t* cr, double x0, double y0, double x1, double y1, std::initializer_list<Stop> stops);
 // Strokes the current path twice, wide in the edge colour and then narrower in the core, so
 // a line (a handle, a wire, a frame) gets a dark rim; the path is used up.
 void strokeEdged(cairo_t* cr, Colour edge, double edgeWidth, Colour core, double coreWidth);

@@ -85,8 +85,8 @@ void ribbon(cairo_t* cr, double x, double y, double w, double h, double radius, 
             const std::string& text, double size);
 
 // The screen-sized wall of upright planks behind the menu and the high scores, under a
-// warm glow centred at (320, glowY) that darkens towards the edges; glow and dusk are the
-// strengths of its middle and its edge.
+// warm glow round (320, glowY) that darkens towards the edges; glow and dusk are how
+// strong its middle and its edge are.
 void woodenWall(const Canvas& c, uint32_t seed, double glowY, double glowRadius, double glow, double dusk);
 
 // A four-point star, filled and outlined: twinkles on lit buttons, studs on the selection

@@ -7,26 +7,8 @@
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "graphics/display.h"
 #include "platform/clock.h"
-#include "screens/options.h"
 #include "shell/shell.h"
-
-namespace {
-// A piece at rest frame, with its coloured tile under it when that option is on.
-void drawRestingPiece(int x, int y, int kind)
-{
-    if (kind < 0 || kind > 7) {
-        return;
-    }
-    if (easyFood && easyFoodSprite) {
-        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
-    }
-    if (piecesSprite) {
-        piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
-    }
-}
-}  // namespace
 
 void startDropIn()
 {
@@ -56,7 +38,7 @@ bool updateDropIn(float dt)
             } else {
                 arrived = false;
             }
-            drawRestingPiece(236 + 50 * c, int(y), cellAt(c, r).kind);
+            drawPiece(236 + 50 * c, int(y), cellAt(c, r).kind, 0);
         }
     }
     if (arrived) {
@@ -92,7 +74,7 @@ bool updateFlyOut(float dt)
         if (float(p.threshold) <= flyOutClock) {
             p.offset += 550 * dt;
         }
-        drawRestingPiece(int(p.x), int(p.y) + int(p.offset), p.kind);
+        drawPiece(int(p.x), int(p.y) + int(p.offset), p.kind, 0);
         // The new board comes as soon as the top-left piece has fallen away.
         if (flyOutPieces[0].offset >= 500) {
             flyOutCount += 1;

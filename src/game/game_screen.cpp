@@ -118,21 +118,11 @@ void drawMixer(float dt)
     mixerSprite->drawTo(backBuffer, 36, 278, 0, 109 * f, 109, 109 * f + 109);
 }
 
-void drawPiece(const Cell& cell, bool withFrame)
+void drawCellPiece(const Cell& cell, bool withFrame)
 {
-    const int k = cell.kind;
-    if (k > 7) {
-        return;
-    }
-    const int x = int(cell.x);
-    const int y = int(cell.y);
-    const int f = int(cell.frame);
-    if (easyFood) {
-        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * k, 0, 50 * k + 50, 50);
-    }
-    piecesSprite->drawClippedTo(backBuffer, x, y, 50 * k, 50 * f, 50 * k + 50, 50 * f + 50);
-    if (withFrame && cell.highlighted) {
-        easyFoodSprite->drawTo(backBuffer, x, y, 400, 0, 450, 50);
+    drawPiece(int(cell.x), int(cell.y), cell.kind, int(cell.frame));
+    if (withFrame && cell.highlighted && cell.kind <= 7) {
+        easyFoodSprite->drawTo(backBuffer, int(cell.x), int(cell.y), 400, 0, 450, 50);
     }
 }
 
@@ -196,6 +186,18 @@ bool inPanRegion(int x, int y)
     return dx * dx + dy * dy <= 1.0;
 }
 
+void drawPiece(int x, int y, int kind, int frame)
+{
+    if (kind < 0 || kind > 7 || !piecesSprite || !easyFoodSprite) {
+        return;
+    }
+    // The kind's coloured tile goes under the piece when that option is on.
+    if (easyFood) {
+        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
+    }
+    piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 50 * frame, 50 * kind + 50, 50 * frame + 50);
+}
+
 void hoverSound(int id)
 {
     if (hoverLatch == 0) {
@@ -242,11 +244,11 @@ void updateBoard(float dt)
             continue;
         }
         advanceFrames(cell, dt);
-        drawPiece(cell, true);
+        drawCellPiece(cell, true);
     }
     for (const Cell& spawn : spawnCells) {
         if (spawn.kind != emptyKind) {
-            drawPiece(spawn, false);
+            drawCellPiece(spawn, false);
         }
     }
     updateBanner(gamePhase, dt);

@@ -44,6 +44,8 @@ void createPanRegion();
 void deletePanRegion();
 bool inPanRegion(int x, int y);
 void hoverSound(int id);
+// A piece of the given kind and animation frame, clipped to the board.
+void drawPiece(int x, int y, int kind, int frame);
 void drawGameBackdrop(float dt);
 void updateBoard(float dt);
 void gameHover(int x, int y);

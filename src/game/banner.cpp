@@ -7,6 +7,7 @@
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "shell/shell.h"

@@ -11,25 +11,14 @@
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
 #include "shell/shell.h"
 
-Sprite* backgroundSprite = nullptr;
-Sprite* piecesSprite = nullptr;
-Sprite* fontSprite = nullptr;
-Sprite* smallDigitsSprite = nullptr;
-Sprite* bannerSprite = nullptr;
-Sprite* easyFoodSprite = nullptr;
-Sprite* cursorSprite = nullptr;
-Sprite* titleSprite = nullptr;
 Sprite* snapshotSprite = nullptr;
-Sprite* blinkSprite = nullptr;
-Sprite* panSprite = nullptr;
-Sprite* largeDigitsSprite = nullptr;
-Sprite* mixerSprite = nullptr;
 
 int hoverLatch = 0;
 uint8_t menuHover = 0;
@@ -46,20 +35,6 @@ uint8_t panDone = 0;
 float blinkClock = 0;
 float blinkTime = 0;
 uint8_t blinkOn = 0;
-
-void boardClip(Sprite* sprite)
-{
-    if (sprite) {
-        sprite->setClipRect(236, 4, 636, 404);
-    }
-}
-
-void screenClip(Sprite* sprite)
-{
-    if (sprite) {
-        sprite->setClipRect(0, 0, 640, 480);
-    }
-}
 
 void drawPan(float dt)
 {
@@ -135,34 +110,16 @@ bool boardIdleForButtons()
 
 bool loadGameArtwork()
 {
-    backgroundSprite = newArtwork("BkGrnd.jpg", false);
-    piecesSprite = newArtwork("Figures.bmp", true);
-    boardClip(piecesSprite);
-    fontSprite = newArtwork("Font.bmp", true);
-    smallDigitsSprite = newArtwork("Number.jpg", true);
-    bannerSprite = newArtwork("game over.jpg", true);
-    boardClip(bannerSprite);
-    easyFoodSprite = newArtwork("EasyFood.jpg", true);
-    boardClip(easyFoodSprite);
-    cursorSprite = newArtwork("Cursor.bmp", true);
-    screenClip(cursorSprite);
-    titleSprite = newArtwork("GameGo.jpg", false);
     snapshotSprite = windowDestroyed ? nullptr : new Sprite(640, 480, false);
-    screenClip(snapshotSprite);
-    blinkSprite = newArtwork("MenDown.bmp", true);
-    panSprite = newArtwork("skovoroda.bmp", false);
-    largeDigitsSprite = newArtwork("level.jpg", false);
-    mixerSprite = newArtwork("mixer.bmp", true);
-    return true;
+    if (snapshotSprite) {
+        snapshotSprite->setClipRect(0, 0, 640, 480);
+    }
+    return !windowDestroyed;
 }
 
 void freeGameArtwork()
 {
-    for (Sprite** s : {&backgroundSprite, &piecesSprite, &fontSprite, &smallDigitsSprite, &bannerSprite,
-                       &easyFoodSprite, &cursorSprite, &titleSprite, &snapshotSprite, &blinkSprite,
-                       &panSprite, &largeDigitsSprite, &mixerSprite}) {
-        deleteSprite(*s);
-    }
+    deleteSprite(snapshotSprite);
 }
 
 void createPanRegion()

@@ -15,19 +15,8 @@ struct Flyer {
     float size;
 };
 
-extern Sprite* backgroundSprite;
-extern Sprite* piecesSprite;
-extern Sprite* fontSprite;
-extern Sprite* smallDigitsSprite;
-extern Sprite* bannerSprite;
-extern Sprite* easyFoodSprite;
-extern Sprite* cursorSprite;
-extern Sprite* titleSprite;
+// The frame a screen transition lets fall away; made here, not loaded.
 extern Sprite* snapshotSprite;
-extern Sprite* blinkSprite;
-extern Sprite* panSprite;
-extern Sprite* largeDigitsSprite;
-extern Sprite* mixerSprite;
 
 extern int hoverLatch;
 extern uint8_t menuHover;
@@ -38,6 +27,8 @@ extern uint8_t noFlyers;
 extern uint8_t flyersLaunched;
 extern std::list<Flyer> flyers;  // newest first
 
+// The screen's own surface, the transition's snapshot; its pictures come from
+// the artwork table.
 bool loadGameArtwork();
 void freeGameArtwork();
 void createPanRegion();

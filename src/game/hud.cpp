@@ -5,9 +5,9 @@
 #include "audio/sound_effects.h"
 #include "game/board.h"
 #include "game/scoring.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
-#include "screens/game_setup.h"
 #include "shell/shell.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "audio/sound_effects.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/main_menu.h"
 #include "shell/shell.h"

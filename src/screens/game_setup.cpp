@@ -7,12 +7,11 @@
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "game/scoring.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
 #include "shell/shell.h"
-
-Sprite* activeOptionSprite = nullptr;
 
 namespace {
 constexpr int panelX = 154;
@@ -28,8 +27,6 @@ const PanelRow rows[5] = {
 
 const Rect backButton{198, 385, 269, 416};
 const Rect startButton{377, 384, 437, 421};
-
-Sprite* setUpPanel = nullptr;
 
 void drawHighlight(const Rect& source, int x, int y)
 {
@@ -67,19 +64,6 @@ void start()
     playRandomGameTrack();
 }
 }  // namespace
-
-bool loadSetUpArtwork()
-{
-    activeOptionSprite = newArtwork("ActiveOption.bmp", true);
-    setUpPanel = newArtwork("NewGame.jpg", true);
-    return true;
-}
-
-void freeSetUpArtwork()
-{
-    deleteSprite(setUpPanel);
-    deleteSprite(activeOptionSprite);
-}
 
 int findSetUpRow(int x, int y)
 {

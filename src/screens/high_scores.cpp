@@ -9,9 +9,9 @@
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "game/scoring.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
-#include "screens/game_setup.h"
 #include "screens/main_menu.h"
 #include "screens/save_file.h"
 #include "shell/shell.h"
@@ -31,9 +31,6 @@ const Rect prevArrow{55, 426, 111, 466};
 const Rect nextArrow{524, 425, 581, 468};
 const Rect okButton{299, 262, 338, 294};
 const Rect endButton{187, 303, 459, 351};
-
-Sprite* background = nullptr;
-Sprite* namePanel = nullptr;
 // The table the last score went into: changing the mode or the kinds before
 // the name is committed must not rename someone else's row.
 int placedMode = 0;
@@ -95,19 +92,6 @@ void drawArrow(float& clock, float dt, int srcX, int firstRow, int x, int y)
 }
 }  // namespace
 
-bool loadHighScoreArtwork()
-{
-    background = newArtwork("HighScores.jpg", false);
-    namePanel = newArtwork("WindowHS.JPG", false);
-    return true;
-}
-
-void freeHighScoreArtwork()
-{
-    deleteSprite(namePanel);
-    deleteSprite(background);
-}
-
 void initHighScores()
 {
     if (readSaveFile()) {
@@ -160,10 +144,10 @@ void commitName()
 
 void drawHighScores(float)
 {
-    if (currentScreen != screenHighScores || !background) {
+    if (currentScreen != screenHighScores || !highScoresBackground) {
         return;
     }
-    background->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+    highScoresBackground->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
     if (validKinds(shownTable)) {
         drawTables();
     }

@@ -23,8 +23,6 @@ inline HighScoreRow& highScoreRow(int rank, int mode, int kinds)
     return highScores[rank * 6 + mode * 3 + (kinds - 6)];
 }
 
-bool loadHighScoreArtwork();
-void freeHighScoreArtwork();
 void initHighScores();
 void placeScore(int mode);
 void commitName();

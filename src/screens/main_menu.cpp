@@ -6,19 +6,16 @@
 #include "audio/sound_effects.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
 #include "shell/shell.h"
 
 int menuHighlight = 5;
-Sprite* menuTextSprite = nullptr;
 
 namespace {
 enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
-
-Sprite* menuBackground = nullptr;
-Sprite* menuPictures = nullptr;
 
 const Rect buttons[5] = {
     {85, 171, 264, 223}, {85, 231, 264, 283}, {85, 292, 264, 344}, {85, 354, 264, 406}, {85, 416, 264, 468},
@@ -40,21 +37,6 @@ Button buttonAt(int x, int y)
     return noButton;
 }
 }  // namespace
-
-bool loadMenuArtwork()
-{
-    menuBackground = newArtwork("Menu.jpg", false);
-    menuPictures = newArtwork("MenuImage.jpg", false);
-    menuTextSprite = newArtwork("MenuTxt.bmp", true);
-    return true;
-}
-
-void freeMenuArtwork()
-{
-    deleteSprite(menuBackground);
-    deleteSprite(menuPictures);
-    deleteSprite(menuTextSprite);
-}
 
 void drawMenuBackdrop()
 {

@@ -5,9 +5,9 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
 #include "shell/shell.h"
@@ -33,8 +33,6 @@ const PanelRow settingRows[3] = {
 };
 const Rect backButton{196, 403, 266, 431};
 const Rect helpButton{385, 405, 446, 442};
-
-Sprite* optionsPanel = nullptr;
 
 int clampKnob(int x)
 {
@@ -74,17 +72,6 @@ void clampSliders()
 {
     musicSliderX = clampKnob(musicSliderX);
     soundSliderX = clampKnob(soundSliderX);
-}
-
-bool loadOptionsArtwork()
-{
-    optionsPanel = newArtwork("Options.jpg", true);
-    return true;
-}
-
-void freeOptionsArtwork()
-{
-    deleteSprite(optionsPanel);
 }
 
 void drawOptions()

@@ -11,8 +11,6 @@ extern uint8_t dragSound;
 extern int grabOffsetMusic;
 extern int grabOffsetSound;
 
-bool loadOptionsArtwork();
-void freeOptionsArtwork();
 void drawOptions();
 void hoverOptions(int x, int y);
 bool clickOptions(int x, int y);

@@ -6,13 +6,12 @@
 #include "audio/sound_effects.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
 #include "screens/high_scores.h"
-#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
 #include "shell/error.h"
@@ -79,17 +78,13 @@ bool switchDisplayMode(bool wantFullscreen)
         return false;
     }
     freeGameArtwork();
-    freeMenuArtwork();
-    freeSetUpArtwork();
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
+    freeArtwork();
     if (!setUpDisplay(wantFullscreen)) {
         destroyGameWindow();
         return false;
     }
-    // Each loader reports its own failures; the first false ends the switch.
-    return loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
-           loadOptionsArtwork() && !windowDestroyed;
+    // The loaders report their own failures; the first false ends the switch.
+    return loadArtwork() && loadGameArtwork();
 }
 
 void shutdownAll()
@@ -97,10 +92,7 @@ void shutdownAll()
     shutdownSoundEffects();
     shutdownMusicDevice();
     freeGameArtwork();
-    freeMenuArtwork();
-    freeSetUpArtwork();
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
+    freeArtwork();
     deletePanRegion();
 }
 

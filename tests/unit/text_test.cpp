@@ -4,7 +4,7 @@
 #include <climits>
 #include <cstring>
 
-#include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/sprite.h"
 #include "graphics/text.h"

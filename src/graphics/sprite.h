@@ -8,10 +8,9 @@
 
 struct PlatformSurface;
 
-// A decoded JPEG waiting for its upload: a device-independent bitmap header
-// with room for a colour table, and 24-bit rows padded to four bytes.
+// A decoded JPEG waiting for its upload: red, green, blue triples, top row
+// first.
 struct JpegImage {
-    uint8_t* bitmapInfo = nullptr;
     uint8_t* pixels = nullptr;
     int width = 0;
     int height = 0;

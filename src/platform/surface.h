@@ -34,6 +34,9 @@ bool platformRestoreSurface(PlatformSurface* surface);
 // 5-5-5, 24 bits BGR, 32 bits BGRx; bottom-up for a positive height, top-down
 // for a negative one.
 bool platformUploadDib(PlatformSurface* surface, const uint8_t* info, const uint8_t* bits);
+// Draws width x height red, green, blue triples, top row first and rows
+// unpadded, 1:1 at (0, 0).
+bool platformUploadRgb(PlatformSurface* surface, const uint8_t* pixels, int width, int height);
 
 // Fills a rectangle (clipped to the surface) with a display-format colour.
 void platformFill(PlatformSurface* surface, const Rect& rect, uint32_t colour);

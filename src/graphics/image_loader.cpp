@@ -123,13 +123,6 @@ const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
 
 bool Sprite::loadSprite(const char* name, bool keyed)
 {
-    // A name that does not fit is not kept, so a lost surface is never
-    // reloaded from a cut-off name.
-    if (std::strlen(name) < sizeof fileName) {
-        std::memcpy(fileName, name, std::strlen(name) + 1);
-    } else {
-        fileName[0] = 0;
-    }
     readImageFile(name);
     const bool created = createSurface(width, height, keyed);
     uploadImage();
@@ -198,16 +191,6 @@ void Sprite::freeImageData()
     // are still held here.
     std::free(jpegImage.pixels);
     jpegImage.pixels = nullptr;
-}
-
-bool Sprite::reloadImage(const char* name)
-{
-    if (!readImageFile(name)) {
-        return false;
-    }
-    uploadImage();
-    freeImageData();
-    return true;
 }
 
 bool Sprite::loadJpeg(const char* path)

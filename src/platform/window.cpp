@@ -175,11 +175,6 @@ void platformDestroyWindow()
     }
 }
 
-bool platformWindowExists()
-{
-    return window != nullptr;
-}
-
 bool platformSetWindowMode(bool fullscreen)
 {
     if (!window) {

@@ -24,7 +24,6 @@ bool platformInit();
 void platformShutdown();
 bool platformCreateWindow(const char* caption);
 void platformDestroyWindow();
-bool platformWindowExists();
 // Windowed: a 640x480 client area centred on the desktop. Full screen: the
 // desktop's own mode with the picture scaled to fit and black borders.
 bool platformSetWindowMode(bool fullscreen);

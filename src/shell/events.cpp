@@ -108,8 +108,3 @@ bool processEvents()
     }
     return !windowDestroyed;
 }
-
-int exitStatus()
-{
-    return 0;
-}

@@ -17,5 +17,5 @@ int main()
         }
     }
     platformShutdown();
-    return exitStatus();
+    return 0;
 }

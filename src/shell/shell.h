@@ -43,8 +43,6 @@ extern bool windowDestroyed;
 bool startGame();
 // Handles every waiting event; false once the game has ended.
 bool processEvents();
-// The exit status the program returns.
-int exitStatus();
 
 bool initialiseAll();
 void shutdownAll();

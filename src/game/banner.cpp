@@ -8,8 +8,9 @@
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "graphics/display.h"
-#include "screens/high_scores.h"
-#include "shell/shell.h"
+#include "game/score_tables.h"
+#include "game/screen_switch.h"
+#include "base/screen_state.h"
 
 namespace {
 void bannerEnded(int phase, float dt)
@@ -39,8 +40,7 @@ void bannerEnded(int phase, float dt)
         shownTable = pieceKindCount;
         placeScore(gameMode != 0 ? 1 : 0);
         gamePhase = 1;
-        transitionRequest = 1;
-        currentScreen = screenHighScores;
+        switchScreen(screenHighScores, withTransition);
         playTrack(0);
     }
 }

@@ -8,7 +8,7 @@
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 
 void startDropIn()
 {
@@ -97,7 +97,6 @@ void startNewGame()
     bar = shownBar = gameMode == 0 ? 0.0f : 30.0f;
     dealBoard(pieceKindCount);
     startDropIn();
-    currentScreen = screenGame;
     level = 1;
     score = 0;
     shownScore = 0;

@@ -14,8 +14,8 @@
 #include "graphics/display.h"
 #include "platform/clock.h"
 #include "screens/main_menu.h"
-#include "screens/options.h"
-#include "shell/shell.h"
+#include "game/screen_switch.h"
+#include "base/screen_state.h"
 
 Sprite* backgroundSprite = nullptr;
 Sprite* piecesSprite = nullptr;
@@ -336,12 +336,9 @@ bool gameClick(int x, int y)
     pressY = y;
     if (pointInRect(menuButton, x, y)) {
         // The game keeps every value and can be resumed from the menu.
-        menuHighlight = 5;
         noFlyers = 1;
-        playSound(1);
-        currentScreen = screenMainMenu;
         menuHover = 0;
-        transitionRequest = 1;
+        switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
         std::srand(platformTicks());
         playTrack(0);
         return true;

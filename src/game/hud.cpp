@@ -8,7 +8,7 @@
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "screens/game_setup.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 
 namespace {
 constexpr float fullBar = 73;

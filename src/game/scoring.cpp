@@ -5,7 +5,7 @@
 #include "audio/sound_effects.h"
 #include "game/board.h"
 #include "game/hints.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 
 int score = 0;
 float shownScore = 0;

@@ -9,6 +9,9 @@
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
 
+int appActive = 0;
+uint8_t clickPending = 0;
+
 namespace {
 void activate(bool active)
 {

@@ -35,7 +35,6 @@ bool runFrame()
     if (windowDestroyed) {
         return true;
     }
-    updateEffectsVolume();
     updateMusic(currentScreen >= screenTitle && currentScreen <= screenHighScores);
     const float dt = float(frameTimer(timerDelta));
     drawFpsReadout();
@@ -65,6 +64,10 @@ bool runFrame()
     if (clickPending) {
         dispatchClick(x, y);
         clickPending = 0;
+    }
+    if (displayModeRequest) {
+        displayModeRequest = 0;
+        switchDisplayMode(!fullscreen);
     }
     // A mode switch or an error box inside the click may have ended the game.
     if (windowDestroyed) {

@@ -10,7 +10,7 @@
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
 
 namespace {

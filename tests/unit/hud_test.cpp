@@ -11,7 +11,7 @@
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "screens/high_scores.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
 
 namespace {

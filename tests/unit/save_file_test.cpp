@@ -21,7 +21,7 @@
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
 
 namespace {

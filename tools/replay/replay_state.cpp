@@ -14,7 +14,7 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 
 namespace {
 std::string sounds;

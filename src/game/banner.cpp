@@ -1,5 +1,7 @@
 // The swinging phase banners (level complete, no moves, time up, game over)
 // and what happens when each has swung out.
+#include "game/banner.h"
+
 #include <cmath>
 
 #include "audio/music.h"
@@ -11,6 +13,12 @@
 #include "game/score_tables.h"
 #include "game/screen_switch.h"
 #include "base/screen_state.h"
+#include "game/board_change.h"
+#include "game/hud.h"
+#include "game/flyers.h"
+
+float bannerClock = -200;
+float bannerY = 0;
 
 namespace {
 void bannerEnded(int phase, float dt)

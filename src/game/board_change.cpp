@@ -1,5 +1,7 @@
 // Between boards: the old pieces fall out row by row, a new board is dealt and
 // its pieces drop in from above; and the start of a new game.
+#include "game/board_change.h"
+
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
@@ -9,6 +11,25 @@
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "base/screen_state.h"
+#include "game/hud.h"
+
+uint8_t dropIn = 0;
+uint8_t flyOutRunning = 0;
+
+namespace {
+struct FlyOutPiece {
+    float x;
+    float y;
+    float offset;
+    int kind;
+    int threshold;
+};
+
+float dropY[64];
+FlyOutPiece flyOutPieces[64];
+float flyOutClock = 0;
+uint8_t flyOutCount = 0;
+}  // namespace
 
 void startDropIn()
 {

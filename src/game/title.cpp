@@ -9,6 +9,7 @@
 #include "graphics/display.h"
 #include "game/screen_switch.h"
 #include "base/screen_state.h"
+#include "game/hover.h"
 
 float titleClock = 0;
 float transitionClock = 0;

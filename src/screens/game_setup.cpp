@@ -12,6 +12,9 @@
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
 #include "base/screen_state.h"
+#include "game/board_change.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
 Sprite* activeOptionSprite = nullptr;
 

@@ -16,6 +16,9 @@
 #include "screens/main_menu.h"
 #include "screens/save_file.h"
 #include "base/screen_state.h"
+#include "game/score_tables.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
 float prevArrowFrame = 0;
 float nextArrowFrame = 0;

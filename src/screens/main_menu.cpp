@@ -11,6 +11,9 @@
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
 #include "base/screen_state.h"
+#include "game/score_tables.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
 Sprite* menuTextSprite = nullptr;
 

@@ -12,6 +12,7 @@
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
 #include "base/screen_state.h"
+#include "game/hover.h"
 
 int musicSliderX = 391;
 int soundSliderX = 391;

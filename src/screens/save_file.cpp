@@ -16,6 +16,7 @@
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "base/screen_state.h"
+#include "game/score_tables.h"
 
 namespace {
 const char saveName[] = "game.sav";

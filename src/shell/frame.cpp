@@ -13,6 +13,7 @@
 #include "screens/options.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+#include "game/hud.h"
 
 namespace {
 // Polls the pointer once per frame, in picture coordinates, and hides the

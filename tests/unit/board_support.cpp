@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/flyers.h"
 
 namespace {
 template <typename KindOf> void fillBoard(KindOf kindOf)

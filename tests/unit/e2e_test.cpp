@@ -22,6 +22,8 @@
 #include "screens/save_file.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
 
 namespace {
 // Screen positions of the buttons the scripts press.

@@ -12,6 +12,9 @@
 #include "game/scoring.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/board_change.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
 namespace {
 class GameScreenTest : public ::testing::Test {

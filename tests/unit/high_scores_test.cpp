@@ -13,6 +13,7 @@
 #include "screens/high_scores.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
 
 namespace {
 class HighScoresTest : public ::testing::Test {

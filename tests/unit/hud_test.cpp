@@ -13,6 +13,10 @@
 #include "screens/high_scores.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
+#include "game/banner.h"
+#include "game/hud.h"
 
 namespace {
 constexpr float dt = 1.0f / 128;

@@ -11,6 +11,7 @@
 #include "game/scoring.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/flyers.h"
 
 namespace {
 class MovesTest : public ::testing::Test {

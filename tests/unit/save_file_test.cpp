@@ -23,6 +23,7 @@
 #include "screens/save_file.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
 
 namespace {
 std::vector<uint8_t> readBytes(const char* path)

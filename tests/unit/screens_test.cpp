@@ -12,6 +12,9 @@
 #include "screens/options.h"
 #include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
+#include "game/hover.h"
 
 namespace {
 class ScreensTest : public ::testing::Test {

@@ -15,6 +15,9 @@
 #include "screens/main_menu.h"
 #include "screens/options.h"
 #include "base/screen_state.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 
 namespace {
 std::string sounds;

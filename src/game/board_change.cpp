@@ -7,6 +7,7 @@
 #include "audio/sound_effects.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
@@ -115,16 +116,10 @@ bool updateFlyOut(float dt)
 
 void startNewGame()
 {
-    bar = shownBar = gameMode == 0 ? 0.0f : 30.0f;
+    resetScoreAndLevel(gameMode == 0 ? 0.0f : 30.0f);
     dealBoard(pieceKindCount);
     startDropIn();
-    level = 1;
-    score = 0;
-    shownScore = 0;
     noGameInProgress = 0;
     paused = 0;
-    // Every game can finish the last level, not only the first of a run.
-    lastLevelFrames = 0;
-    levelDoneFrames = 0;
     std::srand(platformTicks());
 }

@@ -15,6 +15,7 @@
 #include "game/score_tables.h"
 #include "game/board_change.h"
 #include "game/hover.h"
+#include "game/game_state.h"
 
 namespace {
 class ScreensTest : public ::testing::Test {
@@ -22,13 +23,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
+        resetGameState();
         currentScreen = screenMainMenu;
-        menuHighlight = 5;
-        hoverLatch = 0;
         noGameInProgress = 1;
-        transitionRequest = 0;
-        gameMode = 0;
-        pieceKindCount = 6;
         dragMusic = dragSound = 0;
         musicSliderX = soundSliderX = 391;
         takeSounds();

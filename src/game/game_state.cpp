@@ -35,7 +35,9 @@ void resetScreenFlags()
 
 void resetBoardAndMoves()
 {
-    std::memset(board, 0, sizeof board);
+    for (Cell& cell : board) {
+        cell = Cell{};
+    }
     std::memset(clearMarks, 0, sizeof clearMarks);
     std::memset(columnGap, 0, sizeof columnGap);
     for (int c = 0; c < boardColumns; ++c) {

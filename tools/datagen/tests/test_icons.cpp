@@ -52,30 +52,30 @@ struct Pixel {
 // A decoded icon PNG; owns the cairo surface.
 class Png {
 public:
-    explicit Png(const fs::path& path) : surface_(cairo_image_surface_create_from_png(path.c_str())) {}
+    explicit Png(const fs::path& path) : surface(cairo_image_surface_create_from_png(path.c_str())) {}
     ~Png()
     {
-        cairo_surface_destroy(surface_);
+        cairo_surface_destroy(surface);
     }
     Png(const Png&) = delete;
     Png& operator=(const Png&) = delete;
 
     bool ok() const
     {
-        return cairo_surface_status(surface_) == CAIRO_STATUS_SUCCESS;
+        return cairo_surface_status(surface) == CAIRO_STATUS_SUCCESS;
     }
     int width() const
     {
-        return cairo_image_surface_get_width(surface_);
+        return cairo_image_surface_get_width(surface);
     }
     int height() const
     {
-        return cairo_image_surface_get_height(surface_);
+        return cairo_image_surface_get_height(surface);
     }
     Pixel at(int x, int y) const
     {
-        const unsigned char* row = cairo_image_surface_get_data(surface_) +
-                                   size_t(y) * size_t(cairo_image_surface_get_stride(surface_));
+        const unsigned char* row = cairo_image_surface_get_data(surface) +
+                                   size_t(y) * size_t(cairo_image_surface_get_stride(surface));
         const uint32_t p = reinterpret_cast<const uint32_t*>(row)[x];
         return {int(p >> 16 & 255), int(p >> 8 & 255), int(p & 255), int(p >> 24)};
     }
@@ -90,7 +90,7 @@ public:
     }
 
 private:
-    cairo_surface_t* surface_;
+    cairo_surface_t* surface;
 };
 
 fs::path pngOf(int size)

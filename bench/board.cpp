@@ -10,6 +10,7 @@
 #include "game/hints.h"
 #include "game/moves.h"
 #include "platform/clock.h"
+#include "game/flyers.h"
 
 namespace {
 // Diagonal stripes of three kinds: no line and no move, so the test scans everything.

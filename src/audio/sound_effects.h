@@ -16,4 +16,5 @@ extern void (*soundObserver)(int id);
 bool initSoundEffects();
 void shutdownSoundEffects();
 bool playSound(int id);
-void updateEffectsVolume();
+// Hundredths of a decibel, as the options slider asks for.
+void setEffectsVolume(int volume);

@@ -1,5 +1,7 @@
 // The swinging phase banners (level complete, no moves, time up, game over)
 // and what happens when each has swung out.
+#include "game/banner.h"
+
 #include <cmath>
 
 #include "audio/music.h"
@@ -8,8 +10,15 @@
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "graphics/display.h"
-#include "screens/high_scores.h"
-#include "shell/shell.h"
+#include "game/score_tables.h"
+#include "game/screen_switch.h"
+#include "base/screen_state.h"
+#include "game/board_change.h"
+#include "game/hud.h"
+#include "game/flyers.h"
+
+float bannerClock = -200;
+float bannerY = 0;
 
 namespace {
 void bannerEnded(int phase, float dt)
@@ -39,8 +48,7 @@ void bannerEnded(int phase, float dt)
         shownTable = pieceKindCount;
         placeScore(gameMode != 0 ? 1 : 0);
         gamePhase = 1;
-        transitionRequest = 1;
-        currentScreen = screenHighScores;
+        switchScreen(screenHighScores, withTransition);
         playTrack(0);
     }
 }

@@ -8,6 +8,7 @@
 
 #include "game/game_screen.h"
 #include "platform/clock.h"
+#include "game/flyers.h"
 
 Cell board[64];
 Cell spawnCells[8];

@@ -14,8 +14,12 @@
 #include "graphics/display.h"
 #include "platform/clock.h"
 #include "screens/main_menu.h"
-#include "screens/options.h"
-#include "shell/shell.h"
+#include "game/screen_switch.h"
+#include "base/screen_state.h"
+#include "game/board_change.h"
+#include "game/banner.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
 Sprite* backgroundSprite = nullptr;
 Sprite* piecesSprite = nullptr;
@@ -31,12 +35,9 @@ Sprite* panSprite = nullptr;
 Sprite* largeDigitsSprite = nullptr;
 Sprite* mixerSprite = nullptr;
 
-int hoverLatch = 0;
 uint8_t menuHover = 0;
 uint8_t panHover = 0;
-uint8_t mixerRequest = 0;
 float mixerClock = 0;
-uint8_t noFlyers = 1;
 
 namespace {
 const Rect menuButton{9, 376, 117, 473};
@@ -198,14 +199,6 @@ void drawPiece(int x, int y, int kind, int frame)
     piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 50 * frame, 50 * kind + 50, 50 * frame + 50);
 }
 
-void hoverSound(int id)
-{
-    if (hoverLatch == 0) {
-        hoverLatch = 1;
-        playSound(id);
-    }
-}
-
 void drawGameBackdrop(float dt)
 {
     if (currentScreen != screenGame || windowDestroyed) {
@@ -259,48 +252,6 @@ void updateBoard(float dt)
     updateFlyers(dt);
 }
 
-void updateFlyers(float dt)
-{
-    noFlyers = 1;
-    for (auto it = flyers.begin(); it != flyers.end();) {
-        Flyer& f = *it;
-        const float shrink = 40 * dt;
-        noFlyers = 0;
-        const int k = f.kind;
-        piecesSprite->drawStretchedTo(backBuffer,
-                                      Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
-                                      Rect{50 * k, 0, 50 * k + 50, 50});
-        f.size -= shrink;
-        if (f.size < 5) {
-            f.size = 5;
-        }
-        // speedY is negative on both sides, so the piece heads for y 280.
-        if (f.y > 280) {
-            f.y += f.speedY * dt;
-            if (f.y < 280) {
-                f.y = 280;
-            }
-        } else if (f.y < 280) {
-            f.y -= f.speedY * dt;
-            if (f.y > 280) {
-                f.y = 280;
-            }
-        }
-        if (f.x > 91) {
-            f.x -= f.speedX * dt;
-            if (f.x < 91) {
-                f.x = 91;
-            }
-        }
-        if (f.x == 91 && f.y == 280) {
-            mixerRequest = 1;
-            it = flyers.erase(it);
-        } else {
-            ++it;
-        }
-    }
-}
-
 void gameHover(int x, int y)
 {
     if (!boardIdleForButtons()) {
@@ -336,12 +287,9 @@ bool gameClick(int x, int y)
     pressY = y;
     if (pointInRect(menuButton, x, y)) {
         // The game keeps every value and can be resumed from the menu.
-        menuHighlight = 5;
         noFlyers = 1;
-        playSound(1);
-        currentScreen = screenMainMenu;
         menuHover = 0;
-        transitionRequest = 1;
+        switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
         std::srand(platformTicks());
         playTrack(0);
         return true;

@@ -1,5 +1,7 @@
 // The score counter, the level bar with the timed drain and its warning tick,
 // the level digits, and the level-complete test, every frame on the board.
+#include "game/hud.h"
+
 #include <cmath>
 
 #include "audio/sound_effects.h"
@@ -8,7 +10,14 @@
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "screens/game_setup.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
+#include "game/board_change.h"
+
+uint8_t barRising = 0;
+float barHoldTime = 0;
+float tickTime = 0;
+uint8_t levelDoneFrames = 0;
+uint8_t lastLevelFrames = 0;
 
 namespace {
 constexpr float fullBar = 73;

@@ -9,7 +9,7 @@
 #include "game/board.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 
 int selectState = 0;
 int firstColumn = 0;

@@ -7,8 +7,9 @@
 #include "audio/sound_effects.h"
 #include "game/game_screen.h"
 #include "graphics/display.h"
-#include "screens/main_menu.h"
-#include "shell/shell.h"
+#include "game/screen_switch.h"
+#include "base/screen_state.h"
+#include "game/hover.h"
 
 float titleClock = 0;
 float transitionClock = 0;
@@ -58,10 +59,7 @@ bool clickTitle(int x, int y)
     if (currentScreen != screenTitle || !pointInRect(titleButton, x, y)) {
         return false;
     }
-    playSound(1);
-    menuHighlight = 5;
-    transitionRequest = 1;
-    currentScreen = screenMainMenu;
+    switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
     return true;
 }
 

@@ -9,8 +9,8 @@
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
-#include "shell/error.h"
-#include "shell/shell.h"
+#include "base/error.h"
+#include "base/screen_state.h"
 
 Sprite* g_lpDVKQPrimary = nullptr;
 Sprite* backBuffer = nullptr;

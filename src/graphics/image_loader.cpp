@@ -9,7 +9,7 @@
 #include "graphics/jpeg_decode.h"
 #include "graphics/sprite.h"
 #include "platform/surface.h"
-#include "shell/error.h"
+#include "base/error.h"
 
 namespace {
 // "bmp/", at most 95 characters of file name and the terminator.

@@ -2,6 +2,7 @@
 // kinds of pieces, Back and Start.
 #include "screens/game_setup.h"
 
+#include "game/screen_switch.h"
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "game/board.h"
@@ -10,7 +11,10 @@
 #include "graphics/display.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
+#include "game/board_change.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
 Sprite* activeOptionSprite = nullptr;
 
@@ -61,8 +65,7 @@ void choose(int row)
 void start()
 {
     noFlyers = 1;
-    playSound(1);
-    transitionRequest = 1;
+    switchScreen(screenGame, withClick | withTransition);
     startNewGame();
     playRandomGameTrack();
 }
@@ -147,9 +150,7 @@ bool clickSetUp(int x, int y)
     }
     if (pointInRect(backButton, x, y)) {
         // The choices stay, also for a game in progress that the menu resumes.
-        playSound(1);
-        currentScreen = screenMainMenu;
-        menuHighlight = 5;
+        switchScreen(screenMainMenu, withClick | withMenuReset);
         return true;
     }
     if (pointInRect(startButton, x, y)) {

@@ -2,6 +2,7 @@
 // scores and the exit.
 #include "screens/main_menu.h"
 
+#include "game/screen_switch.h"
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "game/board.h"
@@ -9,9 +10,11 @@
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
+#include "game/score_tables.h"
+#include "game/hover.h"
+#include "game/flyers.h"
 
-int menuHighlight = 5;
 Sprite* menuTextSprite = nullptr;
 
 namespace {
@@ -92,7 +95,7 @@ void hoverMainMenu(int x, int y)
     const Button b = buttonAt(x, y);
     // With nothing to resume, the resume button is dead: no light, no sound.
     if (b == noButton || (b == resumeButton && noGameInProgress)) {
-        menuHighlight = 5;
+        menuHighlight = noMenuHighlight;
         hoverLatch = 0;
         return;
     }
@@ -108,8 +111,7 @@ bool clickMainMenu(int x, int y)
     switch (buttonAt(x, y)) {
     case newGameButton:
         // The menu stays under the set-up panel with this caption still lit.
-        currentScreen = screenSetUp;
-        playSound(1);
+        switchScreen(screenSetUp, withClick);
         return true;
     case exitButton:
         writeSaveFile();
@@ -119,23 +121,16 @@ bool clickMainMenu(int x, int y)
         if (noGameInProgress) {
             return false;
         }
-        playSound(1);
         noFlyers = 1;
-        currentScreen = screenGame;
+        switchScreen(screenGame, withClick | withMenuReset | withTransition);
         playRandomGameTrack();
-        menuHighlight = 5;
-        transitionRequest = 1;
         return true;
     case highScoresButton:
-        currentScreen = screenHighScores;
-        menuHighlight = 5;
-        transitionRequest = 1;
         shownTable = pieceKindCount;
-        playSound(1);
+        switchScreen(screenHighScores, withClick | withMenuReset | withTransition);
         return true;
     case optionsButton:
-        currentScreen = screenOptions;
-        playSound(1);
+        switchScreen(screenOptions, withClick);
         return true;
     case noButton:
         break;

@@ -4,7 +4,6 @@
 
 class Sprite;
 
-extern int menuHighlight;       // button under the pointer 0..4, 5 for none
 extern Sprite* menuTextSprite;  // "MenuTxt.bmp", also drawn from by other screens
 
 bool loadMenuArtwork();

@@ -8,6 +8,10 @@
 #include "screens/save_file.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+#include "game/score_tables.h"
+
+int appActive = 0;
+uint8_t clickPending = 0;
 
 namespace {
 void activate(bool active)

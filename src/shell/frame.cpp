@@ -13,6 +13,7 @@
 #include "screens/options.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+#include "game/hud.h"
 
 namespace {
 // Polls the pointer once per frame, in picture coordinates, and hides the
@@ -35,7 +36,6 @@ bool runFrame()
     if (windowDestroyed) {
         return true;
     }
-    updateEffectsVolume();
     updateMusic(currentScreen >= screenTitle && currentScreen <= screenHighScores);
     const float dt = float(frameTimer(timerDelta));
     drawFpsReadout();
@@ -65,6 +65,10 @@ bool runFrame()
     if (clickPending) {
         dispatchClick(x, y);
         clickPending = 0;
+    }
+    if (displayModeRequest) {
+        displayModeRequest = 0;
+        switchDisplayMode(!fullscreen);
     }
     // A mode switch or an error box inside the click may have ended the game.
     if (windowDestroyed) {

@@ -15,9 +15,13 @@
 #include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/error.h"
+#include "base/error.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+
+uint8_t appReady = 0;
+int desktopDepth = 0;
+int desktopWidth = 0;
 
 namespace {
 const char depthMessage[] =
@@ -32,6 +36,8 @@ void showDepthMessage()
 
 bool startGame()
 {
+    // An error box from any layer ends the game through the destroy sequence.
+    setShutdownWork(destroyGameWindow);
     if (!platformInit() || !platformCreateWindow("Plumbrix v1.0")) {
         return false;
     }

@@ -9,6 +9,7 @@
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "platform/clock.h"
+#include "game/flyers.h"
 
 namespace {
 class BoardTest : public ::testing::Test {

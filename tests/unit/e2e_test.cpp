@@ -20,8 +20,10 @@
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
 
 namespace {
 // Screen positions of the buttons the scripts press.

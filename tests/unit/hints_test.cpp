@@ -15,6 +15,7 @@
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "test_support.h"
+#include "game/flyers.h"
 
 namespace {
 class HintsTest : public ::testing::Test {

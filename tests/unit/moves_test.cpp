@@ -9,8 +9,9 @@
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
+#include "game/flyers.h"
 
 namespace {
 class MovesTest : public ::testing::Test {

@@ -21,8 +21,9 @@
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
 
 namespace {
 std::vector<uint8_t> readBytes(const char* path)

@@ -7,7 +7,7 @@
 #include "game/board.h"
 #include "game/hints.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
 
 namespace {

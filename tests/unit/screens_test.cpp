@@ -10,8 +10,12 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
 #include "test_support.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
+#include "game/hover.h"
+#include "game/game_state.h"
 
 namespace {
 class ScreensTest : public ::testing::Test {
@@ -19,13 +23,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
+        resetGameState();
         currentScreen = screenMainMenu;
-        menuHighlight = 5;
-        hoverLatch = 0;
         noGameInProgress = 1;
-        transitionRequest = 0;
-        gameMode = 0;
-        pieceKindCount = 6;
         dragMusic = dragSound = 0;
         musicSliderX = soundSliderX = 391;
         takeSounds();

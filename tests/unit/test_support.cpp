@@ -14,7 +14,7 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/error.h"
+#include "base/error.h"
 
 namespace {
 std::vector<std::string> errorBoxes;

@@ -14,7 +14,10 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
+#include "base/screen_state.h"
+#include "game/score_tables.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 
 namespace {
 std::string sounds;

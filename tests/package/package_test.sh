@@ -131,28 +131,30 @@ checkPlay() {
     local s
     s=$(scratch)
     export HOME=$s/home
-    # Title, menu, a new untimed game with six kinds, back to the menu once it has dropped in,
-    # and the exit button, which saves.
+    # At 32 frames a second a few hundred frames cover the visit: title, menu, a new untimed
+    # game with six kinds, back to the menu once it has dropped in, and the exit button,
+    # which saves.
+    local replay=(--replay --dt 0.03125)
     cat >"$s/first.txt" <<'SCRIPT'
-10 click 320 440
-300 click 170 255
-320 click 300 175
-330 click 320 280
-340 click 400 400
-1000 click 60 420
-1260 click 170 440
+3 click 320 440
+75 click 170 255
+80 click 300 175
+83 click 320 280
+85 click 400 400
+250 click 60 420
+315 click 170 440
 SCRIPT
     # Title, menu, resume.
-    printf '10 click 320 440\n300 click 170 195\n' >"$s/second.txt"
+    printf '3 click 320 440\n75 click 170 195\n' >"$s/second.txt"
 
-    XDG_DATA_HOME=$s/anna "$launcher" --replay --frames 1400 --script "$s/first.txt" --state "1250:$s/left" ||
+    XDG_DATA_HOME=$s/anna "$launcher" "${replay[@]}" --frames 350 --script "$s/first.txt" --state "312:$s/left" ||
         fail "the first start failed"
     [ "$(stateOf "$s/left" currentScreen)" = 2 ] || fail "the first start did not get back to the menu"
     local save=$s/anna/plumbrix/game.sav
     [ "$(stat -c %s "$save")" = 6933 ] || fail "no save file in the player's folder"
     cp "$save" "$s/anna.sav"
 
-    XDG_DATA_HOME=$s/anna "$launcher" --replay --frames 600 --script "$s/second.txt" --state "599:$s/resumed" ||
+    XDG_DATA_HOME=$s/anna "$launcher" "${replay[@]}" --frames 150 --script "$s/second.txt" --state "149:$s/resumed" ||
         fail "the second start failed"
     [ "$(stateOf "$s/resumed" currentScreen)" = 7 ] || fail "the second start did not resume the game"
     local key
@@ -162,7 +164,7 @@ SCRIPT
 
     # Another player of the same machine starts with nothing to resume, and leaves the
     # first player's save alone.
-    XDG_DATA_HOME=$s/ben "$launcher" --replay --frames 300 --script "$s/second.txt" --state "299:$s/other" ||
+    XDG_DATA_HOME=$s/ben "$launcher" "${replay[@]}" --frames 150 --script "$s/second.txt" --state "149:$s/other" ||
         fail "the other player's start failed"
     [ "$(stateOf "$s/other" noGameInProgress)" = 1 ] || fail "the other player found a game to resume"
     [ "$(stateOf "$s/other" currentScreen)" = 2 ] || fail "the other player's resume was taken"
@@ -171,7 +173,7 @@ SCRIPT
     # The real program, started the way the menu entry starts it, loads everything and runs
     # until stopped; a missing file would end it at once with a message.
     local status=0
-    XDG_DATA_HOME=$s/anna timeout 3 "$launcher" 2>"$s/err" || status=$?
+    XDG_DATA_HOME=$s/anna timeout 2 "$launcher" 2>"$s/err" || status=$?
     [ "$status" = 124 ] || fail "the game ended by itself with status $status: $(cat "$s/err")"
 }
 

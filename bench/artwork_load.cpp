@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/error.h"
 #include "game/game_screen.h"
 #include "graphics/display.h"
 #include "graphics/sprite.h"
@@ -16,7 +17,6 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "base/error.h"
 
 namespace {
 std::string failure;

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"
 #include "platform/clock.h"
-#include "game/flyers.h"
 
 namespace {
 // Diagonal stripes of three kinds: no line and no move, so the test scans everything.

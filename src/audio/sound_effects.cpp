@@ -5,14 +5,16 @@
 #include <string>
 
 #include "audio/sound_effect.h"
-#include "platform/audio_device.h"
 #include "base/error.h"
+#include "platform/audio_device.h"
 
-int effectsVolume = 0;
 SoundEffect* soundEffects = nullptr;
 void (*soundObserver)(int id) = nullptr;
 
 namespace {
+// Hundredths of a decibel, -10000 silent .. 0 full.
+int effectsVolume = 0;
+
 struct EffectFile {
     int number;  // nn in "sound/nn.wav"
     int voices;  // how many times it can sound at once

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <utility>
 
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "platform/clock.h"
-#include "game/flyers.h"
 
 Cell board[64];
 Cell spawnCells[8];

@@ -5,14 +5,14 @@
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "game/game_state.h"
+#include "game/hud.h"
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "base/screen_state.h"
-#include "game/hud.h"
 
 uint8_t dropIn = 0;
 uint8_t flyOutRunning = 0;

@@ -3,8 +3,8 @@
 #include "game/flyers.h"
 
 #include "game/board.h"
-#include "graphics/display.h"
 #include "game/game_screen.h"
+#include "graphics/display.h"
 
 uint8_t flyersLaunched = 0;
 uint8_t noFlyers = 1;

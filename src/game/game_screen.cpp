@@ -7,19 +7,19 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
+#include "game/banner.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/hints.h"
+#include "game/hover.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
 #include "screens/main_menu.h"
-#include "game/screen_switch.h"
-#include "base/screen_state.h"
-#include "game/board_change.h"
-#include "game/banner.h"
-#include "game/hover.h"
-#include "game/flyers.h"
 
 Sprite* backgroundSprite = nullptr;
 Sprite* piecesSprite = nullptr;
@@ -129,8 +129,8 @@ void drawCellPiece(const Cell& cell, bool withFrame)
 
 bool boardIdleForButtons()
 {
-    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning && gamePhase == 1 &&
-           !endOfGameFlag;
+    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning &&
+           gamePhase == phasePlay && !endOfGameFlag;
 }
 }  // namespace
 

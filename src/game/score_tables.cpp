@@ -69,4 +69,3 @@ void commitName()
     }
     namePending = 0;
 }
-

@@ -11,8 +11,8 @@ static_assert(sizeof(HighScoreRow) == 104, "a table row is 104 bytes in the save
 
 // Row (rank r, mode m, kinds k) is r*6 + m*3 + (k - 6).
 extern HighScoreRow highScores[54];
-extern int shownTable;     // the kinds whose tables the high-score screen shows
-extern int placedRank;     // the last placed score's rank 0..8, 10 when it made no table
+extern int shownTable;       // the kinds whose tables the high-score screen shows
+extern int placedRank;       // the last placed score's rank 0..8, 10 when it made no table
 extern uint8_t namePending;  // that row still waits for its name
 
 inline HighScoreRow& highScoreRow(int rank, int mode, int kinds)

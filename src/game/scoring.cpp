@@ -3,9 +3,9 @@
 #include "game/scoring.h"
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
 #include "game/hints.h"
-#include "base/screen_state.h"
 
 int score = 0;
 float shownScore = 0;
@@ -36,6 +36,6 @@ void noMoveTest()
     playSound(4);
     // A full bar still completes the level instead.
     if (bar < 73) {
-        gamePhase = gameMode == 0 ? 0 : 4;
+        gamePhase = gameMode == 0 ? phaseUntimedOver : phaseTimedNoMove;
     }
 }

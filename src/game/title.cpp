@@ -5,16 +5,15 @@
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
-#include "game/game_screen.h"
-#include "graphics/display.h"
-#include "game/screen_switch.h"
 #include "base/screen_state.h"
+#include "game/game_screen.h"
 #include "game/hover.h"
-
-float titleClock = 0;
-float transitionClock = 0;
+#include "game/screen_switch.h"
+#include "graphics/display.h"
 
 namespace {
+float titleClock = 0;
+float transitionClock = 0;
 struct Tile {
     float x;
     float y;

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/error.h"
+#include "base/screen_state.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
-#include "base/error.h"
-#include "base/screen_state.h"
 
 Sprite* g_lpDVKQPrimary = nullptr;
 Sprite* backBuffer = nullptr;

@@ -2,19 +2,19 @@
 // kinds of pieces, Back and Start.
 #include "screens/game_setup.h"
 
-#include "game/screen_switch.h"
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
+#include "game/hover.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
 #include "graphics/display.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
-#include "base/screen_state.h"
-#include "game/board_change.h"
-#include "game/hover.h"
-#include "game/flyers.h"
 
 Sprite* activeOptionSprite = nullptr;
 

@@ -6,26 +6,26 @@
 #include <cstring>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
-#include "game/screen_switch.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "screens/game_setup.h"
 #include "screens/main_menu.h"
 #include "screens/save_file.h"
-#include "base/screen_state.h"
-#include "game/score_tables.h"
-#include "game/hover.h"
-#include "game/flyers.h"
 
+namespace {
 float prevArrowFrame = 0;
 float nextArrowFrame = 0;
 float endPictureY = -300;
 uint8_t endPictureArrived = 0;
 
-namespace {
 const Rect backButton{285, 425, 354, 453};
 const Rect prevArrow{55, 426, 111, 466};
 const Rect nextArrow{524, 425, 581, 468};
@@ -37,7 +37,7 @@ Sprite* namePanel = nullptr;
 
 bool buttonsLive()
 {
-    return gamePhase == 1 || !namePending;
+    return gamePhase == phasePlay || !namePending;
 }
 
 void drawNumber(int x, int y, int value)
@@ -154,7 +154,7 @@ bool clickHighScores(int x, int y)
     if (nameEntryActive && pointInRect(okButton, x, y)) {
         nameEntryActive = 0;
         commitName();
-        gamePhase = 1;
+        gamePhase = phasePlay;
         endOfGameFlag = 0;
         writeSaveFile();
         return false;  // nothing else on this screen takes it either

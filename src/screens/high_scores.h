@@ -4,11 +4,6 @@
 
 #include "game/score_tables.h"
 
-extern float prevArrowFrame;
-extern float nextArrowFrame;
-extern float endPictureY;
-extern uint8_t endPictureArrived;
-
 bool loadHighScoreArtwork();
 void freeHighScoreArtwork();
 void initHighScores();

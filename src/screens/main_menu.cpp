@@ -2,18 +2,18 @@
 // scores and the exit.
 #include "screens/main_menu.h"
 
-#include "game/screen_switch.h"
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
+#include "game/screen_switch.h"
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
-#include "base/screen_state.h"
-#include "game/score_tables.h"
-#include "game/hover.h"
-#include "game/flyers.h"
 
 Sprite* menuTextSprite = nullptr;
 

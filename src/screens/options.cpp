@@ -2,26 +2,26 @@
 // coloured tiles, the music and effect volume sliders, Back and Help.
 #include "screens/options.h"
 
-#include "game/screen_switch.h"
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/game_screen.h"
+#include "game/hover.h"
+#include "game/screen_switch.h"
 #include "graphics/display.h"
 #include "platform/window.h"
 #include "screens/game_setup.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
-#include "base/screen_state.h"
-#include "game/hover.h"
 
 int musicSliderX = 391;
 int soundSliderX = 391;
 uint8_t dragMusic = 0;
 uint8_t dragSound = 0;
 int grabOffsetMusic = 0;
-int grabOffsetSound = 0;
 
 namespace {
+int grabOffsetSound = 0;
 constexpr int knobLeftEnd = 227;
 constexpr int knobRightEnd = 391;
 

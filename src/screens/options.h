@@ -8,7 +8,6 @@ extern int soundSliderX;
 extern uint8_t dragMusic;
 extern uint8_t dragSound;
 extern int grabOffsetMusic;
-extern int grabOffsetSound;
 
 bool loadOptionsArtwork();
 void freeOptionsArtwork();

@@ -11,12 +11,12 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
-#include "base/screen_state.h"
-#include "game/score_tables.h"
 
 namespace {
 const char saveName[] = "game.sav";

@@ -3,6 +3,7 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "game/game_screen.h"
+#include "game/hud.h"
 #include "game/scoring.h"
 #include "game/title.h"
 #include "graphics/display.h"
@@ -13,7 +14,6 @@
 #include "screens/options.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
-#include "game/hud.h"
 
 namespace {
 // Polls the pointer once per frame, in picture coordinates, and hides the

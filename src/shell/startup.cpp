@@ -4,6 +4,7 @@
 #include "audio/music.h"
 #include "audio/music_stream.h"
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "graphics/display.h"
@@ -15,7 +16,6 @@
 #include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "base/error.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
 

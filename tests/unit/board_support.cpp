@@ -3,16 +3,16 @@
 
 #include <cstring>
 
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/flyers.h"
-#include "game/game_state.h"
 
 namespace {
 template <typename KindOf> void fillBoard(KindOf kindOf)

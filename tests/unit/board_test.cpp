@@ -7,9 +7,9 @@
 
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "platform/clock.h"
-#include "game/flyers.h"
 
 namespace {
 class BoardTest : public ::testing::Test {

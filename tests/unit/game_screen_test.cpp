@@ -4,18 +4,18 @@
 
 #include <algorithm>
 
+#include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
 #include "game/hints.h"
+#include "game/hover.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/board_change.h"
-#include "game/hover.h"
-#include "game/flyers.h"
-#include "game/game_state.h"
 
 namespace {
 class GameScreenTest : public ::testing::Test {

@@ -7,14 +7,14 @@
 #include <cstring>
 #include <fstream>
 
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/game_state.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "graphics/text.h"
 #include "screens/high_scores.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/score_tables.h"
-#include "game/game_state.h"
 
 namespace {
 class HighScoresTest : public ::testing::Test {

@@ -9,13 +9,13 @@
 
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "test_support.h"
-#include "game/flyers.h"
 
 namespace {
 class HintsTest : public ::testing::Test {

@@ -5,19 +5,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "base/screen_state.h"
+#include "game/banner.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
+#include "game/hud.h"
 #include "game/moves.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "screens/high_scores.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/score_tables.h"
-#include "game/board_change.h"
-#include "game/banner.h"
-#include "game/hud.h"
-#include "game/game_state.h"
 
 namespace {
 constexpr float dt = 1.0f / 128;

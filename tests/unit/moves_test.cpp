@@ -4,14 +4,14 @@
 
 #include <vector>
 
+#include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/flyers.h"
 
 namespace {
 class MovesTest : public ::testing::Test {

@@ -16,14 +16,14 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/score_tables.h"
 
 namespace {
 std::vector<uint8_t> readBytes(const char* path)

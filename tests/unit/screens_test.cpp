@@ -2,20 +2,20 @@
 // hover sounds and the state they leave behind.
 #include <gtest/gtest.h>
 
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "game/title.h"
 #include "screens/game_setup.h"
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "base/screen_state.h"
 #include "test_support.h"
-#include "game/score_tables.h"
-#include "game/board_change.h"
-#include "game/hover.h"
-#include "game/game_state.h"
 
 namespace {
 class ScreensTest : public ::testing::Test {

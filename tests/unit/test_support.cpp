@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/game_screen.h"
 #include "graphics/display.h"
 #include "platform/window.h"
@@ -14,7 +15,6 @@
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "base/error.h"
 
 namespace {
 std::vector<std::string> errorBoxes;

@@ -8,12 +8,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/error.h"
 #include "game/game_screen.h"
 #include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/sprite.h"
 #include "platform/window.h"
-#include "shell/error.h"
 
 namespace {
 std::string failure;

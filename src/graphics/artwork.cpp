@@ -2,8 +2,8 @@
 // clip rectangle its clipped copies use. Adding a picture is adding a row.
 #include "graphics/artwork.h"
 
+#include "base/screen_state.h"
 #include "graphics/sprite.h"
-#include "shell/shell.h"
 
 Sprite* backgroundSprite = nullptr;
 Sprite* piecesSprite = nullptr;

@@ -6,11 +6,11 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/error.h"
+#include "base/screen_state.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
-#include "shell/error.h"
-#include "shell/shell.h"
 
 Sprite* backBuffer = nullptr;
 Sprite* fpsSprite = nullptr;

@@ -6,10 +6,10 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/error.h"
 #include "graphics/jpeg_decode.h"
 #include "graphics/sprite.h"
 #include "platform/surface.h"
-#include "shell/error.h"
 
 namespace {
 // "bmp/", at most 95 characters of file name and the terminator.

@@ -4,15 +4,16 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/flyers.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
+#include "game/screen_switch.h"
 #include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
-
-int menuHighlight = 5;
 
 namespace {
 enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
@@ -74,7 +75,7 @@ void hoverMainMenu(int x, int y)
     const Button b = buttonAt(x, y);
     // With nothing to resume, the resume button is dead: no light, no sound.
     if (b == noButton || (b == resumeButton && noGameInProgress)) {
-        menuHighlight = 5;
+        menuHighlight = noMenuHighlight;
         hoverLatch = 0;
         return;
     }
@@ -90,8 +91,7 @@ bool clickMainMenu(int x, int y)
     switch (buttonAt(x, y)) {
     case newGameButton:
         // The menu stays under the set-up panel with this caption still lit.
-        currentScreen = screenSetUp;
-        playSound(1);
+        switchScreen(screenSetUp, withClick);
         return true;
     case exitButton:
         writeSaveFile();
@@ -101,23 +101,16 @@ bool clickMainMenu(int x, int y)
         if (noGameInProgress) {
             return false;
         }
-        playSound(1);
         noFlyers = 1;
-        currentScreen = screenGame;
+        switchScreen(screenGame, withClick | withMenuReset | withTransition);
         playRandomGameTrack();
-        menuHighlight = 5;
-        transitionRequest = 1;
         return true;
     case highScoresButton:
-        currentScreen = screenHighScores;
-        menuHighlight = 5;
-        transitionRequest = 1;
         shownTable = pieceKindCount;
-        playSound(1);
+        switchScreen(screenHighScores, withClick | withMenuReset | withTransition);
         return true;
     case optionsButton:
-        currentScreen = screenOptions;
-        playSound(1);
+        switchScreen(screenOptions, withClick);
         return true;
     case noButton:
         break;

@@ -2,8 +2,6 @@
 // five caption buttons (resume, new game, options, high scores, exit).
 #pragma once
 
-extern int menuHighlight;  // button under the pointer 0..4, 5 for none
-
 void drawMenuBackdrop();
 void drawMainMenu();
 void hoverMainMenu(int x, int y);

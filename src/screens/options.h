@@ -3,13 +3,11 @@
 #pragma once
 #include <cstdint>
 
-extern uint8_t easyFood;
 extern int musicSliderX;
 extern int soundSliderX;
 extern uint8_t dragMusic;
 extern uint8_t dragSound;
 extern int grabOffsetMusic;
-extern int grabOffsetSound;
 
 void drawOptions();
 void hoverOptions(int x, int y);
@@ -17,3 +15,5 @@ bool clickOptions(int x, int y);
 void clampSliders();
 // The music gain the slider position asks for, 0..1.
 float musicVolumeFor(int sliderX);
+// The effects volume the slider position asks for, in hundredths of a decibel.
+int effectsVolumeFor(int sliderX);

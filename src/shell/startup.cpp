@@ -4,6 +4,7 @@
 #include "audio/music.h"
 #include "audio/music_stream.h"
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "graphics/artwork.h"
@@ -14,9 +15,12 @@
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/error.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+
+uint8_t appReady = 0;
+int desktopDepth = 0;
+int desktopWidth = 0;
 
 namespace {
 const char depthMessage[] =
@@ -31,6 +35,8 @@ void showDepthMessage()
 
 bool startGame()
 {
+    // An error box from any layer ends the game through the destroy sequence.
+    setShutdownWork(destroyGameWindow);
     if (!platformInit() || !platformCreateWindow("Plumbrix v1.0")) {
         return false;
     }

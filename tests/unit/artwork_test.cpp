@@ -10,10 +10,10 @@
 #include <utility>
 #include <vector>
 
+#include "base/error.h"
+#include "base/screen_state.h"
 #include "graphics/artwork.h"
 #include "graphics/sprite.h"
-#include "shell/error.h"
-#include "shell/shell.h"
 #include "test_pictures.h"
 #include "test_support.h"
 

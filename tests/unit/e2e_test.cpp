@@ -11,16 +11,18 @@
 #include <iterator>
 #include <sstream>
 
+#include "base/screen_state.h"
 #include "e2e_support.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/hints.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "graphics/jpeg_decode.h"
 #include "platform/rect.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {

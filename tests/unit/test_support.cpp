@@ -7,11 +7,11 @@
 #include <filesystem>
 
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/game_screen.h"
 #include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/window.h"
-#include "shell/error.h"
 
 namespace {
 std::vector<std::string> errorBoxes;

@@ -5,16 +5,19 @@
 #include <string>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "graphics/text.h"
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
 
 namespace {
 std::string sounds;

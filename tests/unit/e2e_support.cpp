@@ -46,3 +46,16 @@ int stateInt(const GameState& state, const std::string& key)
     const auto it = state.find(key);
     return it == state.end() ? -9999 : std::atoi(it->second.c_str());
 }
+
+std::vector<int> soundIds(const GameState& state)
+{
+    std::vector<int> ids;
+    const auto it = state.find("sounds");
+    if (it != state.end()) {
+        std::istringstream in(it->second);
+        for (int id = 0; in >> id;) {
+            ids.push_back(id);
+        }
+    }
+    return ids;
+}

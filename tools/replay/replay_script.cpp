@@ -120,6 +120,9 @@ bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::s
     }
     if (verb == "text") {
         std::getline(in >> std::ws, e.text);
+        // Blanks before a trailing comment are layout, not typing; "char 32"
+        // types a space at the end.
+        e.text.erase(e.text.find_last_not_of(" \t\r") + 1);
         if (e.text.empty()) {
             why = "text takes a string";
             return false;

@@ -5,13 +5,16 @@
 // "#" starts a comment. A click presses at F and releases at F+1.
 #include "replay_script.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
 // A "#!" line: the run's parameters, kept beside its events.
 bool parseHeader(const std::string& line, ScriptHeader& header, std::string& why)
 {
-    std::istringstream in(line.substr(2));
+    std::string body = line.substr(2);
+    body.erase(std::min(body.find('#'), body.size()));
+    std::istringstream in(body);
     std::string key;
     in >> key;
     auto noMore = [&in]() {

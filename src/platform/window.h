@@ -30,6 +30,9 @@ bool platformSetWindowMode(bool fullscreen);
 
 bool platformPollEvent(PlatformEvent& event);
 void platformWaitEvent();
+// The program's loop calls this right before each frame. While a session is
+// recorded (PLUMBRIX_RECORD names the script file), the frame time is taken here.
+void platformBeginFrame();
 
 // Pointer position in picture coordinates, polled once per frame. outside is
 // true when the window lacks the mouse or the point is off the picture.

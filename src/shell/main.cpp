@@ -13,6 +13,7 @@ int main()
         if (!appActive || !appReady) {
             platformWaitEvent();
         } else {
+            platformBeginFrame();
             runFrame();
         }
     }

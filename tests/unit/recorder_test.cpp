@@ -1,7 +1,6 @@
 // A session played through SDL's own event queue with the real clock, recorded,
 // and replayed by the headless driver: the replay must end in the same state and
 // the same picture, including a spell in the background.
-#include <SDL.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -15,6 +14,8 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "event_probe.h"
+#include "game/board_change.h"
 #include "game/scoring.h"
 #include "graphics/display.h"
 #include "platform/surface.h"
@@ -30,50 +31,6 @@ std::string readFile(const std::string& path)
     std::stringstream s;
     s << in.rdbuf();
     return s.str();
-}
-
-void push(SDL_Event e)
-{
-    SDL_PushEvent(&e);
-}
-
-void pushButton(Uint32 type)
-{
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = SDL_BUTTON_LEFT;
-    push(e);
-}
-
-void pushKey(SDL_Keycode key)
-{
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key;
-    push(e);
-}
-
-void pushText(const char* text)
-{
-    SDL_Event e{};
-    e.type = SDL_TEXTINPUT;
-    std::strncpy(e.text.text, text, sizeof e.text.text - 1);
-    push(e);
-}
-
-void pushWindowEvent(Uint8 what)
-{
-    SDL_Event e{};
-    e.type = SDL_WINDOWEVENT;
-    e.window.event = what;
-    push(e);
-}
-
-// Brings the game back from the background while the loop waits for events.
-Uint32 refocusLater(Uint32, void*)
-{
-    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_GAINED);
-    return 0;
 }
 
 // One thing the player does, once the game is ready for it.
@@ -92,11 +49,11 @@ bool settledOn(int screen)
     return currentScreen == screen && !transitionActive && !dropIn;
 }
 
-std::vector<Step> clickAt(SDL_Window* window, int x, int y, const std::function<bool()>& ready)
+std::vector<Step> clickAt(int x, int y, const std::function<bool()>& ready)
 {
-    return {{ready, [=]() { SDL_WarpMouseInWindow(window, x, y); }},
-            {always, []() { pushButton(SDL_MOUSEBUTTONDOWN); }},
-            {always, []() { pushButton(SDL_MOUSEBUTTONUP); }}};
+    return {{ready, [=]() { probeWarpPointer(x, y); }},
+            {always, []() { probePushButton(true); }},
+            {always, []() { probePushButton(false); }}};
 }
 }  // namespace
 
@@ -115,8 +72,7 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
     recordSounds();
     ASSERT_TRUE(startGame());
     unsetenv("PLUMBRIX_RECORD");
-    SDL_Window* window = SDL_GetWindowFromID(1);
-    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(probeWarpPointer(0, 0));
 
     // Title, New Game, untimed, Start, a swap on the board, the pause key both
     // ways, typing, the background and back, and a repaint.
@@ -124,25 +80,25 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
     auto add = [&steps](const std::vector<Step>& more) {
         steps.insert(steps.end(), more.begin(), more.end());
     };
-    add(clickAt(window, 320, 440, always));
-    add(clickAt(window, 170, 257, []() { return settledOn(screenMainMenu); }));
-    add(clickAt(window, 319, 174, []() { return currentScreen == screenSetUp; }));
-    add(clickAt(window, 407, 402, always));
-    add(clickAt(window, 261, 29, []() { return settledOn(screenGame); }));
-    add(clickAt(window, 311, 29, always));
-    add({{always, []() { pushKey(SDLK_PAUSE); }},
-         {always, []() { pushKey(SDLK_PAUSE); }},
-         {always, []() { pushText("A"); }},
-         {always, []() { pushText(" "); }},
-         {always, []() { pushText("#"); }},
-         {always, []() { pushKey(SDLK_BACKSPACE); }},
-         {always, []() { pushKey(SDLK_RETURN); }},
+    add(clickAt(320, 440, always));
+    add(clickAt(170, 257, []() { return settledOn(screenMainMenu); }));
+    add(clickAt(319, 174, []() { return currentScreen == screenSetUp; }));
+    add(clickAt(407, 402, always));
+    add(clickAt(261, 29, []() { return settledOn(screenGame); }));
+    add(clickAt(311, 29, always));
+    add({{always, []() { probePushKey(ProbeKey::pause); }},
+         {always, []() { probePushKey(ProbeKey::pause); }},
+         {always, []() { probePushText("A"); }},
+         {always, []() { probePushText(" "); }},
+         {always, []() { probePushText("#"); }},
+         {always, []() { probePushKey(ProbeKey::backspace); }},
+         {always, []() { probePushKey(ProbeKey::enter); }},
          {always,
           []() {
-              pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
-              SDL_AddTimer(50, refocusLater, nullptr);
+              probePushWindowEvent(ProbeWindowEvent::focusLost);
+              probeRefocusAfter(50);
           }},
-         {always, []() { pushWindowEvent(SDL_WINDOWEVENT_EXPOSED); }}});
+         {always, []() { probePushWindowEvent(ProbeWindowEvent::exposed); }}});
 
     // The program's own loop, with the player acting between passes; a few
     // dozen frames follow the last step.
@@ -165,7 +121,7 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
             platformBeginFrame();
             runFrame();
         }
-        SDL_Delay(2);
+        probeSleep(2);
     }
     ASSERT_EQ(next, steps.size()) << "the session stalled at step " << next;
     const long frames = pass;

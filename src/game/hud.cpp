@@ -25,7 +25,7 @@ constexpr float fullBar = 73;
 void rollScore(float dt)
 {
     const int s = int(shownScore);
-    if (float(std::abs(s - score)) >= 30 * dt) {
+    if (float(std::abs(double(s) - score)) >= 30 * dt) {
         if (score > s) {
             shownScore += 100 * dt;
         }

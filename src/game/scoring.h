@@ -3,6 +3,12 @@
 #pragma once
 #include <cstdint>
 
+// The largest score the game keeps. Well inside int, and small enough that
+// the shown score, a float, still counts up in whole points.
+constexpr int scoreLimit = 9999999;
+// The bar fills at 73; a pass can push it a little past that, never this far.
+constexpr float barLimit = 100;
+
 extern int score;
 extern float shownScore;
 extern int multiplier;

@@ -62,15 +62,17 @@ void drawCheck(int x, int y)
 }
 }  // namespace
 
+// Both formulas work in floating point from the start: a slider read from a
+// damaged save can lie anywhere in int.
 float musicVolumeFor(int sliderX)
 {
-    const float volume = float(sliderX - 229) * 0.0060975607f;
+    const float volume = float(double(sliderX) - 229) * 0.0060975607f;
     return volume < 0 ? 0 : volume > 1 ? 1 : volume;
 }
 
 int effectsVolumeFor(int sliderX)
 {
-    const double v = 5250.0 - 31.0 * (sliderX - 229);
+    const double v = 5250.0 - 31.0 * (double(sliderX) - 229);
     if (v > 5220.0) {
         return -10000;
     }

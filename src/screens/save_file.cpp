@@ -4,6 +4,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -219,7 +220,7 @@ bool readSaveFile()
     for (HighScoreRow& row : highScores) {
         r.raw(row.name, sizeof row.name);
         row.name[sizeof row.name - 1] = 0;
-        row.score = r.i32();
+        row.score = std::clamp(r.i32(), 0, scoreLimit);
     }
     g.level = r.i32();
     g.score = r.i32();
@@ -239,11 +240,13 @@ bool readSaveFile()
     if (plausible(g)) {
         pieceKindCount = g.kinds;
         gameMode = g.mode;
-        bar = g.bar;
-        shownBar = g.shownBar;
+        // Numbers out of range are brought into it rather than dropping the
+        // game: the counter and the bar then settle as usual.
+        bar = std::clamp(g.bar, 0.0f, barLimit);
+        shownBar = std::clamp(g.shownBar, 0.0f, barLimit);
         level = g.level;
-        score = g.score;
-        shownScore = g.shownScore;
+        score = std::clamp(g.score, 0, scoreLimit);
+        shownScore = std::clamp(g.shownScore, 0.0f, float(scoreLimit));
         std::memcpy(board, g.cells, sizeof board);
     } else {
         // A damaged game is dropped; the tables and settings are kept.
@@ -257,8 +260,10 @@ bool readSaveFile()
         noGameInProgress = 1;
         dealBoard(pieceKindCount);
     }
-    // From the slider as stored; the knob itself is clamped later.
+    // The music volume comes from the slider as stored; the knobs are clamped
+    // here, on every read, since start-up reads the file a second time for
+    // the tables after its own clamp.
     musicVolume = musicVolumeFor(musicSliderX);
-    setEffectsVolume(effectsVolumeFor(soundSliderX));
+    clampSliders();
     return true;
 }

@@ -7,6 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cfloat>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -230,20 +232,52 @@ TEST_F(SaveFileTest, NamesAreCutAndFlagsNormalised)
     EXPECT_EQ(noGameInProgress, 0);  // the game itself was fine
 }
 
-TEST_F(SaveFileTest, SlidersStayUnclampedForTheMusicVolume)
+TEST_F(SaveFileTest, MusicVolumeComesFromTheSliderAsStored)
 {
     musicSliderX = 500;
     soundSliderX = 100;
     writeSaveFile();
     ASSERT_TRUE(readSaveFile());
     EXPECT_EQ(musicVolume, 1.0f);
-    clampSliders();
     EXPECT_EQ(musicSliderX, 391);
     EXPECT_EQ(soundSliderX, 227);
     musicSliderX = 100;
     writeSaveFile();
     ASSERT_TRUE(readSaveFile());
     EXPECT_EQ(musicVolume, 0.0f);
+}
+
+TEST_F(SaveFileTest, ExtremeNumbersAreBroughtIntoRangeOnEveryRead)
+{
+    musicSliderX = INT_MIN;
+    soundSliderX = INT_MAX;
+    score = INT_MAX;
+    shownScore = FLT_MAX;
+    bar = 1e30f;
+    shownBar = -1e30f;
+    highScores[0].score = INT_MIN;
+    highScores[1].score = INT_MAX;
+    writeSaveFile();
+    // Start-up reads the file, clamps the knobs, then reads it again for the
+    // tables; whatever it ends with is written back on exit.
+    ASSERT_TRUE(readSaveFile());
+    clampSliders();
+    initHighScores();
+    EXPECT_EQ(noGameInProgress, 0);  // the game itself is kept
+    EXPECT_EQ(musicSliderX, 227);
+    EXPECT_EQ(soundSliderX, 391);
+    EXPECT_EQ(musicVolume, 0.0f);
+    EXPECT_EQ(score, scoreLimit);
+    EXPECT_EQ(shownScore, float(scoreLimit));
+    EXPECT_GE(bar, 0.0f);
+    EXPECT_LE(bar, barLimit);
+    EXPECT_EQ(shownBar, 0.0f);
+    EXPECT_EQ(highScores[0].score, 0);
+    EXPECT_EQ(highScores[1].score, scoreLimit);
+    writeSaveFile();
+    const auto b = readBytes("game.sav");
+    EXPECT_EQ(intAt(b, 6925), 227);
+    EXPECT_EQ(intAt(b, 6929), 391);
 }
 
 TEST_F(SaveFileTest, UnwritableFolderKeepsTheOldSave)

@@ -2,6 +2,7 @@
 // start a voice, and running silent without files or without a device.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 
@@ -96,6 +97,12 @@ TEST_F(SoundEffectsTest, VolumeFollowsTheSlider)
     for (auto [slider, volume] : expected) {
         EXPECT_EQ(effectsVolumeFor(slider), volume) << "slider at " << slider;
     }
+    // A damaged save can hold any slider value: the ends of int stay at the
+    // ends of the range instead of wrapping round to the other one.
+    EXPECT_EQ(effectsVolumeFor(INT_MIN), -10000);
+    EXPECT_EQ(effectsVolumeFor(INT_MAX), 0);
+    EXPECT_EQ(musicVolumeFor(INT_MIN), 0.0f);
+    EXPECT_EQ(musicVolumeFor(INT_MAX), 1.0f);
 }
 
 TEST_F(SoundEffectsTest, EachFileLoadsIntoItsIdWithItsVoices)

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/file.h"
 #include "platform/music_device.h"
 
 MusicStream musicStream;
@@ -83,7 +84,7 @@ bool MusicStream::open(const char* name, bool loop)
     if (!platformMusicDeviceOpen()) {
         return false;
     }
-    std::FILE* probe = std::fopen(name, "rb");
+    std::FILE* probe = platformOpenDataFile(name);
     if (!probe) {
         return false;
     }
@@ -104,7 +105,7 @@ bool MusicStream::open(const char* name, bool loop)
     }
     streaming = 1;
     decoder = new OggVorbis_File;
-    file = std::fopen(name, "rb");
+    file = platformOpenDataFile(name);
     const ov_callbacks callbacks = {readCallback, seekCallback, closeCallback, tellCallback};
     if (!file || ov_open_callbacks(file, decoder, nullptr, -1, callbacks) < 0) {
         // The stream stays half open until the next close: nothing is heard.

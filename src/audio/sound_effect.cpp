@@ -9,6 +9,7 @@
 
 #include "audio/wave_chunks.h"
 #include "platform/audio_device.h"
+#include "platform/file.h"
 
 namespace {
 constexpr long minFileBytes = 12;  // just the RIFF header
@@ -38,7 +39,7 @@ bool SoundEffect::loadFile(const char* path, int count)
     if (!platformAudioOpen()) {
         return false;
     }
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = platformOpenDataFile(path);
     if (!file) {
         release();
         return false;

@@ -9,6 +9,7 @@
 #include "base/error.h"
 #include "graphics/jpeg_decode.h"
 #include "graphics/sprite.h"
+#include "platform/file.h"
 #include "platform/surface.h"
 
 namespace {
@@ -142,7 +143,7 @@ bool Sprite::readImageFile(const char* name)
     }
 
     freeImageData();
-    std::FILE* file = fits ? std::fopen(path, "rb") : nullptr;
+    std::FILE* file = fits ? platformOpenDataFile(path) : nullptr;
     if (!file) {
         showError(name);
         return false;

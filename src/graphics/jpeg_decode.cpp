@@ -13,6 +13,7 @@
 #include <jerror.h>
 
 #include "base/error.h"
+#include "platform/file.h"
 
 namespace {
 // No artwork comes close; a bigger picture is a damaged or hostile file.
@@ -62,7 +63,7 @@ uint8_t* decodeJpeg(const char* path, int& width, int& height)
 {
     width = 0;
     height = 0;
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = platformOpenDataFile(path);
     if (!file) {
         logDiagnostic("JPEG :\nCan't open %s\n", path);
         return nullptr;

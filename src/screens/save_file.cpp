@@ -2,6 +2,7 @@
 // tables and the settings, 6933 bytes in a fixed order without padding.
 #include "screens/save_file.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,12 +17,17 @@
 #include "game/board.h"
 #include "game/score_tables.h"
 #include "game/scoring.h"
+#include "platform/file.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
+
+void (*saveWriteHook)() = nullptr;
 
 namespace {
 const char saveName[] = "game.sav";
 const char tempName[] = "game.sav.tmp";
+// The file goes out in pieces of this size (the last one shorter).
+constexpr size_t writePiece = 512;
 
 class Writer {
 public:
@@ -151,17 +157,44 @@ bool plausible(const GameSection& g)
     return true;
 }
 
-bool writeAll(const std::vector<uint8_t>& bytes)
+// Writes the bytes into a new temporary file. Whatever stands under that name
+// is removed first if it is a file (a pipe there would wait for a reader for
+// ever); anything else makes the write fail. False leaves no file of ours.
+bool writeTemporary(const std::vector<uint8_t>& bytes)
 {
-    FILE* f = std::fopen(tempName, "wb");
-    if (!f) {
+    unlink(tempName);
+    const int fd = open(tempName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    ok = std::fflush(f) == 0 && ok;
-    ok = fsync(fileno(f)) == 0 && ok;
-    ok = std::fclose(f) == 0 && ok;
+    size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = write(fd, bytes.data() + done, std::min(writePiece, bytes.size() - done));
+        if (n <= 0) {
+            break;
+        }
+        done += size_t(n);
+        if (saveWriteHook) {
+            saveWriteHook();
+        }
+    }
+    bool ok = done == bytes.size();
+    ok = fsync(fd) == 0 && ok;
+    ok = close(fd) == 0 && ok;
+    if (!ok) {
+        unlink(tempName);
+    }
     return ok;
+}
+
+// The rename itself only lasts once the folder is on the disk as well.
+void syncFolder()
+{
+    const int fd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        fsync(fd);
+        close(fd);
+    }
 }
 }  // namespace
 
@@ -190,17 +223,20 @@ void writeSaveFile()
     w.i32(soundSliderX);
     // Write beside the old file and swap it in whole, so that a full disk or a
     // crash never costs the player the save they had. Nothing is reported.
-    if (writeAll(w.bytes)) {
-        std::rename(tempName, saveName);
-    } else {
-        std::remove(tempName);
+    if (!writeTemporary(w.bytes)) {
+        return;
     }
+    if (std::rename(tempName, saveName) != 0) {
+        unlink(tempName);
+        return;
+    }
+    syncFolder();
 }
 
 bool readSaveFile()
 {
     std::vector<uint8_t> bytes(saveFileSize + 1);
-    FILE* f = std::fopen(saveName, "rb");
+    FILE* f = platformOpenDataFile(saveName);
     if (!f) {
         return false;
     }

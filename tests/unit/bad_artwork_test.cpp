@@ -3,6 +3,9 @@
 // outside a buffer. Worth running under AddressSanitizer.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <climits>
 #include <cstring>
 #include <functional>
@@ -189,6 +192,23 @@ TEST_F(BadArtworkTest, OversizedJpegsAreRefusedBeforeDecoding)
     Sprite widest("Wide.jpg", false);
     EXPECT_EQ(widest.width, 8192);
     EXPECT_NE(widest.surface, nullptr);
+}
+
+TEST_F(BadArtworkTest, PipesAndFoldersAreRefusedWithoutWaiting)
+{
+    for (const char* name : {"Pipe.bmp", "Pipe.jpg"}) {
+        ASSERT_EQ(mkfifo((std::string("bmp/") + name).c_str(), 0600), 0);
+        EXPECT_TRUE(finishesInTime([name] {
+            Sprite sprite(name, false);
+            if (sprite.surface) {
+                _exit(1);
+            }
+        })) << name;
+    }
+    ASSERT_EQ(mkdir("bmp/Folder.bmp", 0700), 0);
+    Sprite sprite("Folder.bmp", false);
+    EXPECT_EQ(sprite.surface, nullptr);
+    takeErrorBoxes();
 }
 
 TEST_F(BadArtworkTest, CmykJpegIsRefused)

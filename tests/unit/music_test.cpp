@@ -2,10 +2,12 @@
 // the buffers it keeps until the device closes.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "audio/music.h"
 #include "audio/music_stream.h"
+#include "test_support.h"
 
 namespace {
 class MusicTest : public ::testing::Test {
@@ -51,6 +53,17 @@ TEST_F(MusicTest, MissingOrForeignFilesDoNotOpen)
     EXPECT_TRUE(bufferRegistry.empty());
     // A stream that is not open keeps asking for nothing.
     EXPECT_TRUE(musicStream.update());
+}
+
+TEST_F(MusicTest, APipeInPlaceOfATrackIsSkippedWithoutWaiting)
+{
+    ScratchDir scratch;
+    ASSERT_EQ(mkfifo("track.ogg", 0600), 0);
+    EXPECT_TRUE(finishesInTime([] {
+        if (musicStream.open("track.ogg", true)) {
+            _exit(1);
+        }
+    }));
 }
 
 TEST_F(MusicTest, TrackControlCyclesGameTracksAndKeepsTheVolume)

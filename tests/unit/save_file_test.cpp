@@ -289,7 +289,34 @@ TEST_F(SaveFileTest, UnwritableFolderKeepsTheOldSave)
     level = 77;
     writeSaveFile();
     EXPECT_EQ(readBytes("game.sav"), before);
-    rmdir("game.sav.tmp");
+    // The folder is not the game's to remove.
+    EXPECT_EQ(rmdir("game.sav.tmp"), 0);
+}
+
+TEST_F(SaveFileTest, OnlyARegularFileIsReadAndAFailedSaveLeavesNothingBehind)
+{
+    // A pipe in the save's place: nobody will ever write into it.
+    ASSERT_EQ(mkfifo("game.sav", 0600), 0);
+    EXPECT_TRUE(finishesInTime([] {
+        if (readSaveFile()) {
+            _exit(1);
+        }
+    }));
+    // Nor may the exit wait for a reader of a pipe in the temporary file's place.
+    ASSERT_EQ(mkfifo("game.sav.tmp", 0600), 0);
+    EXPECT_TRUE(finishesInTime(writeSaveFile));
+    unlink("game.sav.tmp");
+    unlink("game.sav");
+
+    // A folder in the save's place: the write fails and cleans up after itself.
+    ASSERT_EQ(mkdir("game.sav", 0700), 0);
+    EXPECT_FALSE(readSaveFile());
+    writeSaveFile();
+    struct stat info {};
+    EXPECT_NE(lstat("game.sav.tmp", &info), 0);
+    ASSERT_EQ(stat("game.sav", &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    rmdir("game.sav");
 }
 
 TEST_F(SaveFileTest, KilledWriterNeverLeavesADamagedSave)

@@ -1,6 +1,7 @@
 // Shared set-up for tests.
 #include "test_support.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -68,6 +69,18 @@ bool loadTestArtwork()
         std::abort();
     }
     return loaded;
+}
+
+bool finishesInTime(const std::function<void()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        alarm(5);
+        work();
+        _exit(0);
+    }
+    int status = 0;
+    return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 std::vector<std::string> takeErrorBoxes()

@@ -1,6 +1,7 @@
 // Shared set-up for tests: a headless display, and recorders for error boxes
 // and sound requests.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ bool loadTestArtwork();
 std::vector<std::string> takeErrorBoxes();
 // Sound ids requested since the last call.
 std::vector<int> takeSounds();
+
+// Runs the work in a child process that an alarm ends after five seconds, so
+// that a call waiting for ever fails the test instead of hanging it. True when
+// the child returns from the work; the work fails it with _exit(1).
+bool finishesInTime(const std::function<void()>& work);
 
 // A fresh folder under /tmp, made the working directory until destroyed, and
 // removed with everything in it afterwards.

@@ -139,6 +139,10 @@ bool Sprite::readImageFile(const char* name)
         const bool decoded = fits && loadJpeg(path);
         width = jpegImage.width;
         height = jpegImage.height;
+        if (!decoded) {
+            // Named like a BMP that fails; the zero size then fails the surface.
+            showError(name);
+        }
         return decoded;
     }
 

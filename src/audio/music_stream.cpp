@@ -1,15 +1,16 @@
-// Streaming Ogg Vorbis music: the decoder and its file callbacks, and the
-// refills that keep the music device's source fed.
+// Streaming Ogg Vorbis music: the decoder reading through the stream's own
+// callbacks, and the refills that keep the music device's source fed.
 #include "audio/music_stream.h"
 
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cctype>
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "base/error.h"
 #include "platform/file.h"
 #include "platform/music_device.h"
 
@@ -20,26 +21,26 @@ namespace {
 constexpr int refillBytes = 100024;  // whole sample frames for 16-bit mono and stereo
 // A file whose decoder reports nothing but errors is treated as ended.
 constexpr int maxDecoderErrors = 64;
+// File bytes the decoder may read to find the headers, and for one refill.
+// A real track needs a few kilobytes for either; a file that asks for more is
+// damaged or hostile, and stops there as if it had ended.
+constexpr long openBudget = 1L << 20;
+constexpr long refillBudget = 1L << 20;
+// The rates and channel counts a track may have.
+constexpr long lowestRate = 1000;
+constexpr long highestRate = 384000;
+constexpr int bytesPerSample = 2;
 
-size_t readCallback(void* destination, size_t size, size_t count, void* stream)
+size_t readCallback(void* destination, size_t size, size_t count, void* from)
 {
-    auto* f = static_cast<std::FILE*>(stream);
-    return f ? std::fread(destination, 1, size * count, f) : 0;
-}
-
-int seekCallback(void* stream, ogg_int64_t offset, int whence)
-{
-    auto* f = static_cast<std::FILE*>(stream);
-    if (!f) {
-        return -1;
+    auto* input = static_cast<MusicSource*>(from);
+    if (!input || !input->file || size == 0 || input->budget <= 0) {
+        return 0;
     }
-    // Forget the end of the file, so that a rewind after the end works.
-    std::clearerr(f);
-    const int origins[3] = {SEEK_SET, SEEK_CUR, SEEK_END};
-    if (whence < 0 || whence > 2) {
-        return -1;
-    }
-    return fseeko(f, off_t(offset), origins[whence]) == 0 ? 0 : -1;
+    const size_t wanted = std::min(size * count, size_t(input->budget));
+    const size_t got = std::fread(destination, 1, wanted, input->file);
+    input->budget -= long(got);
+    return got / size;
 }
 
 int closeCallback(void*)
@@ -47,10 +48,14 @@ int closeCallback(void*)
     return 0;  // the stream closes its own file
 }
 
-long tellCallback(void* stream)
+bool endsInOgg(const char* name)
 {
-    auto* f = static_cast<std::FILE*>(stream);
-    return !f || std::ferror(f) ? -1 : long(ftello(f));
+    const char* dot = std::strrchr(name, '.');
+    std::string extension = dot ? dot + 1 : "";
+    for (char& c : extension) {
+        c = char(std::toupper(static_cast<unsigned char>(c)));
+    }
+    return extension == "OGG";
 }
 }  // namespace
 
@@ -64,6 +69,7 @@ void shutdownMusicDevice()
     if (!platformMusicDeviceOpen()) {
         return;
     }
+    musicStream.close();
     for (auto& entry : bufferRegistry) {
         platformDeleteMusicBuffer(entry.second.buffer);
     }
@@ -73,101 +79,137 @@ void shutdownMusicDevice()
 
 MusicStream::~MusicStream()
 {
-    // Only the file: the device, the source and the decoder are gone by now.
-    if (file) {
-        std::fclose(file);
+    // Not the source or the buffers: they went with the device, if not before.
+    if (decoder) {
+        ov_clear(decoder);
+        delete decoder;
     }
+    if (input.file) {
+        std::fclose(input.file);
+    }
+}
+
+bool MusicStream::openDecoder(const char* name)
+{
+    input.file = platformOpenDataFile(name);
+    if (!input.file) {
+        return false;
+    }
+    input.budget = openBudget;
+    decoder = new OggVorbis_File;
+    // Without seek and tell callbacks the decoder reads the file front to back
+    // and never looks ahead through it: opening costs the first headers only,
+    // however many streams are chained behind them.
+    const ov_callbacks callbacks = {readCallback, nullptr, closeCallback, nullptr};
+    if (ov_open_callbacks(&input, decoder, nullptr, 0, callbacks) < 0) {
+        // The decoder clears itself when the open fails.
+        delete decoder;
+        decoder = nullptr;
+        logDiagnostic("Music: %s is not Ogg Vorbis\n", name);
+        return false;
+    }
+    const vorbis_info* info = ov_info(decoder, -1);
+    if (!info || info->channels < 1 || info->channels > 2 || info->rate < lowestRate ||
+        info->rate > highestRate) {
+        logDiagnostic("Music: %s has a shape that cannot be played\n", name);
+        return false;
+    }
+    rate = int(info->rate);
+    channels = info->channels;
+    return true;
 }
 
 bool MusicStream::open(const char* name, bool loop)
 {
-    if (!platformMusicDeviceOpen()) {
+    close();
+    if (!platformMusicDeviceOpen() || !endsInOgg(name)) {
         return false;
     }
-    std::FILE* probe = platformOpenDataFile(name);
-    if (!probe) {
+    if (!openDecoder(name)) {
+        close();
         return false;
     }
-    std::fclose(probe);
     looping = loop ? 1 : 0;
     source = platformCreateMusicSource();
     if (!platformCheckMusicError()) {
+        close();
         return false;
     }
-    platformSetUpMusicSource(source, looping != 0);
-    const char* dot = std::strrchr(name, '.');
-    std::string extension = dot ? dot + 1 : "";
-    for (char& c : extension) {
-        c = char(std::toupper(static_cast<unsigned char>(c)));
-    }
-    if (extension != "OGG") {
-        return false;
-    }
-    streaming = 1;
-    decoder = new OggVorbis_File;
-    file = platformOpenDataFile(name);
-    const ov_callbacks callbacks = {readCallback, seekCallback, closeCallback, tellCallback};
-    if (!file || ov_open_callbacks(file, decoder, nullptr, -1, callbacks) < 0) {
-        // The stream stays half open until the next close: nothing is heard.
-        delete decoder;
-        decoder = nullptr;
-        return false;
-    }
-    // The source never loops by itself; update does the looping.
-    platformSetMusicSourceLooping(source, false);
-    info = ov_info(decoder, -1);
-    const int rate = int(info->rate);
-    const int channels = info->channels;
-    for (int i = 0; i < 2; ++i) {
-        const unsigned buffer = platformCreateMusicBuffer();
+    platformSetUpMusicSource(source, false);
+    for (unsigned& buffer : buffers) {
+        buffer = platformCreateMusicBuffer();
         if (!platformCheckMusicError()) {
+            close();
             return false;
         }
         bufferRegistry[buffer] = BufferRecord{buffer, rate, channels};
-        fillBuffer(buffer, refillBytes);
-        if (!platformCheckMusicError()) {
-            return false;
-        }
-        platformQueueMusicBuffer(source, buffer);
-        if (!platformCheckMusicError()) {
+    }
+    // A track shorter than one buffer leaves the second one idle: only
+    // buffers with sound in them may join the queue.
+    for (const unsigned buffer : buffers) {
+        if (!ended && fillBuffer(buffer) && !queue(buffer)) {
+            close();
             return false;
         }
     }
+    if (queued == 0) {
+        logDiagnostic("Music: %s holds no sound\n", name);
+        close();
+        return false;
+    }
+    streaming = 1;
     return true;
 }
 
-bool MusicStream::fillBuffer(unsigned buffer, int bytes)
+bool MusicStream::fillBuffer(unsigned buffer)
 {
-    if (bytes <= 0 || !decoder) {
+    if (!decoder || ended) {
         return false;
     }
-    std::vector<char> block(static_cast<size_t>(bytes));
+    std::vector<char> block(static_cast<size_t>(refillBytes));
     int got = 0;
-    long r = 0;
     int errors = 0;
-    do {
+    input.budget = refillBudget;
+    while (got < refillBytes && !ended) {
         int section = 0;
-        r = ov_read(decoder, block.data() + got, bytes - got, 0, 2, 1, &section);
+        const long r =
+            ov_read(decoder, block.data() + got, refillBytes - got, 0, bytesPerSample, 1, &section);
         if (r > 0) {
+            // A chained stream may change its shape; one queue cannot, so the
+            // track ends where the new shape begins.
+            const vorbis_info* info = ov_info(decoder, -1);
+            if (!info || info->rate != rate || info->channels != channels) {
+                ended = true;
+                break;
+            }
             got += int(r);
             errors = 0;
-        } else if (r < 0 && ++errors > maxDecoderErrors) {
-            r = 0;  // holes without end: treat as the end of the music
-        }
-    } while (r != 0 && got < bytes);
-    if (got > 0) {
-        const auto it = bufferRegistry.find(buffer);
-        if (it != bufferRegistry.end()) {
-            platformSetMusicBufferData(buffer, it->second.channels, block.data(), got, it->second.rate);
-            platformCheckMusicError();
+        } else if (r == 0 || ++errors > maxDecoderErrors) {
+            ended = true;  // the end, or holes without end
         }
     }
-    return r > 0;
+    got -= got % (bytesPerSample * channels);
+    if (got <= 0) {
+        ended = true;
+        return false;
+    }
+    platformSetMusicBufferData(buffer, channels, block.data(), got, rate);
+    return platformCheckMusicError();
+}
+
+bool MusicStream::queue(unsigned buffer)
+{
+    platformQueueMusicBuffer(source, buffer);
+    if (!platformCheckMusicError()) {
+        return false;
+    }
+    ++queued;
+    return true;
 }
 
 void MusicStream::play()
 {
-    if (platformMusicDeviceOpen() && platformMusicSourceExists(source)) {
+    if (platformMusicDeviceOpen() && streaming && platformMusicSourceExists(source)) {
         platformPlayMusicSource(source);
     }
 }
@@ -186,24 +228,17 @@ bool MusicStream::update()
         if (!platformCheckMusicError()) {
             return true;
         }
-        if (!fillBuffer(buffer, refillBytes)) {
-            // The end: rewind, queue the last part, and tell the track control.
-            if (decoder) {
-                ov_pcm_seek(decoder, 0);
-            }
-            platformQueueMusicBuffer(source, buffer);
-            if (!platformCheckMusicError()) {
-                return true;
-            }
-            if (!looping) {
-                stop();
-            }
-            return false;
-        }
-        platformQueueMusicBuffer(source, buffer);
-        if (!platformCheckMusicError()) {
+        --queued;
+        if (fillBuffer(buffer) && !queue(buffer)) {
             return true;
         }
+    }
+    if (ended && queued == 0) {
+        // Everything decoded has been heard: tell the track control.
+        if (!looping) {
+            stop();
+        }
+        return false;
     }
     // Frames that came too slowly let the queue run dry: start it again.
     if (platformMusicSourceStopped(source) && looping) {
@@ -234,23 +269,33 @@ void MusicStream::setGain(float gain)
 
 void MusicStream::close()
 {
-    if (!platformMusicDeviceOpen()) {
-        return;
-    }
-    if (file) {
-        std::fclose(file);
-        file = nullptr;
-    }
-    if (platformMusicSourceExists(source)) {
-        platformStopMusicSource(source);
-    }
-    if (platformMusicSourceExists(source)) {
-        platformDeleteMusicSource(source);
-    }
     if (decoder) {
         ov_clear(decoder);
         delete decoder;
         decoder = nullptr;
     }
+    if (input.file) {
+        std::fclose(input.file);
+        input.file = nullptr;
+    }
+    if (platformMusicDeviceOpen()) {
+        // The source goes first: a buffer still queued on it cannot be deleted.
+        if (source != 0 && platformMusicSourceExists(source)) {
+            platformStopMusicSource(source);
+            platformDeleteMusicSource(source);
+        }
+        for (unsigned& buffer : buffers) {
+            if (buffer != 0) {
+                platformDeleteMusicBuffer(buffer);
+                bufferRegistry.erase(buffer);
+            }
+            buffer = 0;
+        }
+    }
+    source = 0;
+    queued = 0;
+    ended = false;
+    rate = 0;
+    channels = 0;
     streaming = 0;
 }

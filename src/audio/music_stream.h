@@ -5,12 +5,18 @@
 #include <map>
 
 struct OggVorbis_File;
-struct vorbis_info;
 
 struct BufferRecord {
     unsigned buffer;
     int rate;
     int channels;
+};
+
+// What the decoder reads through: the file, and how much more of it the
+// current step may read. The budget bounds what a hostile file can cost.
+struct MusicSource {
+    std::FILE* file = nullptr;
+    long budget = 0;
 };
 
 class MusicStream {
@@ -20,10 +26,12 @@ public:
     MusicStream(const MusicStream&) = delete;
     MusicStream& operator=(const MusicStream&) = delete;
 
+    // False for a missing file, a name not ending in ".ogg", or a file that is
+    // not playable Ogg Vorbis (that one with a line in the log).
     bool open(const char* name, bool looping);
     void play();
-    // False when the music has run out (the decoder is then back at the start)
-    // or there is no device.
+    // False when the music has run out and its last buffer has played, or
+    // there is no device.
     bool update();
     void stop();
     void close();
@@ -34,19 +42,26 @@ public:
     }
 
 private:
-    bool fillBuffer(unsigned buffer, int bytes);
+    bool openDecoder(const char* name);
+    // Decodes the next part into the buffer; false when nothing was left.
+    bool fillBuffer(unsigned buffer);
+    bool queue(unsigned buffer);
 
     unsigned char looping = 0;
     unsigned source = 0;
     OggVorbis_File* decoder = nullptr;
-    vorbis_info* info = nullptr;
-    std::FILE* file = nullptr;
+    MusicSource input;
+    int rate = 0;
+    int channels = 0;
+    unsigned buffers[2] = {0, 0};
+    int queued = 0;
+    bool ended = false;  // the decoder has nothing more to give
     unsigned char streaming = 0;
 };
 
 extern MusicStream musicStream;
-// Every buffer ever created, with the layout of its data; all are deleted when
-// the device closes.
+// The buffers of the open track, with the layout of their data; a track's
+// buffers are deleted when it closes.
 extern std::map<unsigned, BufferRecord> bufferRegistry;
 
 bool initMusicDevice();

@@ -12,6 +12,8 @@
 namespace {
 ALCdevice* device = nullptr;
 ALCcontext* context = nullptr;
+int liveSources = 0;
+int liveBuffers = 0;
 
 bool checkContextError()
 {
@@ -63,6 +65,9 @@ void platformCloseMusicDevice()
     alcCloseDevice(device);
     context = nullptr;
     device = nullptr;
+    // Whatever was still alive went with the context and the device.
+    liveSources = 0;
+    liveBuffers = 0;
 }
 
 bool platformCheckMusicError()
@@ -81,6 +86,7 @@ unsigned platformCreateMusicSource()
 {
     ALuint source = 0;
     alGenSources(1, &source);
+    liveSources += alIsSource(source) == AL_TRUE ? 1 : 0;
     return source;
 }
 
@@ -117,7 +123,9 @@ void platformStopMusicSource(unsigned source)
 void platformDeleteMusicSource(unsigned source)
 {
     ALuint id = source;
+    const bool existed = alIsSource(id) == AL_TRUE;
     alDeleteSources(1, &id);
+    liveSources -= existed && alIsSource(id) != AL_TRUE ? 1 : 0;
 }
 
 void platformSetMusicSourceGain(unsigned source, float gain)
@@ -143,13 +151,16 @@ unsigned platformCreateMusicBuffer()
 {
     ALuint buffer = 0;
     alGenBuffers(1, &buffer);
+    liveBuffers += buffer != 0 && alIsBuffer(buffer) == AL_TRUE ? 1 : 0;
     return buffer;
 }
 
 void platformDeleteMusicBuffer(unsigned buffer)
 {
     ALuint id = buffer;
+    const bool existed = id != 0 && alIsBuffer(id) == AL_TRUE;
     alDeleteBuffers(1, &id);
+    liveBuffers -= existed && alIsBuffer(id) != AL_TRUE ? 1 : 0;
 }
 
 void platformSetMusicBufferData(unsigned buffer, int channels, const void* pcm, int bytes, int rate)
@@ -168,4 +179,14 @@ unsigned platformUnqueueMusicBuffer(unsigned source)
     ALuint buffer = 0;
     alSourceUnqueueBuffers(source, 1, &buffer);
     return buffer;
+}
+
+int platformLiveMusicSources()
+{
+    return liveSources;
+}
+
+int platformLiveMusicBuffers()
+{
+    return liveBuffers;
 }

@@ -36,3 +36,7 @@ void platformSetMusicBufferData(unsigned buffer, int channels, const void* pcm, 
 void platformQueueMusicBuffer(unsigned source, unsigned buffer);
 // The oldest finished buffer, taken off the source's queue.
 unsigned platformUnqueueMusicBuffer(unsigned source);
+
+// Sources and buffers made and not yet deleted, to find leaks.
+int platformLiveMusicSources();
+int platformLiveMusicBuffers();

@@ -105,7 +105,7 @@ bool MusicStream::openDecoder(const char* name)
         // The decoder clears itself when the open fails.
         delete decoder;
         decoder = nullptr;
-        logDiagnostic("Music: %s is not Ogg Vorbis\n", name);
+        logDiagnostic("Music: %s is not Ogg Vorbis, or not within bounds\n", name);
         return false;
     }
     const vorbis_info* info = ov_info(decoder, -1);

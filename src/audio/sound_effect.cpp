@@ -13,7 +13,11 @@
 
 namespace {
 constexpr long minFileBytes = 12;  // just the RIFF header
-constexpr long maxFileBytes = 64L << 20;
+// A file is read whole and its sound converted for the device, so both are
+// bounded: together they stay under 64 MiB. A minute of sound is ten
+// megabytes at the device.
+constexpr long maxFileBytes = 32L << 20;
+constexpr uint32_t longestSeconds = 60;
 }  // namespace
 
 SoundEffect::~SoundEffect()
@@ -82,6 +86,10 @@ bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
     }
     // A truncated file ends mid-frame; the partial frame is not sound.
     sampleBytes = chunks.sampleBytes - chunks.sampleBytes % wave.blockAlign;
+    if (sampleBytes / wave.blockAlign > uint64_t(wave.samplesPerSec) * longestSeconds) {
+        sampleBytes = 0;
+        return false;
+    }
 
     PlatformPcmFormat pcm;
     pcm.channels = wave.channels;

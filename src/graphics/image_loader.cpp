@@ -17,8 +17,9 @@ namespace {
 constexpr size_t pathSize = 100;
 constexpr long fileHeaderSize = 14;
 constexpr uint32_t infoHeaderSize = 40;
-// No artwork comes close; a bigger picture is a damaged or hostile file.
-constexpr int32_t largestSide = 8192;
+// The longest file taken in: the largest picture at 32 bits with room for
+// its headers and colour table. Anything longer is not read at all.
+constexpr long largestBmpFile = largestPictureArea * 4 + (64L << 10);
 constexpr uint32_t uncompressed = 0;
 constexpr uint32_t bitFields = 3;
 
@@ -55,7 +56,8 @@ uint8_t* readBmpBlock(std::FILE* file, size_t& size)
         return nullptr;
     }
     const long length = std::ftell(file);
-    if (length < fileHeaderSize + long(infoHeaderSize) || std::fseek(file, 0, SEEK_SET) != 0) {
+    if (length < fileHeaderSize + long(infoHeaderSize) || length > largestBmpFile ||
+        std::fseek(file, 0, SEEK_SET) != 0) {
         return nullptr;
     }
     uint8_t fileHeader[fileHeaderSize];
@@ -87,7 +89,8 @@ const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
     if (headerSize < infoHeaderSize || headerSize > size || planes != 1) {
         return nullptr;
     }
-    if (width <= 0 || width > largestSide || height == 0 || height < -largestSide || height > largestSide) {
+    if (width <= 0 || width > largestPictureSide || height == 0 || height < -largestPictureSide ||
+        height > largestPictureSide || int64_t(width) * std::abs(int64_t(height)) > largestPictureArea) {
         return nullptr;
     }
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) {

@@ -16,8 +16,11 @@
 #include "platform/file.h"
 
 namespace {
-// No artwork comes close; a bigger picture is a damaged or hostile file.
-constexpr JDIMENSION largestSide = 8192;
+// The library's own working memory (a progressive picture keeps all its
+// coefficients, two bytes a sample) and the scans it may read: artwork has a
+// dozen at most, a hostile file thousands, each a pass over the picture.
+constexpr long libraryMemory = 32L << 20;
+constexpr int mostScans = 100;
 
 struct ErrorManager {
     jpeg_error_mgr base;  // first, so libjpeg's pointer to it leads here as well
@@ -39,15 +42,30 @@ void logMessage(j_common_ptr info)
     std::longjmp(errors->back, 1);
 }
 
-// libjpeg only warns about a file that ends early and fills the missing part
-// of the picture with grey; the game would rather show nothing than half a
-// picture, so a cut-off file counts as undecodable.
+// libjpeg only warns about a file that ends early, or whose picture data
+// stops before the picture does, and fills the missing part with grey; the
+// game would rather show nothing than half a picture, so either counts as
+// undecodable.
 void emitMessage(j_common_ptr info, int level)
 {
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF) {
+    if (level < 0 && (info->err->msg_code == JWRN_JPEG_EOF || info->err->msg_code == JWRN_HIT_MARKER)) {
         info->err->error_exit(info);
     }
     reinterpret_cast<ErrorManager*>(info->err)->emitLibraryMessage(info, level);
+}
+
+void watchScans(j_common_ptr info)
+{
+    if (info->is_decompressor && reinterpret_cast<j_decompress_ptr>(info)->input_scan_number > mostScans) {
+        info->err->msg_code = JERR_BAD_PROGRESSION;
+        info->err->error_exit(info);
+    }
+}
+
+bool withinBounds(JDIMENSION width, JDIMENSION height)
+{
+    return width <= JDIMENSION(largestPictureSide) && height <= JDIMENSION(largestPictureSide) &&
+           uint64_t(width) * height <= uint64_t(largestPictureArea);
 }
 
 uint8_t* giveUp(jpeg_decompress_struct* info, std::FILE* file, uint8_t* buffer)
@@ -83,10 +101,15 @@ uint8_t* decodeJpeg(const char* path, int& width, int& height)
     }
 
     jpeg_create_decompress(&info);
+    // Past this the library refuses to go on rather than take more.
+    info.mem->max_memory_to_use = libraryMemory;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = watchScans;
+    info.progress = &progress;
     jpeg_stdio_src(&info, file);
     jpeg_read_header(&info, TRUE);
-    if (info.image_width > largestSide || info.image_height > largestSide) {
-        logDiagnostic("JPEG : %s is larger than %u pixels\n", path, unsigned(largestSide));
+    if (!withinBounds(info.image_width, info.image_height)) {
+        logDiagnostic("JPEG : %s is too large a picture\n", path);
         return giveUp(&info, file, nullptr);
     }
     // Colour pictures always come out as RGB, so a CMYK file fails in the
@@ -96,8 +119,7 @@ uint8_t* decodeJpeg(const char* path, int& width, int& height)
     }
     jpeg_start_decompress(&info);
     const int components = info.output_components;
-    if (info.output_width > largestSide || info.output_height > largestSide ||
-        (components != 1 && components != 3)) {
+    if (!withinBounds(info.output_width, info.output_height) || (components != 1 && components != 3)) {
         return giveUp(&info, file, nullptr);
     }
 

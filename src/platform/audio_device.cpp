@@ -14,6 +14,8 @@ constexpr int deviceChannels = 2;
 constexpr int blockFrames = 1024;
 constexpr int maxRate = 384000;
 constexpr uint32_t maxSeconds = 600;
+// Sample frames fed to the converter at a time.
+constexpr uint32_t pieceFrames = 16384;
 
 // Device-format frames shared by every voice made from the same sample.
 struct Sample {
@@ -117,8 +119,34 @@ uint32_t frameBytes(const PlatformPcmFormat& f)
     return uint32_t(f.channels * f.bits / 8);
 }
 
+// Takes what the stream has converted so far onto the end of the frames,
+// growing them when the estimate fell short.
+bool drain(SDL_AudioStream* stream, int16_t*& frames, size_t& capacity, size_t& got)
+{
+    for (int available = SDL_AudioStreamAvailable(stream); available > 0;
+         available = SDL_AudioStreamAvailable(stream)) {
+        if (got + size_t(available) > capacity) {
+            const size_t bigger = std::max(capacity * 2, got + size_t(available));
+            auto* grown = static_cast<int16_t*>(std::realloc(frames, bigger));
+            if (!grown) {
+                return false;
+            }
+            frames = grown;
+            capacity = bigger;
+        }
+        const int n = SDL_AudioStreamGet(stream, reinterpret_cast<uint8_t*>(frames) + got, available);
+        if (n <= 0) {
+            return n == 0;
+        }
+        got += size_t(n);
+    }
+    return true;
+}
+
 // Converts PCM in `format` to device frames; the result is malloc'd, and may
-// hold no frames at all for a sample shorter than one device frame.
+// hold no frames at all for a sample shorter than one device frame. The
+// sample goes through the converter in small pieces, so that its working
+// buffers stay small: only the result grows with the sound.
 bool convert(const PlatformPcmFormat& format, const void* data, uint32_t bytes, int16_t*& frames,
              uint32_t& frameCount)
 {
@@ -130,19 +158,24 @@ bool convert(const PlatformPcmFormat& format, const void* data, uint32_t bytes, 
     if (!stream) {
         return false;
     }
-    bool ok = SDL_AudioStreamPut(stream, data, int(bytes)) == 0 && SDL_AudioStreamFlush(stream) == 0;
-    const int available = ok ? SDL_AudioStreamAvailable(stream) : 0;
-    if (ok && available > 0) {
-        frames = static_cast<int16_t*>(std::malloc(size_t(available)));
-        const int got = frames ? SDL_AudioStreamGet(stream, frames, available) : -1;
-        ok = got >= 0;
-        frameCount = ok ? uint32_t(got) / (sizeof(int16_t) * deviceChannels) : 0;
+    const uint64_t inFrames = bytes / frameBytes(format);
+    size_t capacity = size_t((inFrames * uint64_t(deviceRate) / uint64_t(format.rate) + 64) * deviceChannels *
+                             sizeof(int16_t));
+    frames = static_cast<int16_t*>(std::malloc(capacity));
+    size_t got = 0;
+    bool ok = frames != nullptr;
+    const uint32_t piece = uint32_t(pieceFrames) * frameBytes(format);
+    const auto* in = static_cast<const uint8_t*>(data);
+    for (uint32_t done = 0; ok && done < bytes; done += piece) {
+        const uint32_t n = std::min(piece, bytes - done);
+        ok = SDL_AudioStreamPut(stream, in + done, int(n)) == 0 && drain(stream, frames, capacity, got);
     }
+    ok = ok && SDL_AudioStreamFlush(stream) == 0 && drain(stream, frames, capacity, got);
     SDL_FreeAudioStream(stream);
-    if (!ok) {
+    frameCount = ok ? uint32_t(got / (sizeof(int16_t) * deviceChannels)) : 0;
+    if (!ok || frameCount == 0) {
         std::free(frames);
         frames = nullptr;
-        frameCount = 0;
     }
     return ok;
 }

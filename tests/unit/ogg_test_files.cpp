@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace {
 void appendPage(std::vector<uint8_t>& out, const ogg_page& page)
@@ -14,7 +15,7 @@ void appendPage(std::vector<uint8_t>& out, const ogg_page& page)
 }
 }  // namespace
 
-std::vector<uint8_t> encodeOggTone(int channels, long rate, double seconds, int serial)
+std::vector<uint8_t> encodeOggTone(int channels, long rate, double seconds, int serial, size_t commentBytes)
 {
     std::vector<uint8_t> out;
     vorbis_info info;
@@ -25,6 +26,9 @@ std::vector<uint8_t> encodeOggTone(int channels, long rate, double seconds, int 
     }
     vorbis_comment comment;
     vorbis_comment_init(&comment);
+    if (commentBytes > 0) {
+        vorbis_comment_add_tag(&comment, "NOTE", std::string(commentBytes, 'a').c_str());
+    }
     vorbis_dsp_state dsp;
     vorbis_block block;
     vorbis_analysis_init(&dsp, &info);

@@ -174,12 +174,12 @@ TEST_F(SoundEffectsTest, DamagedFilesLeaveOnlyTheirOwnEffectSilent)
     std::filesystem::create_directory(effectPath(6));
     std::filesystem::remove(effectPath(10));  // id 9: a pipe nobody writes into
     ASSERT_EQ(mkfifo(effectPath(10).c_str(), 0600), 0);
-    // id 3: over 64 MiB; id 4: exactly 64 MiB with the sound at its start.
+    // id 3: over 32 MiB; id 4: exactly 32 MiB with the sound at its start.
     writeFile(effectPath(7), good);
-    std::filesystem::resize_file(effectPath(7), (64u << 20) + 1);
+    std::filesystem::resize_file(effectPath(7), (32u << 20) + 1);
     writeFile(effectPath(8),
-              riff(chunk("fmt ", fmtBody(1, 22050, 16)) + chunk("data", Bytes(200, 0)), 64u << 20));
-    std::filesystem::resize_file(effectPath(8), 64u << 20);
+              riff(chunk("fmt ", fmtBody(1, 22050, 16)) + chunk("data", Bytes(200, 0)), 32u << 20));
+    std::filesystem::resize_file(effectPath(8), 32u << 20);
     ASSERT_TRUE(finishesInTime([] { initSoundEffects(); }));
     start();
 

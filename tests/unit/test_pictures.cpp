@@ -117,7 +117,8 @@ std::vector<uint8_t> encodeBmp(const BmpLayout& layout, const PixelValue& value)
     return out;
 }
 
-std::vector<uint8_t> encodeJpeg(int width, int height, int components, const PixelColour& colour)
+std::vector<uint8_t> encodeJpeg(int width, int height, int components, const PixelColour& colour,
+                                bool progressive)
 {
     jpeg_compress_struct info;
     jpeg_error_mgr errors;
@@ -136,6 +137,9 @@ std::vector<uint8_t> encodeJpeg(int width, int height, int components, const Pix
     for (int i = 0; i < info.num_components; ++i) {
         info.comp_info[i].h_samp_factor = 1;
         info.comp_info[i].v_samp_factor = 1;
+    }
+    if (progressive) {
+        jpeg_simple_progression(&info);
     }
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(size_t(width) * components);

@@ -48,9 +48,10 @@ using PixelValue = std::function<uint32_t(int x, int y)>;
 std::vector<uint8_t> encodeBmp(const BmpLayout& layout, const PixelValue& value);
 
 // A baseline JPEG at quality 100 without colour subsampling: 1 component (grey, from the red channel),
-// 3 (RGB) or 4 (CMYK, the channels and a zero black).
+// 3 (RGB) or 4 (CMYK, the channels and a zero black); progressive in the library's usual scans.
 using PixelColour = std::function<Rgb(int x, int y)>;
-std::vector<uint8_t> encodeJpeg(int width, int height, int components, const PixelColour& colour);
+std::vector<uint8_t> encodeJpeg(int width, int height, int components, const PixelColour& colour,
+                                bool progressive = false);
 
 // The colour of a display-format pixel, each channel widened back to 8 bits.
 Rgb pixelAt(const PlatformSurface* surface, int x, int y);

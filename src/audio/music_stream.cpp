@@ -1,17 +1,13 @@
-// Streaming Ogg Vorbis music: the decoder reading through the stream's own
-// callbacks, and the refills that keep the music device's source fed.
+// Streaming Ogg Vorbis music: the refills that keep the music device's source
+// fed from the decoder, and the end of a track once all of it was heard.
 #include "audio/music_stream.h"
 
-#include <vorbis/vorbisfile.h>
-
-#include <algorithm>
 #include <cctype>
 #include <cstring>
 #include <string>
 #include <vector>
 
 #include "base/error.h"
-#include "platform/file.h"
 #include "platform/music_device.h"
 
 MusicStream musicStream;
@@ -19,34 +15,6 @@ std::map<unsigned, BufferRecord> bufferRegistry;
 
 namespace {
 constexpr int refillBytes = 100024;  // whole sample frames for 16-bit mono and stereo
-// A file whose decoder reports nothing but errors is treated as ended.
-constexpr int maxDecoderErrors = 64;
-// File bytes the decoder may read to find the headers, and for one refill.
-// A real track needs a few kilobytes for either; a file that asks for more is
-// damaged or hostile, and stops there as if it had ended.
-constexpr long openBudget = 1L << 20;
-constexpr long refillBudget = 1L << 20;
-// The rates and channel counts a track may have.
-constexpr long lowestRate = 1000;
-constexpr long highestRate = 384000;
-constexpr int bytesPerSample = 2;
-
-size_t readCallback(void* destination, size_t size, size_t count, void* from)
-{
-    auto* input = static_cast<MusicSource*>(from);
-    if (!input || !input->file || size == 0 || input->budget <= 0) {
-        return 0;
-    }
-    const size_t wanted = std::min(size * count, size_t(input->budget));
-    const size_t got = std::fread(destination, 1, wanted, input->file);
-    input->budget -= long(got);
-    return got / size;
-}
-
-int closeCallback(void*)
-{
-    return 0;  // the stream closes its own file
-}
 
 bool endsInOgg(const char* name)
 {
@@ -77,47 +45,7 @@ void shutdownMusicDevice()
     platformCloseMusicDevice();
 }
 
-MusicStream::~MusicStream()
-{
-    // Not the source or the buffers: they went with the device, if not before.
-    if (decoder) {
-        ov_clear(decoder);
-        delete decoder;
-    }
-    if (input.file) {
-        std::fclose(input.file);
-    }
-}
-
-bool MusicStream::openDecoder(const char* name)
-{
-    input.file = platformOpenDataFile(name);
-    if (!input.file) {
-        return false;
-    }
-    input.budget = openBudget;
-    decoder = new OggVorbis_File;
-    // Without seek and tell callbacks the decoder reads the file front to back
-    // and never looks ahead through it: opening costs the first headers only,
-    // however many streams are chained behind them.
-    const ov_callbacks callbacks = {readCallback, nullptr, closeCallback, nullptr};
-    if (ov_open_callbacks(&input, decoder, nullptr, 0, callbacks) < 0) {
-        // The decoder clears itself when the open fails.
-        delete decoder;
-        decoder = nullptr;
-        logDiagnostic("Music: %s is not Ogg Vorbis, or not within bounds\n", name);
-        return false;
-    }
-    const vorbis_info* info = ov_info(decoder, -1);
-    if (!info || info->channels < 1 || info->channels > 2 || info->rate < lowestRate ||
-        info->rate > highestRate) {
-        logDiagnostic("Music: %s has a shape that cannot be played\n", name);
-        return false;
-    }
-    rate = int(info->rate);
-    channels = info->channels;
-    return true;
-}
+MusicStream::~MusicStream() = default;
 
 bool MusicStream::open(const char* name, bool loop)
 {
@@ -125,8 +53,7 @@ bool MusicStream::open(const char* name, bool loop)
     if (!platformMusicDeviceOpen() || !endsInOgg(name)) {
         return false;
     }
-    if (!openDecoder(name)) {
-        close();
+    if (!decoder.open(name)) {
         return false;
     }
     looping = loop ? 1 : 0;
@@ -142,7 +69,7 @@ bool MusicStream::open(const char* name, bool loop)
             close();
             return false;
         }
-        bufferRegistry[buffer] = BufferRecord{buffer, rate, channels};
+        bufferRegistry[buffer] = BufferRecord{buffer, decoder.rate(), decoder.channels()};
     }
     // A track shorter than one buffer leaves the second one idle: only
     // buffers with sound in them may join the queue.
@@ -163,37 +90,17 @@ bool MusicStream::open(const char* name, bool loop)
 
 bool MusicStream::fillBuffer(unsigned buffer)
 {
-    if (!decoder || ended) {
+    if (ended) {
         return false;
     }
     std::vector<char> block(static_cast<size_t>(refillBytes));
-    int got = 0;
-    int errors = 0;
-    input.budget = refillBudget;
-    while (got < refillBytes && !ended) {
-        int section = 0;
-        const long r =
-            ov_read(decoder, block.data() + got, refillBytes - got, 0, bytesPerSample, 1, &section);
-        if (r > 0) {
-            // A chained stream may change its shape; one queue cannot, so the
-            // track ends where the new shape begins.
-            const vorbis_info* info = ov_info(decoder, -1);
-            if (!info || info->rate != rate || info->channels != channels) {
-                ended = true;
-                break;
-            }
-            got += int(r);
-            errors = 0;
-        } else if (r == 0 || ++errors > maxDecoderErrors) {
-            ended = true;  // the end, or holes without end
-        }
-    }
-    got -= got % (bytesPerSample * channels);
+    const int got = decoder.read(block.data(), refillBytes);
+    // A short read was the last one.
+    ended = got < refillBytes;
     if (got <= 0) {
-        ended = true;
         return false;
     }
-    platformSetMusicBufferData(buffer, channels, block.data(), got, rate);
+    platformSetMusicBufferData(buffer, decoder.channels(), block.data(), got, decoder.rate());
     return platformCheckMusicError();
 }
 
@@ -269,15 +176,7 @@ void MusicStream::setGain(float gain)
 
 void MusicStream::close()
 {
-    if (decoder) {
-        ov_clear(decoder);
-        delete decoder;
-        decoder = nullptr;
-    }
-    if (input.file) {
-        std::fclose(input.file);
-        input.file = nullptr;
-    }
+    decoder.close();
     if (platformMusicDeviceOpen()) {
         // The source goes first: a buffer still queued on it cannot be deleted.
         if (source != 0 && platformMusicSourceExists(source)) {
@@ -295,7 +194,5 @@ void MusicStream::close()
     source = 0;
     queued = 0;
     ended = false;
-    rate = 0;
-    channels = 0;
     streaming = 0;
 }

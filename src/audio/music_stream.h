@@ -1,22 +1,14 @@
 // Streaming Ogg Vorbis music: one source of the music device fed from a queue
 // of two buffers, refilled on the game's own thread once per frame.
 #pragma once
-#include <cstdio>
 #include <map>
 
-struct OggVorbis_File;
+#include "audio/music_decoder.h"
 
 struct BufferRecord {
     unsigned buffer;
     int rate;
     int channels;
-};
-
-// What the decoder reads through: the file, and how much more of it the
-// current step may read. The budget bounds what a hostile file can cost.
-struct MusicSource {
-    std::FILE* file = nullptr;
-    long budget = 0;
 };
 
 class MusicStream {
@@ -42,17 +34,13 @@ public:
     }
 
 private:
-    bool openDecoder(const char* name);
     // Decodes the next part into the buffer; false when nothing was left.
     bool fillBuffer(unsigned buffer);
     bool queue(unsigned buffer);
 
     unsigned char looping = 0;
     unsigned source = 0;
-    OggVorbis_File* decoder = nullptr;
-    MusicSource input;
-    int rate = 0;
-    int channels = 0;
+    MusicDecoder decoder;
     unsigned buffers[2] = {0, 0};
     int queued = 0;
     bool ended = false;  // the decoder has nothing more to give

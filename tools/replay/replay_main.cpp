@@ -17,6 +17,7 @@
 #include "platform/window.h"
 #include "replay_script.h"
 #include "replay_state.h"
+#include "screens/save_file.h"
 #include "shell/shell.h"
 
 namespace {
@@ -31,6 +32,7 @@ struct Options {
     std::string out;
     std::multimap<long, std::string> shots;
     std::multimap<long, std::string> states;
+    long slowSave = 0;  // milliseconds between the pieces of a save
 };
 
 constexpr long defaultFrames = 1000;
@@ -41,7 +43,8 @@ int usage(const char* message)
     std::fprintf(stderr, "plumbrix-replay: %s\n", message);
     std::fprintf(stderr, "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
                          "                       [--script FILE] [--out DIR]\n"
-                         "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n");
+                         "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n"
+                         "                       [--slow-save MILLISECONDS]\n");
     return 2;
 }
 
@@ -87,6 +90,9 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             }
             o.states.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10),
                              value.substr(colon + 1));
+        } else if (arg == "--slow-save") {
+            o.slowSave = std::strtol(value.c_str(), &end, 10);
+            negative = o.slowSave < 0;
         } else {
             error = "unknown option " + arg;
             return false;
@@ -105,6 +111,15 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
         return false;
     }
     return true;
+}
+
+long saveDelay = 0;
+
+// Holds the save up between its pieces, so that a test can stop the game in
+// the middle of writing it.
+void pauseSaving()
+{
+    usleep(useconds_t(saveDelay * 1000));
 }
 
 // What the command line leaves open, the script's header decides; pictures and
@@ -205,6 +220,10 @@ int main(int argc, char** argv)
     setenv("ALSOFT_DRIVERS", "null", 0);
 
     recordSounds();
+    if (o.slowSave > 0) {
+        saveDelay = o.slowSave;
+        saveWriteHook = pauseSaving;
+    }
     platformSimulateClock(uint32_t(o.ticks));
     platformSimulateInput();
     platformSetSimulatedPointer(-1, -1, false);

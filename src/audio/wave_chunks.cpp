@@ -82,6 +82,6 @@ WaveFormat readWaveFormat(const uint8_t* body, uint32_t bytes)
 bool playableFormat(const WaveFormat& f)
 {
     return f.formatTag == pcmTag && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
-           (f.channels == 1 || f.channels == 2) && f.samplesPerSec >= 1 && f.samplesPerSec <= 384000 &&
+           (f.channels == 1 || f.channels == 2) && f.samplesPerSec >= 1000 && f.samplesPerSec <= 384000 &&
            f.blockAlign == f.channels * f.bitsPerSample / 8;
 }

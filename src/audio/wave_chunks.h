@@ -27,6 +27,6 @@ struct WaveFormat {
 };
 
 WaveFormat readWaveFormat(const uint8_t* body, uint32_t bytes);
-// Plain PCM of 8 or 16 bits, 1 or 2 channels, 1 to 384000 Hz, with the block
-// align those imply.
+// Plain PCM of 8 or 16 bits, 1 or 2 channels, 1000 to 384000 Hz, with the
+// block align those imply.
 bool playableFormat(const WaveFormat& format);

@@ -12,6 +12,9 @@
 namespace {
 constexpr int deviceChannels = 2;
 constexpr int blockFrames = 1024;
+// Below a kilohertz the converter holds the whole sample back and stretches
+// it in one go, with working buffers that grow with the ratio to the device.
+constexpr int minRate = 1000;
 constexpr int maxRate = 384000;
 constexpr uint32_t maxSeconds = 600;
 // Sample frames fed to the converter at a time.
@@ -110,7 +113,7 @@ void audioCallback(void*, Uint8* stream, int len)
 
 bool supported(const PlatformPcmFormat& f)
 {
-    return (f.bits == 8 || f.bits == 16) && (f.channels == 1 || f.channels == 2) && f.rate >= 1 &&
+    return (f.bits == 8 || f.bits == 16) && (f.channels == 1 || f.channels == 2) && f.rate >= minRate &&
            f.rate <= maxRate;
 }
 
@@ -164,7 +167,10 @@ bool convert(const PlatformPcmFormat& format, const void* data, uint32_t bytes, 
     frames = static_cast<int16_t*>(std::malloc(capacity));
     size_t got = 0;
     bool ok = frames != nullptr;
-    const uint32_t piece = uint32_t(pieceFrames) * frameBytes(format);
+    // The converter's working buffers grow with the rate's ratio: a piece
+    // holds fewer frames the further the sample's rate lies below the device's.
+    const uint64_t fitting = uint64_t(pieceFrames) * uint64_t(format.rate) / uint64_t(deviceRate);
+    const uint32_t piece = uint32_t(std::clamp<uint64_t>(fitting, 1, pieceFrames)) * frameBytes(format);
     const auto* in = static_cast<const uint8_t*>(data);
     for (uint32_t done = 0; ok && done < bytes; done += piece) {
         const uint32_t n = std::min(piece, bytes - done);
@@ -204,6 +210,10 @@ bool platformOpenAudio()
     }
     deviceRate = have.freq;
     mixBuffer.assign(size_t(blockFrames) * deviceChannels, 0.0f);
+    // However the program ends, the callback must stop before the memory it
+    // mixes in goes with the program's globals.
+    static const bool closesAtExit = std::atexit(platformCloseAudio) == 0;
+    (void)closesAtExit;
     SDL_PauseAudioDevice(device, 0);
     return true;
 }

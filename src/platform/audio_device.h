@@ -23,7 +23,7 @@ void platformCloseAudio();
 
 // A voice with a new sample of `bytes` bytes in `format`, silent until filled.
 // Null without a device, for a format other than 8 or 16 bits, 1 or 2
-// channels at 1 to 384000 Hz, a size that is not whole frames, or a sample
+// channels at 1000 to 384000 Hz, a size that is not whole frames, or a sample
 // longer than ten minutes.
 PlatformVoice* platformCreateVoice(const PlatformPcmFormat& format, uint32_t bytes);
 // Another voice on the same sample; the sample lives until its last voice goes.

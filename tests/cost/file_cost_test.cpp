@@ -225,6 +225,19 @@ TEST_F(SoundCostTest, EffectsLongerThanAMinuteAreRefused)
     }
 }
 
+TEST_F(SoundCostTest, TheSlowestRatesStayWithinTheBounds)
+{
+    // Fifty-five frames at one a second: the converter once took 190 MiB to
+    // stretch them to the device's rate. Below a kilohertz nothing is taken.
+    writeFile("crawl.wav", waveFile(1, 1, 16, pcm16(squareWave(55, 4000, 8))));
+    writeWave("slowest.wav", 1, 1000, 16, 1000 * 2 * 59);
+    for (const char* name : {"crawl.wav", "slowest.wav"}) {
+        bool loaded = false;
+        expectBounded(load(name, loaded), name);
+        EXPECT_EQ(loaded, std::string(name) == "slowest.wav") << name;
+    }
+}
+
 TEST_F(SoundCostTest, TheLargestEffectsAcceptedLoadWithinTheBounds)
 {
     writeWave("cheap.wav", 1, 8000, 8, 8000 * 59);

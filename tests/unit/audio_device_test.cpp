@@ -2,11 +2,15 @@
 // gain in hundredths of a decibel, conversion to 16-bit stereo, and refusals.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 #include "audio/sound_effects.h"
 #include "platform/audio_device.h"
+#include "test_support.h"
 #include "wave_test_files.h"
 
 namespace {
@@ -145,8 +149,9 @@ TEST_F(AudioDeviceTest, RefusesWhatItCannotPlay)
     EXPECT_EQ(platformCreateVoice({1, 384001, 16}, 300), nullptr);
     EXPECT_EQ(platformCreateVoice(mono16, 301), nullptr);  // half a frame
     EXPECT_EQ(platformCreateVoice(mono16, 0), nullptr);
-    EXPECT_EQ(platformCreateVoice({1, 1, 8}, 601), nullptr);  // over ten minutes
-    PlatformVoice* voice = keep(platformCreateVoice({1, 1, 8}, 600));
+    EXPECT_EQ(platformCreateVoice({1, 999, 8}, 300), nullptr);
+    EXPECT_EQ(platformCreateVoice({1, 1000, 8}, 600001), nullptr);  // over ten minutes
+    PlatformVoice* voice = keep(platformCreateVoice({1, 1000, 8}, 600));
     ASSERT_NE(voice, nullptr);
     const Bytes data(602, 128);
     EXPECT_FALSE(platformFillVoice(voice, data.data(), 602));  // not the size it was made with
@@ -154,4 +159,35 @@ TEST_F(AudioDeviceTest, RefusesWhatItCannotPlay)
     platformCloseAudio();
     EXPECT_EQ(platformCreateVoice(mono16, 300), nullptr);
     EXPECT_FALSE(platformPlayVoice(voice));
+}
+
+TEST_F(AudioDeviceTest, TheSlowestRateConvertsInSmallSteps)
+{
+    // A minute at a thousand frames a second, stretched 44-fold for the device.
+    const Bytes slow = pcm16(ramp(60000));
+    PlatformVoice* voice = keep(filledVoice(PlatformPcmFormat{1, 1000, 16}, slow));
+    ASSERT_NE(voice, nullptr);
+    ASSERT_TRUE(platformPlayVoice(voice));
+    const auto out = mixed(4096);
+    EXPECT_NE(out[4000], 0);
+}
+
+TEST(AudioDeviceAtExit, TheDeviceStopsBeforeTheProgramsMemoryGoes)
+{
+    if (std::getenv("PLUMBRIX_EXIT_PROBE")) {
+        // Exit handlers run last-registered first, and the program's globals
+        // go after the handlers registered before them: this one runs after
+        // the device's own, and before the mixer's buffer is destroyed.
+        std::atexit([] { _exit(platformAudioOpen() ? 1 : 0); });
+        if (!platformOpenAudio()) {
+            _exit(2);
+        }
+        std::exit(0);
+    }
+    // In a fresh process: this one has opened the device before.
+    char self[4096] = {};
+    ASSERT_GT(readlink("/proc/self/exe", self, sizeof self - 1), 0);
+    const std::string command = std::string("PLUMBRIX_EXIT_PROBE=1 SDL_AUDIODRIVER=dummy ") + self +
+                                " --gtest_filter=AudioDeviceAtExit.* >/dev/null 2>&1";
+    EXPECT_EQ(std::system(command.c_str()), 0);
 }

@@ -113,7 +113,8 @@ TEST(WaveFormat, OnlyPlainPcmOfTheUsualShapesPlays)
     };
     EXPECT_TRUE(playable(1, 22050, 16));
     EXPECT_TRUE(playable(2, 44100, 8));
-    EXPECT_TRUE(playable(1, 1, 8));
+    EXPECT_TRUE(playable(1, 1000, 8));
+    EXPECT_FALSE(playable(1, 999, 8));
     EXPECT_TRUE(playable(2, 384000, 16));
     EXPECT_FALSE(playable(1, 0, 16));
     EXPECT_FALSE(playable(1, 384001, 16));

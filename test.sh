@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, checks the house style and runs the whole test suite.
+# Sets everything up, checks the house style and runs the whole test suite,
+# then the sanitizer suite and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
@@ -11,5 +12,15 @@ echo "Running cppcheck..."
 cppcheck --quiet --error-exitcode=1 --std=c++17 --language=c++ --inline-suppr \
   --enable=warning,performance,portability -I src src
 
-cd build
-ctest --output-on-failure -j2
+(cd build && ctest --output-on-failure -j2)
+
+# The same suite again under AddressSanitizer, LeakSanitizer and UBSan (every
+# report fatal), built with clang into build-asan/; then every fuzz target for
+# twenty seconds. See docs/ROBUSTNESS.md.
+tools/sanitizer_setup.sh
+(
+  cd build-asan
+  export ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+  ctest --output-on-failure -j2
+)
+./fuzz.sh 20

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Replays every script in tests/replays/ on a fresh copy of the generated data,
-# with the driver's per-frame checks, and compares the digests of its pictures, its state dumps and the save file it
-# leaves with tests/replays/digests.txt. With PLUMBRIX_RECORD_DIGESTS=1 it writes
-# that file instead, after two runs of every script have agreed.
+# with the driver's per-frame checks, and compares the digests of its pictures,
+# its state dumps and the save file it leaves with tests/replays/digests.txt.
+# With PLUMBRIX_RECORD_DIGESTS=1 it writes that file instead, after two runs of
+# every script have agreed.
 #
 # usage: replay_digests.sh REPLAY DATA SCRIPTS   (CTest passes all three)
 set -euo pipefail

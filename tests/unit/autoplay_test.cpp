@@ -229,6 +229,8 @@ TEST(AutoplayGoal, ParsesEveryGoalAndRefusesTheRest)
     EXPECT_EQ(g.kind, AutoplayGoal::nameEntry);
     ASSERT_TRUE(parseAutoplayGoal("table", g));
     EXPECT_EQ(g.kind, AutoplayGoal::table);
+    ASSERT_TRUE(parseAutoplayGoal("finish", g));
+    EXPECT_EQ(g.kind, AutoplayGoal::finish);
     for (const char* bad :
          {"level", "level:", "level:0", "level:x", "leave:-3", "tables", "", "name-entry:2"}) {
         EXPECT_FALSE(parseAutoplayGoal(bad, g)) << bad;

@@ -53,7 +53,8 @@ AutoplayMove lastMove{};
 bool typedName = false;
 bool leaving = false;
 bool reached = false;
-bool stuck = false;  // a settled board without any move
+bool finishedLastLevel = false;  // the end picture's button was pressed
+bool stuck = false;              // a settled board without any move
 
 // Kinds as the player sees them, [column][row]; pieces yet unseen get numbers
 // of their own from 100 up, so they never line up with anything.
@@ -313,6 +314,7 @@ bool parseAutoplayGoal(const std::string& text, AutoplayGoal& goal)
         goal.count = 0;
         goal.kind = word == "name-entry" ? AutoplayGoal::nameEntry
                     : word == "table"    ? AutoplayGoal::table
+                    : word == "finish"   ? AutoplayGoal::finish
                                          : AutoplayGoal::none;
         return goal.kind != AutoplayGoal::none;
     }
@@ -339,6 +341,8 @@ std::string describeGoal(const AutoplayGoal& goal)
         return "its name in the table";
     case AutoplayGoal::leave:
         return "leaving after " + std::to_string(goal.count) + " moves";
+    case AutoplayGoal::finish:
+        return "the end of the last level";
     case AutoplayGoal::none:
         break;
     }
@@ -352,7 +356,7 @@ void startAutoplay(const AutoplayOptions& o)
     hand.clear();
     moves = drags = 0;
     thought = endPictureSeen = 0;
-    moveInFlight = typedName = leaving = reached = stuck = false;
+    moveInFlight = typedName = leaving = reached = stuck = finishedLastLevel = false;
 }
 
 bool autoplayBeforeFrame(double dt, std::string& message)
@@ -375,6 +379,7 @@ bool autoplayBeforeFrame(double dt, std::string& message)
         endPictureSeen += dt;
         if (endPictureSeen >= endPictureWait) {
             endPictureSeen = 0;
+            finishedLastLevel = true;
             click(endButtonX, endButtonY);
         }
         return true;
@@ -385,8 +390,10 @@ bool autoplayBeforeFrame(double dt, std::string& message)
             typeName();
         }
         // Either the open panel was the goal, or the name it took.
-        reached = reached || (panelOpen ? options.goal.kind == AutoplayGoal::nameEntry
-                                        : typedName && options.goal.kind == AutoplayGoal::table);
+        const bool tableGoal = options.goal.kind == AutoplayGoal::table ||
+                               (options.goal.kind == AutoplayGoal::finish && finishedLastLevel);
+        reached =
+            reached || (panelOpen ? options.goal.kind == AutoplayGoal::nameEntry : typedName && tableGoal);
         return true;
     }
     if (leaving) {

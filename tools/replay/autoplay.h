@@ -11,6 +11,7 @@ struct AutoplayGoal {
         nameEntry,  // the name panel opens after the game
         table,      // the player's name is in the table
         leave,      // after `count` moves the player leaves through the menu's Exit
+        finish,     // the last level done, the end picture's button, the name in the table
     };
     Kind kind = none;
     int count = 0;
@@ -23,7 +24,7 @@ struct AutoplayOptions {
     AutoplayGoal goal;
 };
 
-// Reads "level:N", "name-entry", "table" or "leave:N"; false on anything else.
+// Reads "level:N", "name-entry", "table", "leave:N" or "finish"; false on anything else.
 bool parseAutoplayGoal(const std::string& text, AutoplayGoal& goal);
 std::string describeGoal(const AutoplayGoal& goal);
 

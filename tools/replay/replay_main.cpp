@@ -56,7 +56,7 @@ int usage(const char* message)
                  "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n"
                  "                       [--autoplay SEED [--until GOAL] [--think SECONDS] [--name NAME]]\n"
                  "                       [--check] [--frame-limit MS]\n"
-                 "FRAME may be \"end\"; GOAL is level:N, name-entry, table or leave:N.\n");
+                 "FRAME may be \"end\"; GOAL is level:N, name-entry, table, leave:N or finish.\n");
     return 2;
 }
 
@@ -117,7 +117,7 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             o.player.seed = std::strtoul(value.c_str(), &end, 10);
         } else if (arg == "--until") {
             if (!parseAutoplayGoal(value, o.player.goal)) {
-                error = "--until takes level:N, name-entry, table or leave:N";
+                error = "--until takes level:N, name-entry, table, leave:N or finish";
                 return false;
             }
         } else if (arg == "--think") {
@@ -307,8 +307,9 @@ RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const
             return ranOut;
         }
         const AutoplayGoal::Kind goal = o.player.goal.kind;
-        if (o.autoplay && (goal == AutoplayGoal::level || goal == AutoplayGoal::leave) &&
-            autoplayGameOver()) {
+        const bool needsTheGame =
+            goal == AutoplayGoal::level || goal == AutoplayGoal::leave || goal == AutoplayGoal::finish;
+        if (o.autoplay && needsTheGame && autoplayGameOver()) {
             std::fprintf(stderr,
                          "plumbrix-replay: the game was lost at level %d after %ld moves, before %s\n", level,
                          autoplayMoves(), describeGoal(o.player.goal).c_str());

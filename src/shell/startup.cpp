@@ -17,6 +17,7 @@
 #include "screens/save_file.h"
 #include "shell/error.h"
 #include "shell/frame_timer.h"
+#include "shell/settings.h"
 #include "shell/shell.h"
 
 namespace {
@@ -32,7 +33,11 @@ void showDepthMessage()
 
 bool startGame()
 {
-    if (!platformInit() || !platformCreateWindow("Plumbrix v1.0")) {
+    if (!platformInit()) {
+        return false;
+    }
+    loadWindowSettings();
+    if (!platformCreateWindow("Plumbrix v1.0")) {
         return false;
     }
     desktopDepth = platformDesktopDepth();
@@ -44,6 +49,7 @@ bool startGame()
     if (!createDisplayDevice() || !initialiseAll()) {
         return false;
     }
+    logDiagnostic("Presenting through the %s\n", platformPresentPath());
     appReady = 1;
     frameTimer(timerStart);
     return true;
@@ -113,5 +119,6 @@ void destroyGameWindow()
     windowDestroyed = true;
     shutdownAll();
     releaseDisplay();
+    saveWindowSettings();
     platformDestroyWindow();
 }

@@ -19,7 +19,7 @@ bool readNumber(const std::string& word, long lowest, int& value)
 {
     char* end = nullptr;
     const long v = std::strtol(word.c_str(), &end, 10);
-    if (word.empty() || *end != 0 || v < lowest || v > largestCoordinate) {
+    if (word.empty() || end != word.c_str() + word.size() || v < lowest || v > largestCoordinate) {
         return false;
     }
     value = int(v);

@@ -131,7 +131,8 @@ bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
         shown.resize(size_t(pictureWidth) * pictureHeight);
         for (int y = 0; y < pictureHeight; ++y) {
             std::memcpy(shown.data() + std::ptrdiff_t(y) * pictureWidth,
-                        static_cast<const uint8_t*>(pixels) + std::ptrdiff_t(y) * pitch, pictureWidth * 2);
+                        static_cast<const uint8_t*>(pixels) + std::ptrdiff_t(y) * pitch,
+                        size_t(pictureWidth) * sizeof(uint16_t));
         }
         span = PixelSpan{0, 0, pictureWidth, pictureHeight};
         return true;

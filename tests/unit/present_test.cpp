@@ -69,7 +69,7 @@ TEST(PictureFit, ClicksInAResizedWindowReachTheCellUnderThem)
         int px = 0;
         int py = 0;
         if (fit.x > 0) {
-            EXPECT_FALSE(outputToPicture(fit, fit.x - 1, size[1] / 2, px, py));
+            EXPECT_FALSE(outputToPicture(fit, fit.x - 1, size[1] / 2.0, px, py));
             EXPECT_LT(px, 0);
         }
         EXPECT_FALSE(outputToPicture(fit, fit.x + fit.width + 0.5, fit.y + 1, px, py));

@@ -28,14 +28,14 @@ TEST(WindowSettings, DamageCostsOnlyTheDamagedValues)
     const WindowPlacement kept{5, 6, 700, 500, true};
     const std::string refused[] = {
         "",
-        "x 10\ny 10\nwidth 800\n",                      // no height
-        "x 10\ny 10\nwidth -800\nheight 600\n",         // negative size
-        "x 10\ny 10\nwidth 0\nheight 600\n",            // empty
-        "x 10\ny 10\nwidth 99999999999\nheight 600\n",  // no desktop is that big
-        "x 1e3\ny 10\nwidth 800\nheight 600\n",         // not a whole number
-        "x 10 20\ny 10\nwidth 800\nheight 600\n",       // two values
-        std::string("x 10\ny 1\0\nwidth 800\nheight 600\n", 30),
-        "\xff\xfe\x00\x01garbage\x7f",
+        "x 10\ny 10\nwidth 800\n",                                      // no height
+        "x 10\ny 10\nwidth -800\nheight 600\n",                         // negative size
+        "x 10\ny 10\nwidth 0\nheight 600\n",                            // empty
+        "x 10\ny 10\nwidth 99999999999\nheight 600\n",                  // no desktop is that big
+        "x 1e3\ny 10\nwidth 800\nheight 600\n",                         // not a whole number
+        "x 10 20\ny 10\nwidth 800\nheight 600\n",                       // two values
+        std::string("x 10\ny 1") + '\0' + "\nwidth 800\nheight 600\n",  // a stray zero byte
+        std::string("\xff\xfe") + '\0' + "\x01garbage\x7f",
     };
     for (const std::string& text : refused) {
         WindowPlacement p = kept;

@@ -43,6 +43,7 @@ bool onPath(const std::string& tool)
 pid_t spawn(const std::vector<std::string>& args)
 {
     std::vector<char*> argv;
+    argv.reserve(args.size() + 1);
     for (const std::string& a : args) {
         argv.push_back(const_cast<char*>(a.c_str()));
     }

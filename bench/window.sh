@@ -112,6 +112,8 @@ for run in $(seq "$runs"); do
     else
       read -r -a launch <<<"${commands[$index]}"
     fi
+    # The pointer rests off every window, so nothing idles under a hover.
+    xdotool mousemove 0 0
     # What the programs print goes to a log, not among the figures.
     if ! "$probe" launch "$work/launch" -- sh -c 'exec "$@" >>"$0" 2>&1' "$work/output.log" "${launch[@]}" \
       2>"$work/launch.err"; then
@@ -155,7 +157,9 @@ awk '
     }
     for (p = 2; p <= programs; p++) {
       printf "%-10s %3s", order[p], "/gm"
-      for (i = 3; i <= 11; i++) printf " %8.2f", (med[1, i] > 0 ? med[p, i] / med[1, i] : 0)
+      for (i = 3; i <= 11; i++) {
+        if (med[1, i] > 0) printf " %8.2f", med[p, i] / med[1, i]; else printf " %8s", "-"
+      }
       printf "\n"
     }
   }' "$results"

@@ -147,6 +147,7 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
         switch (e.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SHOWN:
             out = {EventType::activate, 0};
             return true;
         // A window nobody can see draws nothing and sleeps.

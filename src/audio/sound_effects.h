@@ -6,7 +6,6 @@ class SoundEffect;
 
 constexpr int soundEffectCount = 10;
 
-extern int effectsVolume;  // hundredths of a decibel, -10000 silent .. 0 full
 // The effects by id; null until a sound device has been opened.
 extern SoundEffect* soundEffects;
 
@@ -16,4 +15,5 @@ extern void (*soundObserver)(int id);
 bool initSoundEffects();
 void shutdownSoundEffects();
 bool playSound(int id);
-void updateEffectsVolume();
+// Hundredths of a decibel, as the options slider asks for.
+void setEffectsVolume(int volume);

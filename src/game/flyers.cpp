@@ -1,9 +1,14 @@
-// Flying pieces: every cleared piece flies from its cell into the mixer.
-#include "game/game_screen.h"
+// Flying pieces: every cleared piece flies from its cell into the mixer and
+// shrinks on the way.
+#include "game/flyers.h"
 
 #include "game/board.h"
+#include "graphics/artwork.h"
+#include "graphics/display.h"
 
 uint8_t flyersLaunched = 0;
+uint8_t noFlyers = 1;
+uint8_t mixerRequest = 0;
 std::list<Flyer> flyers;
 
 void launchFlyer(int column, int row, int kind)
@@ -19,4 +24,46 @@ void launchFlyer(int column, int row, int kind)
     flyer.speedY = flyer.y >= 280 ? 260 - flyer.y : flyer.y - 280;
     flyer.size = 50;
     flyers.push_front(flyer);
+}
+
+void updateFlyers(float dt)
+{
+    noFlyers = 1;
+    for (auto it = flyers.begin(); it != flyers.end();) {
+        Flyer& f = *it;
+        const float shrink = 40 * dt;
+        noFlyers = 0;
+        const int k = f.kind;
+        piecesSprite->drawStretchedTo(backBuffer,
+                                      Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
+                                      Rect{50 * k, 0, 50 * k + 50, 50});
+        f.size -= shrink;
+        if (f.size < 5) {
+            f.size = 5;
+        }
+        // speedY is negative on both sides, so the piece heads for y 280.
+        if (f.y > 280) {
+            f.y += f.speedY * dt;
+            if (f.y < 280) {
+                f.y = 280;
+            }
+        } else if (f.y < 280) {
+            f.y -= f.speedY * dt;
+            if (f.y > 280) {
+                f.y = 280;
+            }
+        }
+        if (f.x > 91) {
+            f.x -= f.speedX * dt;
+            if (f.x < 91) {
+                f.x = 91;
+            }
+        }
+        if (f.x == 91 && f.y == 280) {
+            mixerRequest = 1;
+            it = flyers.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }

@@ -7,36 +7,25 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
+#include "game/banner.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/hints.h"
+#include "game/hover.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
-#include "screens/main_menu.h"
-#include "screens/options.h"
-#include "shell/shell.h"
 
-Sprite* backgroundSprite = nullptr;
-Sprite* piecesSprite = nullptr;
-Sprite* fontSprite = nullptr;
-Sprite* smallDigitsSprite = nullptr;
-Sprite* bannerSprite = nullptr;
-Sprite* easyFoodSprite = nullptr;
-Sprite* cursorSprite = nullptr;
-Sprite* titleSprite = nullptr;
 Sprite* snapshotSprite = nullptr;
-Sprite* blinkSprite = nullptr;
-Sprite* panSprite = nullptr;
-Sprite* largeDigitsSprite = nullptr;
-Sprite* mixerSprite = nullptr;
 
-int hoverLatch = 0;
 uint8_t menuHover = 0;
 uint8_t panHover = 0;
-uint8_t mixerRequest = 0;
 float mixerClock = 0;
-uint8_t noFlyers = 1;
 
 namespace {
 const Rect menuButton{9, 376, 117, 473};
@@ -46,20 +35,6 @@ uint8_t panDone = 0;
 float blinkClock = 0;
 float blinkTime = 0;
 uint8_t blinkOn = 0;
-
-void boardClip(Sprite* sprite)
-{
-    if (sprite) {
-        sprite->setClipRect(236, 4, 636, 404);
-    }
-}
-
-void screenClip(Sprite* sprite)
-{
-    if (sprite) {
-        sprite->setClipRect(0, 0, 640, 480);
-    }
-}
 
 void drawPan(float dt)
 {
@@ -128,41 +103,23 @@ void drawCellPiece(const Cell& cell, bool withFrame)
 
 bool boardIdleForButtons()
 {
-    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning && gamePhase == 1 &&
-           !endOfGameFlag;
+    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning &&
+           gamePhase == phasePlay && !endOfGameFlag;
 }
 }  // namespace
 
 bool loadGameArtwork()
 {
-    backgroundSprite = newArtwork("BkGrnd.jpg", false);
-    piecesSprite = newArtwork("Figures.bmp", true);
-    boardClip(piecesSprite);
-    fontSprite = newArtwork("Font.bmp", true);
-    smallDigitsSprite = newArtwork("Number.jpg", true);
-    bannerSprite = newArtwork("game over.jpg", true);
-    boardClip(bannerSprite);
-    easyFoodSprite = newArtwork("EasyFood.jpg", true);
-    boardClip(easyFoodSprite);
-    cursorSprite = newArtwork("Cursor.bmp", true);
-    screenClip(cursorSprite);
-    titleSprite = newArtwork("GameGo.jpg", false);
     snapshotSprite = windowDestroyed ? nullptr : new Sprite(640, 480, false);
-    screenClip(snapshotSprite);
-    blinkSprite = newArtwork("MenDown.bmp", true);
-    panSprite = newArtwork("skovoroda.bmp", false);
-    largeDigitsSprite = newArtwork("level.jpg", false);
-    mixerSprite = newArtwork("mixer.bmp", true);
-    return true;
+    if (snapshotSprite) {
+        snapshotSprite->setClipRect(0, 0, 640, 480);
+    }
+    return !windowDestroyed;
 }
 
 void freeGameArtwork()
 {
-    for (Sprite** s : {&backgroundSprite, &piecesSprite, &fontSprite, &smallDigitsSprite, &bannerSprite,
-                       &easyFoodSprite, &cursorSprite, &titleSprite, &snapshotSprite, &blinkSprite,
-                       &panSprite, &largeDigitsSprite, &mixerSprite}) {
-        deleteSprite(*s);
-    }
+    deleteSprite(snapshotSprite);
 }
 
 void createPanRegion()
@@ -196,14 +153,6 @@ void drawPiece(int x, int y, int kind, int frame)
         easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
     }
     piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 50 * frame, 50 * kind + 50, 50 * frame + 50);
-}
-
-void hoverSound(int id)
-{
-    if (hoverLatch == 0) {
-        hoverLatch = 1;
-        playSound(id);
-    }
 }
 
 void drawGameBackdrop(float dt)
@@ -259,48 +208,6 @@ void updateBoard(float dt)
     updateFlyers(dt);
 }
 
-void updateFlyers(float dt)
-{
-    noFlyers = 1;
-    for (auto it = flyers.begin(); it != flyers.end();) {
-        Flyer& f = *it;
-        const float shrink = 40 * dt;
-        noFlyers = 0;
-        const int k = f.kind;
-        piecesSprite->drawStretchedTo(backBuffer,
-                                      Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
-                                      Rect{50 * k, 0, 50 * k + 50, 50});
-        f.size -= shrink;
-        if (f.size < 5) {
-            f.size = 5;
-        }
-        // speedY is negative on both sides, so the piece heads for y 280.
-        if (f.y > 280) {
-            f.y += f.speedY * dt;
-            if (f.y < 280) {
-                f.y = 280;
-            }
-        } else if (f.y < 280) {
-            f.y -= f.speedY * dt;
-            if (f.y > 280) {
-                f.y = 280;
-            }
-        }
-        if (f.x > 91) {
-            f.x -= f.speedX * dt;
-            if (f.x < 91) {
-                f.x = 91;
-            }
-        }
-        if (f.x == 91 && f.y == 280) {
-            mixerRequest = 1;
-            it = flyers.erase(it);
-        } else {
-            ++it;
-        }
-    }
-}
-
 void gameHover(int x, int y)
 {
     if (!boardIdleForButtons()) {
@@ -336,12 +243,9 @@ bool gameClick(int x, int y)
     pressY = y;
     if (pointInRect(menuButton, x, y)) {
         // The game keeps every value and can be resumed from the menu.
-        menuHighlight = 5;
         noFlyers = 1;
-        playSound(1);
-        currentScreen = screenMainMenu;
         menuHover = 0;
-        transitionRequest = 1;
+        switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
         std::srand(platformTicks());
         playTrack(0);
         return true;

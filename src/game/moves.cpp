@@ -6,10 +6,10 @@
 #include <utility>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "shell/shell.h"
 
 int selectState = 0;
 int firstColumn = 0;
@@ -24,9 +24,10 @@ int fallSpeed = 3;
 float fallTravel = 0;
 uint8_t falling = 0;
 int clearedCount = 0;
-int dragThreshold = 10;
 
 namespace {
+// How far the pointer moves with the button down before it drags a piece.
+constexpr int dragThreshold = 10;
 constexpr int boardRight = boardLeft + boardColumns * cellSize;
 constexpr int boardBottom = boardTop + boardRows * cellSize;
 constexpr float swapSpeed = 160;

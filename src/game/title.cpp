@@ -5,15 +5,16 @@
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/game_screen.h"
+#include "game/hover.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
-#include "screens/main_menu.h"
-#include "shell/shell.h"
-
-float titleClock = 0;
-float transitionClock = 0;
 
 namespace {
+float titleClock = 0;
+float transitionClock = 0;
 struct Tile {
     float x;
     float y;
@@ -58,10 +59,7 @@ bool clickTitle(int x, int y)
     if (currentScreen != screenTitle || !pointInRect(titleButton, x, y)) {
         return false;
     }
-    playSound(1);
-    menuHighlight = 5;
-    transitionRequest = 1;
-    currentScreen = screenMainMenu;
+    switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
     return true;
 }
 

@@ -117,6 +117,11 @@ void applyNormalPlacement()
 // Bookkeeping of the window itself, done for real and scripted input alike.
 void noteWindowEvent(const SDL_Event& e)
 {
+    // A reset renderer may have lost the texture's contents.
+    if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
+        redrawWholeWindow();
+        return;
+    }
     if (e.type != SDL_WINDOWEVENT || !window) {
         return;
     }
@@ -211,11 +216,18 @@ bool platformInit()
     // otherwise put it on OpenGL, which without a GPU is a software
     // rasteriser that costs far more than it saves.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        return false;
+    }
+    if (!simulatedInput) {
+        recorderStart();
+    }
+    return true;
 }
 
 void platformShutdown()
 {
+    recorderStop();
     platformDestroyWindow();
     SDL_Quit();
 }
@@ -254,11 +266,6 @@ void platformDestroyWindow()
         SDL_DestroyWindow(window);
         window = nullptr;
     }
-}
-
-bool platformWindowExists()
-{
-    return window != nullptr;
 }
 
 bool platformWindowPlacement(WindowPlacement& placement)
@@ -325,6 +332,18 @@ void revealWindow()
 
 bool platformPollEvent(PlatformEvent& event)
 {
+    auto takeInjected = [&event]() {
+        if (injected.empty()) {
+            return false;
+        }
+        event = injected.front();
+        injected.pop_front();
+        return true;
+    };
+    // A replay delivers the platform's own events before the recorded ones.
+    if (recorderPoll() && takeInjected()) {
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         noteWindowEvent(e);
@@ -332,15 +351,11 @@ bool platformPollEvent(PlatformEvent& event)
             continue;
         }
         if (translate(e, event)) {
+            recorderEvent(event);
             return true;
         }
     }
-    if (!injected.empty()) {
-        event = injected.front();
-        injected.pop_front();
-        return true;
-    }
-    return false;
+    return takeInjected();
 }
 
 void platformWaitEvent()
@@ -348,6 +363,7 @@ void platformWaitEvent()
     if (!simulatedInput && injected.empty()) {
         SDL_WaitEvent(nullptr);
     }
+    recorderWaited();
 }
 
 void platformPointer(int& x, int& y, bool& outside)
@@ -376,6 +392,7 @@ void platformPointer(int& x, int& y, bool& outside)
     const bool onPicture = outputToPicture(fitPicture(outW, outH), px, py, x, y);
     const bool focused = window && SDL_GetMouseFocus() == window;
     outside = !focused || !onPicture;
+    recorderPointer(x, y, outside);
 }
 
 void platformShowSystemCursor(bool show)
@@ -423,6 +440,11 @@ void platformOpenFile(const char* relativePath)
     }
     const std::string url = std::string("file://") + cwd + "/" + relativePath;
     SDL_OpenURL(url.c_str());
+}
+
+bool inputSimulated()
+{
+    return simulatedInput;
 }
 
 void platformSimulateInput()

@@ -40,7 +40,6 @@ void platformSetWindowPlacement(const WindowPlacement& placement);
 // The window is shown with its first picture, never empty.
 bool platformCreateWindow(const char* caption);
 void platformDestroyWindow();
-bool platformWindowExists();
 // The windowed placement to remember; false without a real desktop.
 bool platformWindowPlacement(WindowPlacement& placement);
 // Windowed: the window keeps (or regains) its placement. Full screen: the
@@ -51,6 +50,9 @@ const char* platformPresentPath();
 
 bool platformPollEvent(PlatformEvent& event);
 void platformWaitEvent();
+// The program's loop calls this right before each frame. While a session is
+// recorded (PLUMBRIX_RECORD names the script file), the frame time is taken here.
+void platformBeginFrame();
 
 // Pointer position in picture coordinates, polled once per frame. outside is
 // true when the window lacks the mouse or the point is off the picture.

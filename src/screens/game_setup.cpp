@@ -4,15 +4,17 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
+#include "game/hover.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
-#include "shell/shell.h"
-
-Sprite* activeOptionSprite = nullptr;
 
 namespace {
 constexpr int panelX = 154;
@@ -28,8 +30,6 @@ const PanelRow rows[5] = {
 
 const Rect backButton{198, 385, 269, 416};
 const Rect startButton{377, 384, 437, 421};
-
-Sprite* setUpPanel = nullptr;
 
 void drawHighlight(const Rect& source, int x, int y)
 {
@@ -61,25 +61,11 @@ void choose(int row)
 void start()
 {
     noFlyers = 1;
-    playSound(1);
-    transitionRequest = 1;
+    switchScreen(screenGame, withClick | withTransition);
     startNewGame();
     playRandomGameTrack();
 }
 }  // namespace
-
-bool loadSetUpArtwork()
-{
-    activeOptionSprite = newArtwork("ActiveOption.bmp", true);
-    setUpPanel = newArtwork("NewGame.jpg", true);
-    return true;
-}
-
-void freeSetUpArtwork()
-{
-    deleteSprite(setUpPanel);
-    deleteSprite(activeOptionSprite);
-}
 
 int findSetUpRow(int x, int y)
 {
@@ -147,9 +133,7 @@ bool clickSetUp(int x, int y)
     }
     if (pointInRect(backButton, x, y)) {
         // The choices stay, also for a game in progress that the menu resumes.
-        playSound(1);
-        currentScreen = screenMainMenu;
-        menuHighlight = 5;
+        switchScreen(screenMainMenu, withClick | withMenuReset);
         return true;
     }
     if (pointInRect(startButton, x, y)) {

@@ -4,21 +4,19 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/flyers.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
-
-int menuHighlight = 5;
-Sprite* menuTextSprite = nullptr;
 
 namespace {
 enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
-
-Sprite* menuBackground = nullptr;
-Sprite* menuPictures = nullptr;
 
 const Rect buttons[5] = {
     {85, 171, 264, 223}, {85, 231, 264, 283}, {85, 292, 264, 344}, {85, 354, 264, 406}, {85, 416, 264, 468},
@@ -40,21 +38,6 @@ Button buttonAt(int x, int y)
     return noButton;
 }
 }  // namespace
-
-bool loadMenuArtwork()
-{
-    menuBackground = newArtwork("Menu.jpg", false);
-    menuPictures = newArtwork("MenuImage.jpg", false);
-    menuTextSprite = newArtwork("MenuTxt.bmp", true);
-    return true;
-}
-
-void freeMenuArtwork()
-{
-    deleteSprite(menuBackground);
-    deleteSprite(menuPictures);
-    deleteSprite(menuTextSprite);
-}
 
 void drawMenuBackdrop()
 {
@@ -92,7 +75,7 @@ void hoverMainMenu(int x, int y)
     const Button b = buttonAt(x, y);
     // With nothing to resume, the resume button is dead: no light, no sound.
     if (b == noButton || (b == resumeButton && noGameInProgress)) {
-        menuHighlight = 5;
+        menuHighlight = noMenuHighlight;
         hoverLatch = 0;
         return;
     }
@@ -108,8 +91,7 @@ bool clickMainMenu(int x, int y)
     switch (buttonAt(x, y)) {
     case newGameButton:
         // The menu stays under the set-up panel with this caption still lit.
-        currentScreen = screenSetUp;
-        playSound(1);
+        switchScreen(screenSetUp, withClick);
         return true;
     case exitButton:
         writeSaveFile();
@@ -119,23 +101,16 @@ bool clickMainMenu(int x, int y)
         if (noGameInProgress) {
             return false;
         }
-        playSound(1);
         noFlyers = 1;
-        currentScreen = screenGame;
+        switchScreen(screenGame, withClick | withMenuReset | withTransition);
         playRandomGameTrack();
-        menuHighlight = 5;
-        transitionRequest = 1;
         return true;
     case highScoresButton:
-        currentScreen = screenHighScores;
-        menuHighlight = 5;
-        transitionRequest = 1;
         shownTable = pieceKindCount;
-        playSound(1);
+        switchScreen(screenHighScores, withClick | withMenuReset | withTransition);
         return true;
     case optionsButton:
-        currentScreen = screenOptions;
-        playSound(1);
+        switchScreen(screenOptions, withClick);
         return true;
     case noButton:
         break;

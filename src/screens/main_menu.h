@@ -2,13 +2,6 @@
 // five caption buttons (resume, new game, options, high scores, exit).
 #pragma once
 
-class Sprite;
-
-extern int menuHighlight;       // button under the pointer 0..4, 5 for none
-extern Sprite* menuTextSprite;  // "MenuTxt.bmp", also drawn from by other screens
-
-bool loadMenuArtwork();
-void freeMenuArtwork();
 void drawMenuBackdrop();
 void drawMainMenu();
 void hoverMainMenu(int x, int y);

@@ -4,21 +4,24 @@
 #include "audio/music.h"
 #include "audio/music_stream.h"
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
 #include "screens/high_scores.h"
-#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/error.h"
 #include "shell/frame_timer.h"
 #include "shell/settings.h"
 #include "shell/shell.h"
+
+uint8_t appReady = 0;
+int desktopDepth = 0;
+int desktopWidth = 0;
 
 namespace {
 const char depthMessage[] =
@@ -33,6 +36,8 @@ void showDepthMessage()
 
 bool startGame()
 {
+    // An error box from any layer ends the game through the destroy sequence.
+    setShutdownWork(destroyGameWindow);
     if (!platformInit()) {
         return false;
     }
@@ -85,17 +90,13 @@ bool switchDisplayMode(bool wantFullscreen)
         return false;
     }
     freeGameArtwork();
-    freeMenuArtwork();
-    freeSetUpArtwork();
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
+    freeArtwork();
     if (!setUpDisplay(wantFullscreen)) {
         destroyGameWindow();
         return false;
     }
-    // Each loader reports its own failures; the first false ends the switch.
-    return loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
-           loadOptionsArtwork() && !windowDestroyed;
+    // The loaders report their own failures; the first false ends the switch.
+    return loadArtwork() && loadGameArtwork();
 }
 
 void shutdownAll()
@@ -103,10 +104,7 @@ void shutdownAll()
     shutdownSoundEffects();
     shutdownMusicDevice();
     freeGameArtwork();
-    freeMenuArtwork();
-    freeSetUpArtwork();
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
+    freeArtwork();
     deletePanRegion();
 }
 

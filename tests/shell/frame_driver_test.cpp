@@ -33,10 +33,9 @@ protected:
     }
 };
 
-const std::vector<std::string> drawOrder = {"updateEffectsVolume", "updateMusic(menu)", "drawFpsReadout",
-                                            "drawTitle",           "drawMainMenu",      "drawHighScores",
-                                            "drawGameBackdrop",    "updateBoard",       "updateHud",
-                                            "drawSetUp",           "drawOptions",       "drawEndPicture"};
+const std::vector<std::string> drawOrder = {
+    "updateMusic(menu)", "drawFpsReadout", "drawTitle", "drawMainMenu", "drawHighScores", "drawGameBackdrop",
+    "updateBoard",       "updateHud",      "drawSetUp", "drawOptions",  "drawEndPicture"};
 const std::vector<std::string> hoverOrder = {"hoverMainMenu",  "gameHover",       "hoverSetUp",
                                              "hoverOptions",   "hoverHighScores", "hoverTitle",
                                              "hoverEndPicture"};
@@ -71,11 +70,11 @@ TEST_F(FrameDriverTest, MusicIsInGameModeOnlyOnTheBoard)
 {
     currentScreen = screenGame;
     runFrame();
-    EXPECT_EQ(trace[1], "updateMusic(game)");
+    EXPECT_EQ(trace[0], "updateMusic(game)");
     trace.clear();
     currentScreen = screenHighScores;
     runFrame();
-    EXPECT_EQ(trace[1], "updateMusic(menu)");
+    EXPECT_EQ(trace[0], "updateMusic(menu)");
 }
 
 TEST_F(FrameDriverTest, ClickGoesDownTheChainUntilOneTakesIt)

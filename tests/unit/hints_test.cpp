@@ -9,6 +9,7 @@
 
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"

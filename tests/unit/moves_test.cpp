@@ -4,12 +4,13 @@
 
 #include <vector>
 
+#include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {

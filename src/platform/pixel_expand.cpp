@@ -13,30 +13,58 @@ namespace {
 constexpr int redBits = 5;
 constexpr int greenBits = 6;
 constexpr int blueBits = 5;
+constexpr int greenShift = blueBits;
+constexpr int redShift = greenBits + blueBits;
+constexpr uint32_t greenMask = (1 << greenBits) - 1;
+constexpr uint32_t blueMask = (1 << blueBits) - 1;
 constexpr int weightOne = 256;  // fixed-point 1.0 of the smooth scaler's weights
 
-struct ChannelTables {
-    uint32_t red[1 << redBits];
-    uint32_t green[1 << greenBits];
-    uint32_t blue[1 << blueBits];
-    ChannelTables()
-    {
-        for (uint32_t v = 0; v < 1 << redBits; ++v) {
-            red[v] = v * 255 / ((1 << redBits) - 1) << 16;
-        }
-        for (uint32_t v = 0; v < 1 << greenBits; ++v) {
-            green[v] = v * 255 / ((1 << greenBits) - 1) << 8;
-        }
-        for (uint32_t v = 0; v < 1 << blueBits; ++v) {
-            blue[v] = v * 255 / ((1 << blueBits) - 1);
+// v * 255 / 31 and v * 255 / 63, rounded down, as multiply-and-shift (checked
+// for every value), so the compiler can convert whole rows in vector registers.
+constexpr uint32_t fiveBitFactor = 1053;
+constexpr int fiveBitShift = 7;
+constexpr uint32_t sixBitFactor = 259;
+constexpr uint32_t sixBitBias = 3;
+constexpr int sixBitShift = 6;
+
+constexpr uint32_t fromFiveBits(uint32_t v)
+{
+    return v * fiveBitFactor >> fiveBitShift;
+}
+
+constexpr uint32_t fromSixBits(uint32_t v)
+{
+    return (v * sixBitFactor + sixBitBias) >> sixBitShift;
+}
+
+constexpr bool exactForEveryValue()
+{
+    for (uint32_t v = 0; v <= blueMask; ++v) {
+        if (fromFiveBits(v) != v * 255 / blueMask) {
+            return false;
         }
     }
-};
-const ChannelTables channels;
+    for (uint32_t v = 0; v <= greenMask; ++v) {
+        if (fromSixBits(v) != v * 255 / greenMask) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(exactForEveryValue(), "the multiply-and-shift forms must match the division");
 
 inline uint32_t expand(uint16_t p)
 {
-    return channels.red[p >> 11] | channels.green[p >> 5 & 63] | channels.blue[p & 31];
+    return fromFiveBits(uint32_t(p) >> redShift) << 16 |
+           fromSixBits(uint32_t(p) >> greenShift & greenMask) << 8 | fromFiveBits(p & blueMask);
+}
+
+// Kept apart, with nothing aliased, so the compiler converts in vector registers.
+void expandRow(const uint16_t* __restrict in, uint32_t* __restrict out, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        out[i] = expand(in[i]);
+    }
 }
 
 const uint16_t* rowOf(const uint16_t* picture, int pitch, int y)
@@ -123,9 +151,7 @@ void expandSharp(const uint16_t* picture, int picturePitch, uint32_t* out, int o
         const uint16_t* in = rowOf(picture, picturePitch, y);
         uint32_t* first = rowOf(out, outPitch, (y - span.top) * scale);
         if (scale == 1) {
-            for (int x = span.left; x < span.right; ++x) {
-                first[x - span.left] = expand(in[x]);
-            }
+            expandRow(in + span.left, first, span.right - span.left);
             continue;
         }
         uint32_t* o = first;

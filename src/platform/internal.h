@@ -19,7 +19,7 @@ constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 // is kept only when it runs on a GPU and waits for the display, unless forced.
 enum class PresentChoice { surface, renderer, forcedRenderer };
 
-// Decided once, before the window is made.
+// Decided once, when the window first gets its mode.
 PresentChoice choosePresentPath(const char* videoDriver);
 bool openPresenter(SDL_Window* window, PresentChoice choice);
 void closePresenter();
@@ -27,7 +27,6 @@ void closePresenter();
 void redrawWholeWindow();
 // The window's drawable area in pixels.
 void drawableSize(int& width, int& height);
-const char* presentPathName();
 
 // Presents a finished 640x480 RGB565 picture in the window.
 bool presentPicture(const void* pixels, int pitch);

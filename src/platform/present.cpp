@@ -5,6 +5,7 @@
 
 #include <glob.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -283,11 +284,18 @@ bool openPresenter(SDL_Window* window, PresentChoice choice)
 {
     target = window;
     redrawAll = true;
-    if (choice != PresentChoice::surface && openRenderer(choice == PresentChoice::forcedRenderer)) {
-        return true;
+    if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
+        pathName = "window surface";
+        if (!SDL_GetWindowSurface(target)) {
+            return false;
+        }
     }
-    pathName = "window surface";
-    return SDL_GetWindowSurface(target) != nullptr;
+    // Said once, for whoever looks into a slow or odd-looking window; a
+    // scripted run has nothing to choose.
+    if (!inputSimulated()) {
+        std::fprintf(stderr, "Presenting through the %s\n", pathName.c_str());
+    }
+    return true;
 }
 
 void closePresenter()
@@ -317,11 +325,6 @@ void drawableSize(int& width, int& height)
     } else if (target) {
         SDL_GetWindowSizeInPixels(target, &width, &height);
     }
-}
-
-const char* presentPathName()
-{
-    return pathName.c_str();
 }
 
 bool presentPicture(const void* pixels, int pitch)

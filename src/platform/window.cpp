@@ -312,11 +312,6 @@ bool platformSetWindowMode(bool fullscreen)
     return true;
 }
 
-const char* platformPresentPath()
-{
-    return presentPathName();
-}
-
 void revealWindow()
 {
     if (!waitingForFirstPicture || !window) {

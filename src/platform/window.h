@@ -45,8 +45,6 @@ bool platformWindowPlacement(WindowPlacement& placement);
 // Windowed: the window keeps (or regains) its placement. Full screen: the
 // desktop's own mode. Either way the picture is scaled to fit, black around it.
 bool platformSetWindowMode(bool fullscreen);
-// How pictures reach the screen, for the log.
-const char* platformPresentPath();
 
 bool platformPollEvent(PlatformEvent& event);
 void platformWaitEvent();

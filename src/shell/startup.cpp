@@ -54,7 +54,6 @@ bool startGame()
     if (!createDisplayDevice() || !initialiseAll()) {
         return false;
     }
-    logDiagnostic("Presenting through the %s\n", platformPresentPath());
     appReady = 1;
     frameTimer(timerStart);
     return true;

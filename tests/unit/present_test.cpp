@@ -226,7 +226,6 @@ TEST(Pacing, SleepsToTheRefreshAndNeverHurriesToCatchUp)
 TEST(Pacing, PresentingWithoutVsyncKeepsNearTheRefreshRate)
 {
     openTestDisplay();
-    EXPECT_STREQ(platformPresentPath(), "window surface");
     present();
     const auto start = Clock::now();
     constexpr int frames = 30;

@@ -273,6 +273,10 @@ TEST_F(RealWindow, BothWaysOfPresentingShowTheReplaysPicture)
 
     for (const char* path : {"surface", "renderer"}) {
         startGame(path);
+        const std::string said = slurp(folder + "/game.log");
+        EXPECT_NE(said.find(std::string(path) == "surface" ? "window surface" : "renderer"),
+                  std::string::npos)
+            << path << ": " << said;
         pause(300);
         const Picture shown = grab();
         ASSERT_EQ(shown.width, pictureWidth) << path;

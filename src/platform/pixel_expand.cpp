@@ -17,6 +17,7 @@ constexpr int greenShift = blueBits;
 constexpr int redShift = greenBits + blueBits;
 constexpr uint32_t greenMask = (1 << greenBits) - 1;
 constexpr uint32_t blueMask = (1 << blueBits) - 1;
+static_assert(redShift + redBits == 16, "a display pixel is 16 bits");
 constexpr int weightOne = 256;  // fixed-point 1.0 of the smooth scaler's weights
 
 // v * 255 / 31 and v * 255 / 63, rounded down, as multiply-and-shift (checked

@@ -38,12 +38,18 @@ bool redrawAll = true;
 const SDL_Surface* lastSurface = nullptr;
 double refreshPeriod = 1.0 / fallbackRefreshRate;
 
+// Render nodes, or the devices of a driver that makes none.
 bool anyGpuDevice()
 {
-    glob_t found{};
-    const bool any = glob("/dev/dri/renderD*", 0, nullptr, &found) == 0 && found.gl_pathc > 0;
-    globfree(&found);
-    return any;
+    for (const char* pattern : {"/dev/dri/renderD*", "/dev/nvidia[0-9]*"}) {
+        glob_t found{};
+        const bool any = glob(pattern, 0, nullptr, &found) == 0 && found.gl_pathc > 0;
+        globfree(&found);
+        if (any) {
+            return true;
+        }
+    }
+    return false;
 }
 
 // Software rasterisers behind an OpenGL name cost more than the window

@@ -304,7 +304,7 @@ bool platformSetWindowMode(bool fullscreen)
         }
     }
     redrawWholeWindow();
-    if (waitingForFirstPicture && injected.empty()) {
+    if (waitingForFirstPicture) {
         // The system hands the foreground to a window it shows, and the game
         // learns of it before its first frame, which shows the window.
         injected.push_back({EventType::activate, 0});

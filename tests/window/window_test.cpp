@@ -22,8 +22,6 @@
 #include "game/board.h"
 #include "platform/picture_fit.h"
 
-extern char** environ;
-
 namespace {
 struct Picture {
     int width = 0;

@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "game/title.h"
 #include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
@@ -72,6 +73,10 @@ bool initialiseAll()
     if (!switchDisplayMode(fullscreen != 0)) {
         return false;
     }
+    // Every run opens on the title, whose picture is loaded by now: the window
+    // shows it while the sounds and the music load, and is never seen empty.
+    drawTitle();
+    present();
     initSoundEffects();
     initMusicDevice();
     playTrack(0);

@@ -15,6 +15,7 @@
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
 #include <poll.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <time.h>
 #include <unistd.h>
@@ -135,6 +136,11 @@ bool waitForEvent(Display* d, int ms)
 
 int launch(const char* resultFile, char** command)
 {
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        std::fprintf(stderr, "window-probe: no display\n");
+        return 1;
+    }
     const double start = nowMs();
     const pid_t pid = fork();
     if (pid == 0) {
@@ -143,9 +149,8 @@ int launch(const char* resultFile, char** command)
         std::perror(command[0]);
         _exit(127);
     }
-    Display* d = XOpenDisplay(nullptr);
-    if (pid < 0 || !d) {
-        std::fprintf(stderr, "window-probe: cannot start or no display\n");
+    if (pid < 0) {
+        std::fprintf(stderr, "window-probe: cannot start %s\n", command[0]);
         return 1;
     }
     XSetErrorHandler(ignoreErrors);
@@ -183,9 +188,16 @@ int launch(const char* resultFile, char** command)
             picture = nowMs() - start;
         }
     }
-    std::ofstream(resultFile) << pid << " " << w << " " << mapped << " " << picture << "\n";
     XCloseDisplay(d);
-    return picture < 0 ? 1 : 0;
+    if (picture < 0) {
+        // Nobody is left to stop a program that never showed a picture.
+        kill(-pid, SIGKILL);
+        waitpid(pid, nullptr, 0);
+        std::fprintf(stderr, "window-probe: %s showed no picture in time\n", command[0]);
+        return 1;
+    }
+    std::ofstream(resultFile) << pid << " " << w << " " << mapped << " " << picture << "\n";
+    return 0;
 }
 
 double processSeconds(long pid)

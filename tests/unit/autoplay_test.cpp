@@ -258,14 +258,6 @@ std::string newGame(const char* mode, const char* kinds)
     return s.str();
 }
 
-std::string readText(const std::string& path)
-{
-    std::ifstream in(path);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class Autoplay : public ::testing::Test {
 protected:
     void SetUp() override
@@ -281,7 +273,7 @@ protected:
         std::remove(end.c_str());
         const int status = runGame(folder, script, 60000, state, args + " --state end:" + end);
         state = readGameState(end);
-        said = readText(folder + "/stderr.txt");
+        said = readFileText(folder + "/stderr.txt");
         return status;
     }
 
@@ -347,7 +339,7 @@ TEST_F(Autoplay, GameLeftThroughTheMenuResumesFromTheSaveFileUnchanged)
     GameState resumed;
     const std::string resume =
         std::string("#! dt 0.015625\n10 click ") + titleButton + "\n140 click " + menuResume + "\n";
-    ASSERT_EQ(runGame(folder, resume, 400, resumed), 0) << readText(folder + "/stderr.txt");
+    ASSERT_EQ(runGame(folder, resume, 400, resumed), 0) << readFileText(folder + "/stderr.txt");
     ASSERT_EQ(stateInt(resumed, "currentScreen"), screenGame);
     ASSERT_EQ(stateInt(resumed, "transitionActive"), 0);
     // Everything but the screen, its button light and the sounds of the

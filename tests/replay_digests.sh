@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Replays every script in tests/replays/ on a fresh copy of the generated data
-# and compares the digests of its pictures, its state dumps and the save file it
-# leaves with tests/replays/digests.txt. With PLUMBRIX_RECORD_DIGESTS=1 it writes
-# that file instead, after two runs of every script have agreed.
+# Replays every script in tests/replays/ on a fresh copy of the generated data,
+# with the driver's per-frame checks, and compares the digests of its pictures,
+# its state dumps and the save file it leaves with tests/replays/digests.txt.
+# With PLUMBRIX_RECORD_DIGESTS=1 it writes that file instead, after two runs of
+# every script have agreed.
 #
 # usage: replay_digests.sh REPLAY DATA SCRIPTS   (CTest passes all three)
 set -euo pipefail
@@ -44,7 +45,8 @@ run_script() {
     *) ln -s "$entry" "$dir/data/" ;;
     esac
   done
-  if ! "$replay" --data "$dir/data" --script "$scripts/$name" --out "$dir/out" 2>"$dir/stderr"; then
+  # --check: every frame of every script must also keep the game's invariants.
+  if ! "$replay" --data "$dir/data" --script "$scripts/$name" --out "$dir/out" --check 2>"$dir/stderr"; then
     echo "$name: the replay failed:" >&2
     cat "$dir/stderr" >&2
     return 1

@@ -2,6 +2,7 @@
 // the level digits, and the level-complete test, every frame on the board.
 #include "game/hud.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "audio/sound_effects.h"
@@ -27,7 +28,8 @@ void rollScore(float dt)
     const int s = int(shownScore);
     if (float(std::abs(double(s) - score)) >= 30 * dt) {
         if (score > s) {
-            shownScore += 100 * dt;
+            // A slow frame's step would carry the counter past the score.
+            shownScore = std::min(shownScore + 100 * dt, float(score));
         }
         if (score < s) {
             shownScore -= 30 * dt;
@@ -59,7 +61,9 @@ bool barSettled(float dt)
         }
         return false;
     }
-    if (b <= 0) {
+    // An untimed bar keeps gains below one until they add up to what the
+    // display can show; a timed one shows nothing below one and is empty.
+    if (b <= 0 && (gameMode == 1 || bar <= 0)) {
         // Time is up on every frame the empty bar is seen, until the banner ends.
         if (gameMode == 1 && bar <= 0) {
             playSound(4);

@@ -55,6 +55,23 @@ TEST_F(HudTest, CounterClimbsAtAHundredAndSettlesOnTheScore)
     EXPECT_EQ(shownScore, 100);
 }
 
+// At 60 frames a second a step of the counter is 1.7 points, at 20 it is 5:
+// rising by whole steps used to carry the shown score past the score for a
+// frame or more before it fell back.
+TEST_F(HudTest, CounterNeverShowsMoreThanTheScore)
+{
+    for (const float frameTime : {1.0f / 128, 1.0f / 60, 1.0f / 20, 0.1f}) {
+        shownScore = 0;
+        for (score = 5; score <= 200; score += 5) {
+            for (int i = 0; i < 8; ++i) {
+                updateHud(frameTime);
+                ASSERT_LE(int(shownScore), score) << "at " << 1 / frameTime << " frames a second";
+            }
+        }
+        EXPECT_EQ(shownScore, float(score - 5));
+    }
+}
+
 TEST_F(HudTest, NegativeScoreFallsToZeroAndStaysThere)
 {
     score = 20;

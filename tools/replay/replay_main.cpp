@@ -5,13 +5,17 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "autoplay.h"
+#include "game/scoring.h"
 #include "graphics/display.h"
+#include "invariants.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -32,8 +36,15 @@ struct Options {
     std::string out;
     std::multimap<long, std::string> shots;
     std::multimap<long, std::string> states;
+    bool autoplay = false;
+    AutoplayOptions player;
+    bool check = false;  // invariants on every frame; always with the automated player
+    double frameLimit = 0.5;
     long slowSave = 0;  // milliseconds between the pieces of a save
 };
+
+// Pictures and states asked for "end" are written after the run's last frame.
+constexpr long endOfRun = -1;
 
 constexpr long defaultFrames = 1000;
 constexpr double defaultFrameTime = 1.0 / 128;
@@ -41,17 +52,41 @@ constexpr double defaultFrameTime = 1.0 / 128;
 int usage(const char* message)
 {
     std::fprintf(stderr, "plumbrix-replay: %s\n", message);
-    std::fprintf(stderr, "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
-                         "                       [--script FILE] [--out DIR]\n"
-                         "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n"
-                         "                       [--slow-save MILLISECONDS]\n");
+    std::fprintf(stderr,
+                 "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
+                 "                       [--script FILE] [--out DIR]\n"
+                 "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n"
+                 "                       [--autoplay SEED [--until GOAL] [--think SECONDS] [--name NAME]]\n"
+                 "                       [--check] [--frame-limit MS] [--slow-save MILLISECONDS]\n"
+                 "FRAME may be \"end\"; GOAL is level:N, name-entry, table, leave:N or finish.\n");
     return 2;
+}
+
+// FRAME:FILE, where FRAME is a number or "end".
+bool parseFrameFile(const std::string& value, std::multimap<long, std::string>& into)
+{
+    const auto colon = value.find(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == value.size()) {
+        return false;
+    }
+    const std::string frame = value.substr(0, colon);
+    char* end = nullptr;
+    const long f = frame == "end" ? endOfRun : std::strtol(frame.c_str(), &end, 10);
+    if ((end && *end != 0) || (frame != "end" && f < 0)) {
+        return false;
+    }
+    into.emplace(f, value.substr(colon + 1));
+    return true;
 }
 
 bool parseArguments(int argc, char** argv, Options& o, std::string& error)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
+        if (arg == "--check") {
+            o.check = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             error = "missing value after " + arg;
             return false;
@@ -74,22 +109,27 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             o.script = value;
         } else if (arg == "--out") {
             o.out = value;
-        } else if (arg == "--shot") {
-            const auto colon = value.find(':');
-            if (colon == std::string::npos || colon == 0) {
-                error = "--shot takes FRAME:FILE";
+        } else if (arg == "--shot" || arg == "--state") {
+            if (!parseFrameFile(value, arg == "--shot" ? o.shots : o.states)) {
+                error = arg + " takes FRAME:FILE";
                 return false;
             }
-            o.shots.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10),
-                            value.substr(colon + 1));
-        } else if (arg == "--state") {
-            const auto colon = value.find(':');
-            if (colon == std::string::npos || colon == 0) {
-                error = "--state takes FRAME:FILE";
+        } else if (arg == "--autoplay") {
+            o.autoplay = true;
+            o.player.seed = std::strtoul(value.c_str(), &end, 10);
+        } else if (arg == "--until") {
+            if (!parseAutoplayGoal(value, o.player.goal)) {
+                error = "--until takes level:N, name-entry, table, leave:N or finish";
                 return false;
             }
-            o.states.emplace(std::strtol(value.substr(0, colon).c_str(), nullptr, 10),
-                             value.substr(colon + 1));
+        } else if (arg == "--think") {
+            o.player.thinkSeconds = std::strtod(value.c_str(), &end);
+            negative = !(o.player.thinkSeconds >= 0);
+        } else if (arg == "--name") {
+            o.player.name = value;
+        } else if (arg == "--frame-limit") {
+            o.frameLimit = std::strtod(value.c_str(), &end) / 1000;
+            negative = !(o.frameLimit > 0);
         } else if (arg == "--slow-save") {
             o.slowSave = std::strtol(value.c_str(), &end, 10);
             negative = o.slowSave < 0;
@@ -110,6 +150,20 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
         error = "--data is required";
         return false;
     }
+    if (!o.autoplay && o.player.goal.kind != AutoplayGoal::none) {
+        error = "--until needs --autoplay";
+        return false;
+    }
+    // What the game's name panel takes: up to nine printable characters.
+    bool printable = o.player.name.size() <= 9;
+    for (unsigned char c : o.player.name) {
+        printable = printable && c >= 32 && c <= 126;
+    }
+    if (!printable) {
+        error = "--name takes up to nine printable characters";
+        return false;
+    }
+    o.check = o.check || o.autoplay;
     return true;
 }
 
@@ -188,6 +242,103 @@ void apply(const ScriptEvent& e)
 }
 }  // namespace
 
+namespace {
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+bool writeAfterFrame(long frame, const Options& o, const std::string& startDir)
+{
+    const auto stateRange = o.states.equal_range(frame);
+    for (auto it = stateRange.first; it != stateRange.second; ++it) {
+        const std::string path = absolute(it->second, startDir);
+        if (!writeGameState(path.c_str())) {
+            std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    const auto range = o.shots.equal_range(frame);
+    for (auto it = range.first; it != range.second; ++it) {
+        const std::string path = absolute(it->second, startDir);
+        if (!backBuffer || !platformSaveBmp(backBuffer->surface, path.c_str())) {
+            std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+// How a run ended, for the exit status.
+enum RunEnd { ranOut = 0, cannotWrite = 1, broken = 3, goalMissed = 4 };
+
+// The frame loop: the script's events due before each frame, the automated
+// player's hand, the events, the frame itself, the checks, and what the
+// script or the command line asked to keep.
+RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const std::string& startDir,
+                 long& framesRun, double& gameSeconds)
+{
+    size_t next = 0;
+    double dt = o.dt;
+    std::string message;
+    for (long frame = 0; frame < o.frames; ++frame) {
+        while (next < events.size() && events[next].frame <= frame) {
+            if (events[next].kind == ScriptEvent::frameTime) {
+                dt = events[next].seconds;
+            }
+            apply(events[next++]);
+        }
+        if (o.autoplay && !autoplayBeforeFrame(dt, message)) {
+            std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
+            return broken;
+        }
+        const double cpuStart = threadSeconds();
+        if (!processEvents()) {
+            break;
+        }
+        const bool pressed = clickPending != 0;
+        const bool ran = appActive && appReady;
+        if (ran) {
+            platformAdvanceSimulatedClock(dt);
+            runFrame();
+            gameSeconds += dt;
+        }
+        framesRun = frame + 1;
+        if (windowDestroyed) {
+            break;
+        }
+        if (o.check && !checkInvariants(ran ? dt : 0, pressed, threadSeconds() - cpuStart, message)) {
+            std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
+            writeAfterFrame(endOfRun, o, startDir);
+            return broken;
+        }
+        if (!writeAfterFrame(frame, o, startDir)) {
+            return cannotWrite;
+        }
+        if (o.autoplay && autoplayGoalReached()) {
+            return ranOut;
+        }
+        const AutoplayGoal::Kind goal = o.player.goal.kind;
+        const bool needsTheGame =
+            goal == AutoplayGoal::level || goal == AutoplayGoal::leave || goal == AutoplayGoal::finish;
+        if (o.autoplay && needsTheGame && autoplayGameOver()) {
+            std::fprintf(stderr,
+                         "plumbrix-replay: the game was lost at level %d after %ld moves, before %s\n", level,
+                         autoplayMoves(), describeGoal(o.player.goal).c_str());
+            return goalMissed;
+        }
+    }
+    if (o.autoplay && o.player.goal.kind != AutoplayGoal::none && !autoplayGoalReached()) {
+        std::fprintf(stderr, "plumbrix-replay: the run ended after %ld frames without reaching %s\n",
+                     framesRun, describeGoal(o.player.goal).c_str());
+        return goalMissed;
+    }
+    return ranOut;
+}
+}  // namespace
+
 int main(int argc, char** argv)
 {
     Options o;
@@ -232,44 +383,27 @@ int main(int argc, char** argv)
         platformShutdown();
         return 1;
     }
-    size_t next = 0;
-    double dt = o.dt;
-    for (long frame = 0; frame < o.frames; ++frame) {
-        while (next < events.size() && events[next].frame <= frame) {
-            if (events[next].kind == ScriptEvent::frameTime) {
-                dt = events[next].seconds;
-            }
-            apply(events[next++]);
-        }
-        if (!processEvents()) {
-            break;
-        }
-        if (appActive && appReady) {
-            platformAdvanceSimulatedClock(dt);
-            runFrame();
-        }
-        if (windowDestroyed) {
-            break;
-        }
-        const auto stateRange = o.states.equal_range(frame);
-        for (auto it = stateRange.first; it != stateRange.second; ++it) {
-            const std::string path = absolute(it->second, startDir);
-            if (!writeGameState(path.c_str())) {
-                std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
-                return 1;
-            }
-        }
-        const auto range = o.shots.equal_range(frame);
-        for (auto it = range.first; it != range.second; ++it) {
-            const std::string path = absolute(it->second, startDir);
-            if (!backBuffer || !platformSaveBmp(backBuffer->surface, path.c_str())) {
-                std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
-                return 1;
-            }
-        }
+    if (o.autoplay) {
+        startAutoplay(o.player);
+    }
+    if (o.check) {
+        startInvariantChecks(o.frameLimit);
+    }
+    long framesRun = 0;
+    double gameSeconds = 0;
+    const auto started = std::chrono::steady_clock::now();
+    RunEnd end = runFrames(o, events, startDir, framesRun, gameSeconds);
+    if (end != broken && end != cannotWrite && !writeAfterFrame(endOfRun, o, startDir)) {
+        end = cannotWrite;
+    }
+    if (o.autoplay) {
+        const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf("autoplay: %ld moves (%ld by drag), level %d, score %d, %ld frames, %.0f s of game "
+                    "time in %.1f s\n",
+                    autoplayMoves(), autoplayDrags(), level, score, framesRun, gameSeconds, wall);
     }
     // The end of a run is a close without saving, like the window's close box.
     destroyGameWindow();
     platformShutdown();
-    return 0;
+    return end;
 }

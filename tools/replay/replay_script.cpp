@@ -2,7 +2,8 @@
 //   F move X Y [outside] | F down | F up | F click X Y | F text STRING | F char CODE
 //   F key return|pause|backspace | F focus lost|gained | F close | F expose | F dt SECONDS
 //   #! frames N | #! dt SECONDS | #! ticks N | #! shots F... | #! states F... | #! save-from FILE
-// "#" starts a comment. A click presses at F and releases at F+1.
+// "#" starts a comment. A click presses at F and releases at F+1. Events are
+// applied in frame order, whatever the order of their lines.
 #include "replay_script.h"
 
 #include <algorithm>
@@ -185,5 +186,9 @@ bool parseScript(const std::string& source, std::vector<ScriptEvent>& events, Sc
             return false;
         }
     }
+    // A line may stand anywhere in the file; events of one frame keep the
+    // order of their lines.
+    std::stable_sort(events.begin(), events.end(),
+                     [](const ScriptEvent& a, const ScriptEvent& b) { return a.frame < b.frame; });
     return true;
 }

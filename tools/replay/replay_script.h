@@ -38,6 +38,7 @@ struct ScriptHeader {
     std::string saveFrom;      // the script whose save file this one starts from
 };
 
-// Parses a script; on a bad line returns false with a message naming it.
+// Parses a script into events sorted by frame, lines of one frame in their
+// order; on a bad line returns false with a message naming it.
 bool parseScript(const std::string& source, std::vector<ScriptEvent>& events, ScriptHeader& header,
                  std::string& error);

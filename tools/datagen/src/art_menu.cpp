@@ -18,7 +18,7 @@ namespace {
 // of different heights meet the window without a seam.
 Colour windowBackdrop(double row)
 {
-    return mix(hex(0xFFF5DE), hex(0xF0D6A4), std::clamp(row / double(kMenuPictureWindowH), 0.0, 1.0));
+    return mix(hex(0xFFF5DE), hex(0xF0D6A4), std::clamp(row / double(menuPictureWindowH), 0.0, 1.0));
 }
 
 void paintWindowBackdrop(const Canvas& c, const Rect& r)
@@ -36,7 +36,7 @@ void caption(cairo_t* cr, const std::string& text, double cx, double cy, double 
     TextStyle ts;
     ts.face = Face::SansBold;
     ts.size = size;
-    ts.fill = theme::kInk;
+    ts.fill = theme::ink;
     drawTextCentred(cr, text, cx, cy, ts);
 }
 
@@ -284,7 +284,7 @@ void platePicture(cairo_t* cr)
 
 Raster renderMenuBackground()
 {
-    Canvas c(kScreenW, kScreenH);
+    Canvas c(screenW, screenH);
     cairo_t* cr = c.cr();
     woodenWall(c, 51, 200, 120, 0.18, 0.45);
     // Title sign.
@@ -305,11 +305,11 @@ Raster renderMenuBackground()
     roundedRect(cr, 66, 156, 217, 322, 20);
     shadowPath(cr, 3, 5, 0.45, 3);
     panel(cr, 66, 156, 217, 322, board);
-    for (const MenuButton& b : kMenuButtons)
+    for (const MenuButton& b : menuButtons)
         menuCaption(cr, b.hit, b.caption, Look::Unlit);
     // The picture window in a wooden frame.
-    const Rect win{kMenuPictureAt.x, kMenuPictureAt.y, kMenuPictureAt.x + 245,
-                   kMenuPictureAt.y + kMenuPictureWindowH};
+    const Rect win{menuPictureAt.x, menuPictureAt.y, menuPictureAt.x + 245,
+                   menuPictureAt.y + menuPictureWindowH};
     PanelStyle frame = sign;
     frame.face = hex(0xD69A58);
     frame.faceBottom = hex(0x9A5E2C);
@@ -332,16 +332,16 @@ Raster renderMenuBackground()
 
 Raster renderMenuImages()
 {
-    Canvas c(kMenuImageW, kMenuImageH);
+    Canvas c(menuImageW, menuImageH);
     cairo_t* cr = c.cr();
     // Everything not covered by a picture is painted too, with the same backdrop.
-    for (const MenuButton& b : kMenuButtons)
+    for (const MenuButton& b : menuButtons)
         paintWindowBackdrop(c, b.picture);
     paintWindowBackdrop(c, {0, 508, 245, 518});
     paintWindowBackdrop(c, {490, 256, 735, 518});
     void (*draw[5])(cairo_t*) = {potPicture, basketPicture, toolsPicture, trophyPicture, platePicture};
     for (int i = 0; i < 5; ++i) {
-        Cell cell(cr, kMenuButtons[i].picture);
+        Cell cell(cr, menuButtons[i].picture);
         draw[i](cr);
     }
     return c.finish({});
@@ -349,25 +349,25 @@ Raster renderMenuImages()
 
 Raster renderMenuText()
 {
-    Canvas c(kMenuTxtW, kMenuTxtH);
+    Canvas c(menuTxtW, menuTxtH);
     cairo_t* cr = c.cr();
-    for (const MenuButton& b : kMenuButtons) {
+    for (const MenuButton& b : menuButtons) {
         Cell cell(cr, b.litCaption);
         menuCaption(cr, {0, 0, b.litCaption.w(), b.litCaption.h()}, b.caption, Look::Lit);
     }
     {
-        Cell cell(cr, kGreyResume);
-        menuCaption(cr, {0, 0, kGreyResume.w(), kGreyResume.h()}, kMenuButtons[0].caption, Look::Greyed);
+        Cell cell(cr, greyResume);
+        menuCaption(cr, {0, 0, greyResume.w(), greyResume.h()}, menuButtons[0].caption, Look::Greyed);
     }
     {
-        Cell cell(cr, kSliderKnob);
+        Cell cell(cr, sliderKnobSource);
         sliderKnob(cr);
     }
     {
-        Cell cell(cr, kEndButtonLit);
+        Cell cell(cr, endButtonLit);
         endButton(cr, Look::Lit);
     }
-    for (int f = 0; f < kArrowFrames; ++f) {
+    for (int f = 0; f < arrowFrames; ++f) {
         {
             Cell cell(cr, leftArrow(f));
             scoreArrow(cr, true, f, Look::Lit);
@@ -376,13 +376,13 @@ Raster renderMenuText()
         scoreArrow(cr, false, f, Look::Lit);
     }
     // The game screen's lit menu button takes its place over the left arrow's last frame.
-    c.clear(kMenuButtonLit);
+    c.clear(menuButtonLit);
     {
-        Cell cell(cr, kMenuButtonLit);
+        Cell cell(cr, menuButtonLit);
         gameMenuButton(cr, 0, 0, Look::Lit);
     }
     {
-        Cell cell(cr, kLevelCaption);
+        Cell cell(cr, levelCaption);
         levelPlaque(cr);
     }
     return c.finish({true});

@@ -26,7 +26,7 @@ uint8_t clampByte(double v)
 
 // Keyed pixels: Y 100, Cb 240, Cr 255 decode to R 278, G -29, B 298 before clamping,
 // i.e. to the key with a margin of about 30 steps in every channel.
-constexpr uint8_t kKeyY = 100, kKeyCb = 240, kKeyCr = 255;
+constexpr uint8_t keyY = 100, keyCb = 240, keyCr = 255;
 
 }  // namespace
 
@@ -67,9 +67,9 @@ std::vector<uint8_t> encodeJpeg(const Raster& img, const JpegOptions& opt)
         for (int x = 0; x < img.width; ++x) {
             uint8_t* q = &row[size_t(x) * 3];
             if (img.transparent(x, y)) {
-                q[0] = kKeyY;
-                q[1] = kKeyCb;
-                q[2] = kKeyCr;
+                q[0] = keyY;
+                q[1] = keyCb;
+                q[2] = keyCr;
                 continue;
             }
             const Rgb c = img.at(x, y);

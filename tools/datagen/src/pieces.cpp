@@ -7,8 +7,6 @@
 
 namespace {
 
-const Colour kInk = hex(0x2E1A10);  // common dark outline
-
 // A soft reflected light along the lower-right edge of the current path.
 void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha)
 {

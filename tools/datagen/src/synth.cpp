@@ -63,7 +63,7 @@ double Adsr::at(double t, double held) const
 
 void Svf::set(double cutoffHz, double q)
 {
-    f_ = 2.0 * std::sin(M_PI * std::min(cutoffHz, kRate * 0.16) / kRate);
+    f_ = 2.0 * std::sin(M_PI * std::min(cutoffHz, sampleRate * 0.16) / sampleRate);
     damp_ = 1.0 / std::max(q, 0.5);
 }
 
@@ -185,8 +185,8 @@ void normaliseStereo(std::vector<float>& l, std::vector<float>& r, double peak)
 
 void fadeEdges(std::vector<float>& s, double inSeconds, double outSeconds)
 {
-    const size_t in = std::min(s.size(), size_t(inSeconds * kRate));
-    const size_t out = std::min(s.size(), size_t(outSeconds * kRate));
+    const size_t in = std::min(s.size(), size_t(inSeconds * sampleRate));
+    const size_t out = std::min(s.size(), size_t(outSeconds * sampleRate));
     for (size_t i = 0; i < in; ++i)
         s[i] *= float(i) / float(in);
     for (size_t i = 0; i < out; ++i)

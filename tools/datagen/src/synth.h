@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int kRate = 44100;
-constexpr double kTau = 6.283185307179586;
+constexpr int sampleRate = 44100;
+constexpr double tau = 6.283185307179586;
 
 // xorshift random numbers, the same on every machine.
 class Random {

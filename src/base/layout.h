@@ -66,7 +66,14 @@ constexpr Point levelCaptionAt{295, 449};
 constexpr int levelCentreX = 370, levelDigitsY = 453;
 constexpr int scoreCentreX = 535, scoreDigitsY = 437;
 
+// "game over.jpg" holds one banner per game phase, one above the other.
 constexpr int bannerX = 286, bannerW = 300, bannerH = 61, bannerCount = 5;
+constexpr Rect bannerFrame(int n)
+{
+    return {0, bannerH * n, bannerW, bannerH * n + bannerH};
+}
+// The pause sign takes the frame of the phase of normal play, which has no banner.
+constexpr int pauseBanner = 1;
 constexpr int pauseY = 170;
 
 // ---------------------------------------------------------------- Font.bmp

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "audio/music.h"
+#include "base/layout.h"
 #include "game/board.h"
 #include "game/game_screen.h"
 #include "game/moves.h"
@@ -27,7 +28,7 @@ void bannerEnded(int phase, float dt)
         } else if (phase == 2) {
             bar = 30;
         }
-        selectState = 0;
+        selectState = selectNone;
         startFlyOut();
         levelDoneFrames = 0;
         gamePhase = 1;
@@ -53,7 +54,7 @@ void updateBanner(int phase, float dt)
     }
     clearHighlights();
     if (phase == 2) {
-        bar = 73;  // the bar stays full while the level banner shows
+        bar = fullBar;  // the bar stays full while the level banner shows
     }
     bannerClock += 360 * dt;
     const float t = bannerClock;
@@ -65,8 +66,8 @@ void updateBanner(int phase, float dt)
     } else {
         bannerY -= 600 * dt;
     }
-    if (bannerSprite && phase >= 0 && phase <= 4) {
-        bannerSprite->drawClippedTo(backBuffer, 286, int(bannerY), 0, 61 * phase, 300, 61 * phase + 61);
+    if (bannerSprite && phase >= 0 && phase < layout::bannerCount) {
+        bannerSprite->drawClippedTo(backBuffer, layout::bannerX, int(bannerY), layout::bannerFrame(phase));
     }
     if (bannerClock >= 1000) {
         bannerEnded(phase, dt);

@@ -7,6 +7,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "game/board.h"
 #include "game/hints.h"
 #include "game/moves.h"
@@ -39,7 +40,6 @@ float mixerClock = 0;
 uint8_t noFlyers = 1;
 
 namespace {
-const Rect menuButton{9, 376, 117, 473};
 bool panRegion = false;
 float panClock = 0;
 uint8_t panDone = 0;
@@ -50,14 +50,14 @@ uint8_t blinkOn = 0;
 void boardClip(Sprite* sprite)
 {
     if (sprite) {
-        sprite->setClipRect(236, 4, 636, 404);
+        sprite->setClipRect(layout::boardArea);
     }
 }
 
 void screenClip(Sprite* sprite)
 {
     if (sprite) {
-        sprite->setClipRect(0, 0, 640, 480);
+        sprite->setClipRect(layout::screenArea);
     }
 }
 
@@ -71,12 +71,13 @@ void drawPan(float dt)
     // the background paints it.
     if (panDone == 0) {
         panClock += 7 * dt;
-        if (panClock > 3) {
+        if (panClock > layout::panFrames - 1) {
             panDone = 1;
             panClock = 0;
         }
         const int f = int(panClock);
-        panSprite->drawTo(backBuffer, 5, 24, 0, 155 * f, 95, 155 * f + 155);
+        panSprite->drawTo(backBuffer, layout::panAt.x, layout::panAt.y, 0, layout::panH * f, layout::panW,
+                          layout::panH * f + layout::panH);
     }
 }
 
@@ -96,7 +97,7 @@ void drawBlink(float dt)
             blinkOn = 0;
             blinkTime = 0;
         }
-        blinkSprite->drawTo(backBuffer, 112, 200, 0, 0, 77, 28);
+        blinkSprite->drawTo(backBuffer, layout::blinkAt, {0, 0, layout::blinkW, layout::blinkH});
     }
 }
 
@@ -107,22 +108,23 @@ void drawMixer(float dt)
     }
     if (mixerRequest) {
         mixerClock += 10 * dt;
-        playSound(7);
-        if (mixerClock > 11) {
+        playSound(soundMixer);
+        if (mixerClock > layout::mixerFrames - 1) {
             mixerRequest = 0;
             mixerClock = 0;
             noFlyers = 1;
         }
     }
     const int f = int(mixerClock);
-    mixerSprite->drawTo(backBuffer, 36, 278, 0, 109 * f, 109, 109 * f + 109);
+    const int size = layout::mixerSize;
+    mixerSprite->drawTo(backBuffer, layout::mixerAt.x, layout::mixerAt.y, 0, size * f, size, size * f + size);
 }
 
 void drawCellPiece(const Cell& cell, bool withFrame)
 {
     drawPiece(int(cell.x), int(cell.y), cell.kind, int(cell.frame));
-    if (withFrame && cell.highlighted && cell.kind <= 7) {
-        easyFoodSprite->drawTo(backBuffer, int(cell.x), int(cell.y), 400, 0, 450, 50);
+    if (withFrame && cell.highlighted && cell.kind < layout::pieceKinds) {
+        easyFoodSprite->drawTo(backBuffer, int(cell.x), int(cell.y), layout::selectionFrame);
     }
 }
 
@@ -147,7 +149,7 @@ bool loadGameArtwork()
     cursorSprite = newArtwork("Cursor.bmp", true);
     screenClip(cursorSprite);
     titleSprite = newArtwork("GameGo.jpg", false);
-    snapshotSprite = windowDestroyed ? nullptr : new Sprite(640, 480, false);
+    snapshotSprite = windowDestroyed ? nullptr : new Sprite(layout::screenW, layout::screenH, false);
     screenClip(snapshotSprite);
     blinkSprite = newArtwork("MenDown.bmp", true);
     panSprite = newArtwork("skovoroda.bmp", false);
@@ -180,25 +182,28 @@ bool inPanRegion(int x, int y)
     if (!panRegion) {
         return false;
     }
-    // The ellipse inscribed in (14, 100)-(91, 175), tested at pixel centres.
-    const double dx = (x + 0.5 - 52.5) / 38.5;
-    const double dy = (y + 0.5 - 137.5) / 37.5;
+    // The ellipse inscribed in the pan's hit rectangle, tested at pixel centres.
+    const layout::Rect& r = layout::panHit;
+    const double dx = (x + 0.5 - (r.l + r.r) / 2.0) / (r.w() / 2.0);
+    const double dy = (y + 0.5 - (r.t + r.b) / 2.0) / (r.h() / 2.0);
     return dx * dx + dy * dy <= 1.0;
 }
 
 void drawPiece(int x, int y, int kind, int frame)
 {
-    if (kind < 0 || kind > 7 || !piecesSprite || !easyFoodSprite) {
+    if (kind < 0 || kind >= layout::pieceKinds || !piecesSprite || !easyFoodSprite) {
         return;
     }
+    const int left = cellSize * kind;
     // The kind's coloured tile goes under the piece when that option is on.
     if (easyFood) {
-        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
+        easyFoodSprite->drawClippedTo(backBuffer, x, y, left, 0, left + cellSize, cellSize);
     }
-    piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 50 * frame, 50 * kind + 50, 50 * frame + 50);
+    piecesSprite->drawClippedTo(backBuffer, x, y, left, cellSize * frame, left + cellSize,
+                                cellSize * frame + cellSize);
 }
 
-void hoverSound(int id)
+void hoverSound(SoundId id)
 {
     if (hoverLatch == 0) {
         hoverLatch = 1;
@@ -211,11 +216,11 @@ void drawGameBackdrop(float dt)
     if (currentScreen != screenGame || windowDestroyed) {
         return;
     }
-    backgroundSprite->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+    backgroundSprite->drawTo(backBuffer, 0, 0, layout::screenArea);
     if (menuTextSprite) {
-        menuTextSprite->drawTo(backBuffer, 295, 449, 179, 292, 276, 323);
+        menuTextSprite->drawTo(backBuffer, layout::levelCaptionAt, layout::levelCaption);
         if (menuHover) {
-            menuTextSprite->drawTo(backBuffer, 13, 379, 179, 212, 264, 291);
+            menuTextSprite->drawTo(backBuffer, layout::menuButtonLitAt, layout::menuButtonLit);
         }
     }
     drawPan(dt);
@@ -236,7 +241,8 @@ void updateBoard(float dt)
     hintStep(dt);
     if (paused) {
         // The pieces hide behind the pause sign, but the moves under way go on.
-        bannerSprite->drawClippedTo(backBuffer, 286, 170, 0, 61, 300, 122);
+        bannerSprite->drawClippedTo(backBuffer, layout::bannerX, layout::pauseY,
+                                    layout::bannerFrame(layout::pauseBanner));
         return;
     }
     for (Cell& cell : board) {
@@ -253,7 +259,7 @@ void updateBoard(float dt)
     }
     updateBanner(gamePhase, dt);
     if (flyersLaunched) {
-        playSound(2);
+        playSound(soundFlyOff);
         flyersLaunched = 0;
     }
     updateFlyers(dt);
@@ -269,30 +275,32 @@ void updateFlyers(float dt)
         const int k = f.kind;
         piecesSprite->drawStretchedTo(backBuffer,
                                       Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
-                                      Rect{50 * k, 0, 50 * k + 50, 50});
+                                      Rect{cellSize * k, 0, cellSize * k + cellSize, cellSize});
         f.size -= shrink;
         if (f.size < 5) {
             f.size = 5;
         }
-        // speedY is negative on both sides, so the piece heads for y 280.
-        if (f.y > 280) {
+        // speedY is negative on both sides, so the piece heads for the mouth's height.
+        const int mouthX = layout::mixerMouth.x;
+        const int mouthY = layout::mixerMouth.y;
+        if (f.y > mouthY) {
             f.y += f.speedY * dt;
-            if (f.y < 280) {
-                f.y = 280;
+            if (f.y < mouthY) {
+                f.y = mouthY;
             }
-        } else if (f.y < 280) {
+        } else if (f.y < mouthY) {
             f.y -= f.speedY * dt;
-            if (f.y > 280) {
-                f.y = 280;
+            if (f.y > mouthY) {
+                f.y = mouthY;
             }
         }
-        if (f.x > 91) {
+        if (f.x > mouthX) {
             f.x -= f.speedX * dt;
-            if (f.x < 91) {
-                f.x = 91;
+            if (f.x < mouthX) {
+                f.x = mouthX;
             }
         }
-        if (f.x == 91 && f.y == 280) {
+        if (f.x == mouthX && f.y == mouthY) {
             mixerRequest = 1;
             it = flyers.erase(it);
         } else {
@@ -306,16 +314,16 @@ void gameHover(int x, int y)
     if (!boardIdleForButtons()) {
         return;
     }
-    const bool onMenu = pointInRect(menuButton, x, y);
+    const bool onMenu = layout::menuButtonHit.contains(x, y);
     if (onMenu) {
-        hoverSound(0);
+        hoverSound(soundHover);
         menuHover = 1;
     } else {
         menuHover = 0;
     }
     const bool onPan = inPanRegion(x, y);
     if (onPan) {
-        hoverSound(0);
+        hoverSound(soundHover);
         panHover = 1;
     } else {
         panClock = 0;
@@ -334,11 +342,11 @@ bool gameClick(int x, int y)
     }
     pressX = x;
     pressY = y;
-    if (pointInRect(menuButton, x, y)) {
+    if (layout::menuButtonHit.contains(x, y)) {
         // The game keeps every value and can be resumed from the menu.
-        menuHighlight = 5;
+        menuHighlight = noMenuHighlight;
         noFlyers = 1;
-        playSound(1);
+        playSound(soundClick);
         currentScreen = screenMainMenu;
         menuHover = 0;
         transitionRequest = 1;
@@ -356,6 +364,6 @@ bool gameClick(int x, int y)
 void drawCursor(int x, int y)
 {
     if (systemCursor == 0 && cursorOutside == 0 && cursorSprite) {
-        cursorSprite->drawClippedTo(backBuffer, x, y, 0, 0, 30, 30);
+        cursorSprite->drawClippedTo(backBuffer, x, y, layout::pointerSource);
     }
 }

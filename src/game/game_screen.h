@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <list>
 
+#include "audio/sound_effects.h"
+
 class Sprite;
 
 struct Flyer {
@@ -43,7 +45,7 @@ void freeGameArtwork();
 void createPanRegion();
 void deletePanRegion();
 bool inPanRegion(int x, int y);
-void hoverSound(int id);
+void hoverSound(SoundId id);
 // A piece of the given kind and animation frame, clipped to the board.
 void drawPiece(int x, int y, int kind, int frame);
 void drawGameBackdrop(float dt);

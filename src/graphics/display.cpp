@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/layout.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
@@ -153,9 +154,9 @@ bool setUpDisplay(bool wantFullscreen)
         return false;
     }
     // The game always sees its 640x480 picture, whatever the window shows.
-    clientRect = Rect{0, 0, 640, 480};
-    clientRectLocal = Rect{0, 0, 640, 480};
-    backBuffer->createSurface(640, 480, false);
+    clientRect = Rect{0, 0, layout::screenW, layout::screenH};
+    clientRectLocal = clientRect;
+    backBuffer->createSurface(layout::screenW, layout::screenH, false);
     fpsSprite = new Sprite(70, 16, false);
     analysePixelFormat();
     return true;

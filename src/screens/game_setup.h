@@ -7,7 +7,7 @@ extern Sprite* activeOptionSprite;  // "ActiveOption.bmp", shared highlight shee
 
 bool loadSetUpArtwork();
 void freeSetUpArtwork();
-int findSetUpRow(int x, int y);  // 0..4, or -1
+int findSetUpRow(int x, int y);  // 0..4, or -1 (noPanelRow)
 void drawSetUp();
 void hoverSetUp(int x, int y);
 bool clickSetUp(int x, int y);

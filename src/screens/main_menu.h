@@ -4,7 +4,10 @@
 
 class Sprite;
 
-extern int menuHighlight;       // button under the pointer 0..4, 5 for none
+// menuHighlight when no button is lit: one past the last button.
+constexpr int noMenuHighlight = 5;
+
+extern int menuHighlight;       // button under the pointer 0..4, or noMenuHighlight
 extern Sprite* menuTextSprite;  // "MenuTxt.bmp", also drawn from by other screens
 
 bool loadMenuArtwork();

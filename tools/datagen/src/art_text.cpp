@@ -219,7 +219,7 @@ Raster renderBanners()
         {"No moves left", "Here comes a fresh board", 0xFFB85A, 0xD0701E},
     };
     for (int n = 0; n < bannerCount; ++n) {
-        Cell cell(cr, Rect{0, n * bannerH, bannerW, (n + 1) * bannerH});
+        Cell cell(cr, bannerFrame(n));
         banner(cr, banners[n].title, banners[n].sub, hex(banners[n].top), hex(banners[n].bottom));
     }
     {

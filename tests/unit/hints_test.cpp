@@ -240,8 +240,8 @@ TEST_F(HintsTest, HintCostsPointsAndBarUnlessTimedAndLow)
         useHint();
         EXPECT_EQ(bar, c.barAfter) << int(c.mode) << " " << c.barBefore;
         EXPECT_EQ(score, c.scoreAfter) << int(c.mode) << " " << c.barBefore;
-        EXPECT_EQ(takeSounds(), std::vector<int>{3});
-        EXPECT_EQ(selectState, 0);
+        EXPECT_EQ(takeSounds(), std::vector<int>{soundHint});
+        EXPECT_EQ(selectState, selectNone);
         EXPECT_EQ(hintActive, 1);
         EXPECT_FALSE(cellAt(2, 2).highlighted);
     }
@@ -273,7 +273,7 @@ TEST_F(HintsTest, AnimationSwapsThereAndBackAndLeavesTheBoardAsItWas)
     EXPECT_EQ(hintActive, 1);
     boardFrame();
     EXPECT_EQ(hintActive, 0);
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
     EXPECT_EQ(boardBytes(), before);
     EXPECT_TRUE(flyers.empty()) << "a hint never clears";
 }

@@ -65,7 +65,7 @@ void loadBoard(const GameState& state)
     const std::string rows = state.at("board");
     for (int r = 0; r < 8; ++r) {
         for (int c = 0; c < 8; ++c) {
-            cellAt(c, r).kind = uint8_t(rows[size_t(r * 9 + c)] - '0');
+            cellAt(c, r).kind = uint8_t(rows[size_t(r) * 9 + size_t(c)] - '0');
         }
     }
 }
@@ -82,7 +82,7 @@ std::string tileOf(const std::string& shot, int x, int y)
 {
     std::string tile;
     for (int row = y; row < y + 40; ++row) {
-        tile += shot.substr(54 + size_t((479 - row) * 640 + x) * 3, 40 * 3);
+        tile += shot.substr(54 + size_t((479 - row) * 640 + x) * 3, size_t(40) * 3);
     }
     return tile;
 }

@@ -85,6 +85,7 @@ TEST_F(ImageLoaderTest, EveryBmpDepthShowsItsOwnColours)
     const std::vector<Rgb> twoColours = {{10, 20, 120}, {250, 220, 20}};
     std::vector<Rgb> fiveColours = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 0, 255}};
     std::vector<Rgb> greys;
+    greys.reserve(256);
     for (int i = 0; i < 256; ++i) {
         greys.push_back(Rgb{i, 255 - i, i / 2});
     }
@@ -226,6 +227,7 @@ TEST_F(ImageLoaderTest, LostSurfaceReloadsTheSamePicture)
         const auto sprite = load(name);
         ASSERT_NE(sprite->surface, nullptr);
         std::vector<uint32_t> before;
+        before.reserve(size_t(32) * 32);
         for (int i = 0; i < 32 * 32; ++i) {
             before.push_back(platformReadPixel(sprite->surface, i % 32, i / 32));
         }

@@ -18,7 +18,7 @@ namespace {
 constexpr int toneFrames = 2205;
 constexpr int toneLevel = 10000;
 
-// Every effect file holds the same 50 ms square tone, mono 16-bit 44.1 hz.
+// Every effect file holds the same 50 ms square tone, mono 16-bit 44.1 kHz.
 void writeEffects()
 {
     std::filesystem::create_directory("sound");

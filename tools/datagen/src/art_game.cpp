@@ -72,7 +72,7 @@ void gameScene(const Canvas& c)
     tag.gloss = 0.3;
     panel(cr, 26, 185, 53, 19, tag);
     TextStyle hint;
-    hint.face = Face::SansBold;
+    hint.face = Face::sansBold;
     hint.size = 11;
     hint.fill = hex(0x8A2A10);
     drawTextCentred(cr, "HINT", 52.5, 194.5, hint);
@@ -127,7 +127,7 @@ void gameScene(const Canvas& c)
         barTube(cr, true);
     }
     // Score display: a label and a dark inset under the digits.
-    TextStyle label = captionStyle(13, Look::Unlit);
+    TextStyle label = captionStyle(13, Look::unlit);
     drawTextCentred(cr, "SCORE", 434, 448, label);
     roundedRect(cr, 470, 433, 130, 30, 8);
     fillVertical(cr, 433, 463, hex(0x3A2214), hex(0x5A3820));
@@ -139,7 +139,7 @@ void gameScene(const Canvas& c)
     cairo_stroke(cr);
     cairo_new_path(cr);
     // The level plaque sits at the bottom edge; under it the counter stays plain.
-    gameMenuButton(cr, menuButtonLitAt.x, menuButtonLitAt.y, Look::Unlit);
+    gameMenuButton(cr, menuButtonLitAt.x, menuButtonLitAt.y, Look::unlit);
 }
 
 }  // namespace
@@ -214,7 +214,7 @@ Raster renderEasyFood()
     for (int k = 0; k < pieceKinds; ++k) {
         Cell cell(cr, Rect{k * cellSize, 0, (k + 1) * cellSize, cellSize});
         const Colour c = kindColour(k);
-        const Colour soft = k == Egg ? hex(0x8ED1C0) : lighter(c, 0.35);
+        const Colour soft = k == kindEgg ? hex(0x8ED1C0) : lighter(c, 0.35);
         cairo_new_path(cr);
         roundedRect(cr, 2, 2, 46, 46, 9);
         cairo_pattern_t* p = cairo_pattern_create_radial(20, 18, 3, 25, 25, 34);

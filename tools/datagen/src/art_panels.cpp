@@ -22,14 +22,14 @@ template <size_t N> void checkRows(cairo_t* cr, const Highlight (&rows)[N])
 {
     for (const Highlight& row : rows) {
         checkBox(cr, row.check);
-        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
+        panelCaption(cr, rectAt(row), row.caption, Look::unlit);
     }
 }
 
 void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy)
 {
     TextStyle ts;
-    ts.face = Face::SerifBold;
+    ts.face = Face::serifBold;
     ts.size = 17;
     ts.fill = hex(0x8A3A14);
     drawTextCentred(cr, text, cx, cy, ts);
@@ -105,8 +105,8 @@ void highScoreScene(const Canvas& c)
     cairo_t* cr = c.cr();
     woodenWall(c, 61, 220, 100, 0.15, 0.5);
     drawTextCentred(cr, "High scores", 320, 52, titleStyle(46));
-    drawPiece(cr, Grapes, 118, 52, 1.1);
-    drawPiece(cr, Fish, 522, 52, 1.1);
+    drawPiece(cr, kindGrapes, 118, 52, 1.1);
+    drawPiece(cr, kindFish, 522, 52, 1.1);
     // Two recipe cards, one per game mode.
     const struct {
         int left;
@@ -132,12 +132,12 @@ void highScoreScene(const Canvas& c)
             }
         }
         TextStyle head;
-        head.face = Face::SerifBold;
+        head.face = Face::serifBold;
         head.size = 22;
         head.fill = hex(0x8A3A14);
         drawTextCentred(cr, card.title, x + 77, 131, head);
         TextStyle col;
-        col.face = Face::SansBold;
+        col.face = Face::sansBold;
         col.size = 11;
         col.fill = hex(0x9A6A40);
         drawTextAt(cr, "#", card.cols[0], 173, col);
@@ -154,15 +154,15 @@ void highScoreScene(const Canvas& c)
     {
         cairo_save(cr);
         cairo_translate(cr, leftArrowAt.x, leftArrowAt.y);
-        scoreArrow(cr, true, 0, Look::Unlit);
+        scoreArrow(cr, true, 0, Look::unlit);
         cairo_restore(cr);
         cairo_save(cr);
         cairo_translate(cr, rightArrowAt.x, rightArrowAt.y);
-        scoreArrow(cr, false, 0, Look::Unlit);
+        scoreArrow(cr, false, 0, Look::unlit);
         cairo_restore(cr);
     }
-    panelButton(cr, rectAt(scoresBack), scoresBack.caption, Look::Unlit);
-    TextStyle hint = captionStyle(12, Look::Unlit);
+    panelButton(cr, rectAt(scoresBack), scoresBack.caption, Look::unlit);
+    TextStyle hint = captionStyle(12, Look::unlit);
     drawTextCentred(cr, "fewer kinds", 83, 472, hint);
     drawTextCentred(cr, "more kinds", 553, 472, hint);
 }
@@ -178,8 +178,8 @@ Raster renderOptionsPanel()
     checkRows(cr, optionRows);
     sliderTrack(cr, musicKnobY, "Music");
     sliderTrack(cr, soundKnobY, "Sound effects");
-    panelButton(cr, rectAt(optionsBack), optionsBack.caption, Look::Unlit);
-    panelButton(cr, rectAt(optionsHelp), optionsHelp.caption, Look::Unlit);
+    panelButton(cr, rectAt(optionsBack), optionsBack.caption, Look::unlit);
+    panelButton(cr, rectAt(optionsHelp), optionsHelp.caption, Look::unlit);
     return c.finish({true});
 }
 
@@ -195,11 +195,11 @@ Raster renderSetUpPanel()
     stopwatch(cr, 404, 129);
     teacup(cr, 414, 174);
     // The extra kinds that the bigger boards bring in.
-    drawPiece(cr, Mushroom, 395, 317, 0.6);
-    drawPiece(cr, Mushroom, 380, 355, 0.6);
-    drawPiece(cr, Fish, 408, 355, 0.6);
-    panelButton(cr, rectAt(setUpBack), setUpBack.caption, Look::Unlit);
-    panelButton(cr, rectAt(setUpStart), setUpStart.caption, Look::Unlit);
+    drawPiece(cr, kindMushroom, 395, 317, 0.6);
+    drawPiece(cr, kindMushroom, 380, 355, 0.6);
+    drawPiece(cr, kindFish, 408, 355, 0.6);
+    panelButton(cr, rectAt(setUpBack), setUpBack.caption, Look::unlit);
+    panelButton(cr, rectAt(setUpStart), setUpStart.caption, Look::unlit);
     return c.finish({true});
 }
 
@@ -211,9 +211,9 @@ Raster renderActiveOption()
         Cell cell(cr, h.source);
         const Rect local{0, 0, h.source.w(), h.source.h()};
         if (button)
-            panelButton(cr, local, h.caption, Look::Lit);
+            panelButton(cr, local, h.caption, Look::lit);
         else
-            panelCaption(cr, local, h.caption, Look::Lit);
+            panelCaption(cr, local, h.caption, Look::lit);
     };
     for (const Highlight& h : optionRows)
         lit(h, false);
@@ -277,13 +277,13 @@ Raster renderNamePanel()
     strokeOutline(cr, hex(0x5A3418), 1.5);
     cairo_new_path(cr);
     TextStyle hint;
-    hint.face = Face::Sans;
+    hint.face = Face::sans;
     hint.size = 11;
     hint.fill = hex(0x8A6040);
     drawTextAt(cr, "Type your name,", 26, 100, hint);
     drawTextAt(cr, "then press Enter", 26, 114, hint);
-    drawPiece(cr, Cheese, 262, 104, 0.62);
-    drawPiece(cr, Tomato, 298, 104, 0.62);
-    panelButton(cr, rectAt(nameOk).moved(-namePanelAt.x, -namePanelAt.y), nameOk.caption, Look::Unlit);
+    drawPiece(cr, kindCheese, 262, 104, 0.62);
+    drawPiece(cr, kindTomato, 298, 104, 0.62);
+    panelButton(cr, rectAt(nameOk).moved(-namePanelAt.x, -namePanelAt.y), nameOk.caption, Look::unlit);
     return c.finish({});
 }

@@ -22,7 +22,7 @@ Raster glyphStrip()
 {
     Canvas strip(glyphStripW, glyphRows);
     cairo_t* cr = strip.cr();
-    setFace(cr, Face::SansBold, 15);
+    setFace(cr, Face::sansBold, 15);
     cairo_font_options_t* o = cairo_font_options_create();
     cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
     cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_SLIGHT);
@@ -59,7 +59,7 @@ Raster glyphStrip()
 TextStyle digitStyle(double size, double stretch, Colour top, Colour bottom)
 {
     TextStyle s;
-    s.face = Face::SansBold;
+    s.face = Face::sansBold;
     s.size = size;
     s.stretchX = stretch;
     s.fill = top;
@@ -77,11 +77,11 @@ Raster renderFont()
     for (int slot = 0; slot < 3; ++slot) {
         Cell cell(sheet.cr(), Rect{slot * titleButtonW, titleFramesY, (slot + 1) * titleButtonW,
                                    titleFramesY + titleButtonH});
-        titleButton(sheet.cr(), slot == 1 ? 1 : 0, Look::Unlit);
+        titleButton(sheet.cr(), slot == 1 ? 1 : 0, Look::unlit);
     }
     {
         Cell cell(sheet.cr(), titleLit);
-        titleButton(sheet.cr(), 0, Look::Lit);
+        titleButton(sheet.cr(), 0, Look::lit);
     }
     Raster out = sheet.finish({true});
     const Raster strip = glyphStrip();
@@ -160,12 +160,12 @@ void banner(cairo_t* cr, const std::string& title, const std::string& sub, Colou
     cairo_set_dash(cr, dash, 2, 0);
     cairo_stroke(cr);
     cairo_set_dash(cr, nullptr, 0, 0);
-    TextStyle big = fitWidth(cr, title, captionStyle(25, Look::Unlit), w - 70);
+    TextStyle big = fitWidth(cr, title, captionStyle(25, Look::unlit), w - 70);
     big.fill = hex(0xFFFFFF);
     big.fillBottom = hex(0xFFF0C8);
     drawTextCentred(cr, title, w / 2, 23, big);
     TextStyle small;
-    small.face = Face::SansBold;
+    small.face = Face::sansBold;
     small.size = 12;
     small.fill = hex(0xFFF4DC);
     small.outline = withAlpha(hex(0x2A0E04), 0.8);
@@ -182,13 +182,13 @@ void endPicture(cairo_t* cr)
     trophy(cr, TrophyStyle{});
     cairo_restore(cr);
     // A little feast round the trophy.
-    const int kinds[6] = {Tomato, Cheese, Carrot, Grapes, Mushroom, Fish};
+    const int kinds[6] = {kindTomato, kindCheese, kindCarrot, kindGrapes, kindMushroom, kindFish};
     for (int i = 0; i < 6; ++i) {
         const double x = i < 3 ? 48 + i * 36 : w - 48 - (i - 3) * 36;
         drawPiece(cr, kinds[i], x, 108 + (i % 3 == 1 ? -16 : 0), 0.85);
     }
     TextStyle ts;
-    ts.face = Face::SansBold;
+    ts.face = Face::sansBold;
     ts.size = 15;
     ts.fill = theme::ink;
     drawTextCentred(cr, "You cooked your way through", w / 2, 150, ts);
@@ -196,7 +196,7 @@ void endPicture(cairo_t* cr)
     cairo_save(cr);
     const Point at{endButtonLitAt.x - endPictureAt.x, endButtonLitAt.y - endPictureAt.y};
     cairo_translate(cr, at.x, at.y);
-    endButton(cr, Look::Unlit);
+    endButton(cr, Look::unlit);
     cairo_restore(cr);
 }
 

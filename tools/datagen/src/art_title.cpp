@@ -52,7 +52,8 @@ Raster renderTitle()
     blender(cr, 5);
     cairo_restore(cr);
     // A ring of food round the name.
-    const int ring[8] = {Tomato, Cheese, Egg, Carrot, Grapes, Broccoli, Mushroom, Fish};
+    const int ring[8] = {kindTomato, kindCheese,   kindEgg,      kindCarrot,
+                         kindGrapes, kindBroccoli, kindMushroom, kindFish};
     for (int i = 0; i < 8; ++i) {
         const double a = M_PI * (1.08 + i * 0.84 / 7.0);
         drawPiece(cr, ring[i], 320 + std::cos(a) * 250, 190 + std::sin(a) * 150, 1.25);
@@ -63,14 +64,14 @@ Raster renderTitle()
     // Ribbon under the sign.
     ribbon(cr, 190, 218, 260, 34, 10, 2.2, "line up the tastiest trios", 15);
     // Pieces resting on the table.
-    const int front[5] = {Cheese, Tomato, Grapes, Egg, Broccoli};
+    const int front[5] = {kindCheese, kindTomato, kindGrapes, kindEgg, kindBroccoli};
     const double fx[5] = {175, 235, 320, 405, 465};
     for (int i = 0; i < 5; ++i)
         drawPiece(cr, front[i], fx[i], 352 - (i == 2 ? 6 : 0), i == 2 ? 1.6 : 1.35);
     // The start button at rest, where its frames will be drawn.
     cairo_save(cr);
     cairo_translate(cr, titleButtonAt.x, titleButtonAt.y);
-    titleButton(cr, 0, Look::Unlit);
+    titleButton(cr, 0, Look::unlit);
     cairo_restore(cr);
     return c.finish({});
 }

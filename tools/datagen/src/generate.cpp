@@ -29,7 +29,7 @@ bool checkPicture(const Picture& p, const std::vector<uint8_t>& bytes, std::stri
 {
     int w = 0, h = 0;
     std::vector<uint8_t> rgb;
-    const bool ok = p.format == Format::Jpeg ? decodeJpeg(bytes, w, h, rgb) : decodeBmp(bytes, w, h, rgb);
+    const bool ok = p.format == Format::jpeg ? decodeJpeg(bytes, w, h, rgb) : decodeBmp(bytes, w, h, rgb);
     if (!ok) {
         why = "cannot decode it again";
         return false;

@@ -1,4 +1,5 @@
 // JPEG encoding and decoding through libjpeg, plus the 5-6-5 key comparison and file I/O.
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -21,7 +22,7 @@ void onError(j_common_ptr cinfo)
 
 uint8_t clampByte(double v)
 {
-    return uint8_t(v < 0 ? 0 : v > 255 ? 255 : int(v + 0.5));
+    return uint8_t(v < 0 ? 0 : v > 255 ? 255 : int(std::floor(v + 0.5)));
 }
 
 // Keyed pixels: Y 100, Cb 240, Cr 255 decode to R 278, G -29, B 298 before clamping,

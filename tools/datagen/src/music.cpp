@@ -191,9 +191,9 @@ void shaker(Stereo& out, double at, double gain, Random& rnd, double pan)
 
 // ---------------------------------------------------------------- composition
 
-enum class Lead { Piano, Marimba, Reed, Flute };
-enum class Comp { Pad, Offbeat, OomPah };
-enum class Groove { Gentle, Pop, Polka, Funk };
+enum class Lead { piano, marimba, reed, flute };
+enum class Comp { pad, offbeat, oomPah };
+enum class Groove { gentle, pop, polka, funk };
 
 struct Style {
     double bpm;
@@ -217,9 +217,9 @@ const Style styles[trackCount] = {
      {0, 2, 3, 0, 5, 1, 4, 0},
      {3, 4, 2, 5, 3, 1, 4, 4},
      "AABA",
-     Lead::Piano,
-     Comp::Pad,
-     Groove::Gentle,
+     Lead::piano,
+     Comp::pad,
+     Groove::gentle,
      0.12,
      11,
      0.32},
@@ -229,9 +229,9 @@ const Style styles[trackCount] = {
      {0, 3, 4, 0, 5, 3, 1, 4},
      {3, 3, 0, 5, 3, 4, 0, 4},
      "AABBA",
-     Lead::Marimba,
-     Comp::Offbeat,
-     Groove::Pop,
+     Lead::marimba,
+     Comp::offbeat,
+     Groove::pop,
      0.0,
      23,
      0.2},
@@ -241,9 +241,9 @@ const Style styles[trackCount] = {
      {0, 0, 4, 4, 0, 3, 4, 0},
      {3, 3, 0, 0, 1, 4, 0, 4},
      "AABABA",
-     Lead::Reed,
-     Comp::OomPah,
-     Groove::Polka,
+     Lead::reed,
+     Comp::oomPah,
+     Groove::polka,
      0.0,
      37,
      0.18},
@@ -253,9 +253,9 @@ const Style styles[trackCount] = {
      {0, 3, 0, 3, 0, 3, 6, 4},
      {2, 6, 3, 0, 2, 6, 4, 4},
      "AABA A",
-     Lead::Flute,
-     Comp::Pad,
-     Groove::Funk,
+     Lead::flute,
+     Comp::pad,
+     Groove::funk,
      0.18,
      53,
      0.22},
@@ -454,36 +454,36 @@ Parts compose(const Song& song, Random& rnd)
                 continue;
             }
             switch (s.comp) {
-            case Comp::Pad:
+            case Comp::pad:
                 for (int v : voicing)
                     p.comp.push_back({t0, song.bar() * 0.97, double(v), 0.55});
                 break;
-            case Comp::Offbeat:
+            case Comp::offbeat:
                 for (int e = 1; e < 8; e += 2)
                     for (int v : voicing)
                         p.comp.push_back({song.eighth(bar, e), song.beat() * 0.3, double(v), 0.55});
                 break;
-            case Comp::OomPah:
+            case Comp::oomPah:
                 for (int e = 2; e < 8; e += 4)
                     for (int v : voicing)
                         p.comp.push_back({song.eighth(bar, e), song.beat() * 0.45, double(v), 0.6});
                 break;
             }
             switch (s.groove) {
-            case Groove::Gentle:
+            case Groove::gentle:
                 p.bassLine.push_back({t0, song.beat() * 1.8, double(root), 0.85});
                 p.bassLine.push_back({t0 + 2 * song.beat(), song.beat() * 1.8, double(fifth), 0.75});
                 break;
-            case Groove::Pop:
+            case Groove::pop:
                 for (int q = 0; q < 4; ++q)
                     p.bassLine.push_back(
                         {t0 + q * song.beat(), song.beat() * 0.8, double(q % 2 ? fifth : root), 0.85});
                 break;
-            case Groove::Polka:
+            case Groove::polka:
                 p.bassLine.push_back({t0, song.beat() * 0.8, double(root), 0.95});
                 p.bassLine.push_back({t0 + 2 * song.beat(), song.beat() * 0.8, double(fifth), 0.85});
                 break;
-            case Groove::Funk: {
+            case Groove::funk: {
                 const double pattern[5][2] = {{0, 1.2}, {3, 0.8}, {4, 1}, {6, 0.6}, {7, 0.6}};
                 for (auto& n : pattern) {
                     const int pitch = n[0] == 6 ? root + 12 : (n[0] == 7 ? fifth : root);
@@ -511,7 +511,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             continue;
         }
         switch (s.groove) {
-        case Groove::Gentle:
+        case Groove::gentle:
             kick(out, t0, 0.55);
             kick(out, t0 + 2.5 * song.beat(), 0.35);
             snare(out, t0 + song.beat(), 0.12, rnd);
@@ -519,7 +519,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             for (int e = 0; e < 8; ++e)
                 shaker(out, song.eighth(bar, e), e % 2 ? 0.10 : 0.16, rnd, -0.35);
             break;
-        case Groove::Pop:
+        case Groove::pop:
             kick(out, t0, 0.8);
             kick(out, t0 + 1.5 * song.beat(), 0.55);
             kick(out, t0 + 2 * song.beat(), 0.75);
@@ -528,7 +528,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             for (int e = 0; e < 8; ++e)
                 hat(out, song.eighth(bar, e), e % 2 ? 0.07 : 0.12, 0.025, rnd, 0.3);
             break;
-        case Groove::Polka:
+        case Groove::polka:
             kick(out, t0, 0.8);
             kick(out, t0 + 2 * song.beat(), 0.75);
             for (int e = 2; e < 8; e += 4)
@@ -536,7 +536,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             for (int e = 1; e < 8; e += 2)
                 hat(out, song.eighth(bar, e), 0.16, 0.03, rnd, 0.3);
             break;
-        case Groove::Funk:
+        case Groove::funk:
             kick(out, t0, 0.8);
             kick(out, song.eighth(bar, 3), 0.5);
             kick(out, song.eighth(bar, 5), 0.6);
@@ -547,10 +547,10 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             shaker(out, song.eighth(bar, 7), 0.12, rnd, -0.3);
             break;
         }
-        if (fill && s.groove != Groove::Gentle)
+        if (fill && s.groove != Groove::gentle)
             for (int k = 0; k < 4; ++k)
                 snare(out, t0 + 3 * song.beat() + k * song.beat() / 4, 0.18 + 0.06 * k, rnd, -0.1);
-        if ((bar % 8) == 0 && bar > 0 && s.groove != Groove::Gentle)
+        if ((bar % 8) == 0 && bar > 0 && s.groove != Groove::gentle)
             hat(out, t0, 0.3, 0.5, rnd, -0.2);
     }
 }
@@ -577,29 +577,29 @@ Track composeTrack(int index)
     Random rnd(s.seed);
     const Parts parts = compose(song, rnd);
     switch (s.lead) {
-    case Lead::Piano:
+    case Lead::piano:
         play(out, parts.lead, electricPiano, 0.5, 0.15, 0.4, s.seed + 1);
         break;
-    case Lead::Marimba:
+    case Lead::marimba:
         play(out, parts.lead, marimba, 0.85, 0.15, 0.6, s.seed + 1);
         play(out, parts.lead, flute, 0.12, -0.1, 0.2, s.seed + 2);
         break;
-    case Lead::Reed:
+    case Lead::reed:
         play(out, parts.lead, Reed{}, 0.42, 0.12, 0.15, s.seed + 1);
         break;
-    case Lead::Flute:
+    case Lead::flute:
         play(out, parts.lead, flute, 0.45, 0.15, 0.2, s.seed + 1);
         play(out, parts.lead, marimba, 0.18, -0.25, 0.6, s.seed + 2);
         break;
     }
     switch (s.comp) {
-    case Comp::Pad:
-        play(out, parts.comp, Pad{s.groove == Groove::Gentle ? 0.4 : 0.15}, 0.16, -0.2, 0.6, s.seed + 3);
+    case Comp::pad:
+        play(out, parts.comp, Pad{s.groove == Groove::gentle ? 0.4 : 0.15}, 0.16, -0.2, 0.6, s.seed + 3);
         break;
-    case Comp::Offbeat:
+    case Comp::offbeat:
         play(out, parts.comp, squeezebox, 0.14, -0.25, 0.1, s.seed + 3);
         break;
-    case Comp::OomPah:
+    case Comp::oomPah:
         play(out, parts.comp, squeezebox, 0.16, -0.2, 0.1, s.seed + 3);
         break;
     }

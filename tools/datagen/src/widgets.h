@@ -21,7 +21,7 @@ const Colour gold = hex(0xFFC94A);
 const Colour tomato = hex(0xD9412B);
 }  // namespace theme
 
-enum class Look { Unlit, Lit, Greyed };
+enum class Look { unlit, lit, greyed };
 
 // The big menu captions (179x52): a rounded button with the caption on it.
 void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look);

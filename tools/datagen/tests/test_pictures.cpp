@@ -151,7 +151,7 @@ TEST(Layout, FoodPiecesDifferInShapeAndAnimateFromRestToRest)
         std::vector<bool> s(2500);
         for (int y = 0; y < 50; ++y)
             for (int x = 0; x < 50; ++x)
-                s[size_t(y * 50 + x)] = !fig.key(50 * kind + x, 50 * frame + y);
+                s[size_t(y) * 50 + size_t(x)] = !fig.key(50 * kind + x, 50 * frame + y);
         return s;
     };
     auto overlap = [](const std::vector<bool>& a, const std::vector<bool>& b) {

@@ -82,7 +82,7 @@ TEST(Synth, OscillatorsStayInRangeAndCentred)
 
 TEST(Synth, ReverbTailDiesAway)
 {
-    std::vector<float> l(3 * sampleRate, 0.f), r(3 * sampleRate, 0.f);
+    std::vector<float> l(size_t(3) * sampleRate, 0.f), r(size_t(3) * sampleRate, 0.f);
     l[0] = r[0] = 1.f;
     addReverb(l, r, 0.5, 0.6);
     auto energy = [&](size_t from, size_t to) {
@@ -91,7 +91,8 @@ TEST(Synth, ReverbTailDiesAway)
             e += double(l[i]) * l[i] + double(r[i]) * r[i];
         return e;
     };
-    const double early = energy(1, sampleRate / 2), late = energy(2 * sampleRate, 3 * sampleRate);
+    const double early = energy(1, sampleRate / 2),
+                 late = energy(size_t(2) * sampleRate, size_t(3) * sampleRate);
     EXPECT_GT(early, 0.0);
     EXPECT_LT(late, early * 0.05);
     for (size_t i = 0; i < l.size(); ++i)

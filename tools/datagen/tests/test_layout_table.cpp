@@ -162,6 +162,35 @@ TEST(LayoutTable, PanelItemsLieOnTheirPanels)
     EXPECT_LE(nameTextAt.x + 10 * 17, namePanel.r);
 }
 
+TEST(LayoutTable, KnobsTakePressesAllOverTheirPictures)
+{
+    struct Knob {
+        int drawnY, hitY;
+    };
+    for (const Knob k : {Knob{musicKnobY, musicKnobHitY}, Knob{soundKnobY, soundKnobHitY}}) {
+        const Rect drawn = sliderKnobSource.at(knobMinX, k.drawnY);
+        EXPECT_LE(k.hitY, drawn.t);
+        EXPECT_GE(k.hitY + knobHitH, drawn.b);
+    }
+    EXPECT_LE(musicKnobHitY + knobHitH, soundKnobHitY) << "a press grabs one knob at most";
+}
+
+TEST(LayoutTable, BannerSheetHoldsEveryPhaseBesideTheEndPicture)
+{
+    const Rect sheet{0, 0, bannerSheetW, bannerSheetH};
+    for (int n = 0; n < bannerCount; ++n) {
+        EXPECT_TRUE(inside(bannerFrame(n), sheet)) << n;
+        EXPECT_FALSE(overlaps(bannerFrame(n), endPictureSource)) << n;
+        if (n > 0) {
+            EXPECT_EQ(bannerFrame(n).t, bannerFrame(n - 1).b) << n;
+        }
+    }
+    EXPECT_TRUE(inside(endPictureSource, sheet));
+    // The pause sign is drawn clipped to the board, so all of it must lie there.
+    ASSERT_LT(pauseBanner, bannerCount);
+    EXPECT_TRUE(inside(bannerFrame(pauseBanner).at(bannerX, pauseY), boardArea));
+}
+
 TEST(LayoutTable, GameScreenPiecesDoNotCollide)
 {
     const Rect pan{panAt.x, panAt.y, panAt.x + panW, panAt.y + panH};

@@ -94,7 +94,7 @@ TEST(Layout, EveryCopiedRectangleHoldsArt)
     for (int k = 0; k < pieceKinds; ++k)
         uses.push_back({"EasyFood.jpg", {50 * k, 0, 50 * k + 50, 50}, 0.8});
     for (int n = 0; n < bannerCount; ++n)
-        uses.push_back({"game over.jpg", {0, 61 * n, 300, 61 * n + 61}, 0.6});
+        uses.push_back({"game over.jpg", bannerFrame(n), 0.6});
     for (const MenuButton& b : menuButtons)
         uses.push_back({"MenuTxt.bmp", b.litCaption, 0.6});
     for (int f = 0; f < 4; ++f) {

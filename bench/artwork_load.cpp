@@ -8,15 +8,12 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/error.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/sprite.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
-#include "screens/high_scores.h"
-#include "screens/main_menu.h"
-#include "screens/options.h"
-#include "shell/error.h"
 
 namespace {
 std::string failure;
@@ -44,17 +41,13 @@ bool openDisplay()
 
 bool loadEverything()
 {
-    return loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
-           loadOptionsArtwork();
+    return loadArtwork() && loadGameArtwork();
 }
 
 void freeEverything()
 {
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
-    freeSetUpArtwork();
-    freeMenuArtwork();
     freeGameArtwork();
+    freeArtwork();
 }
 
 void loadAllScreensArtwork(benchmark::State& state)

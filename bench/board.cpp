@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"

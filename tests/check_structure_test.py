@@ -27,6 +27,7 @@ class StructureCheck(unittest.TestCase):
             "src/game/board.cpp": '#include "graphics/sprite.h"\n#include "base/layout.h"\n',
             "src/base/layout.h": '#include "platform/rect.h"\n',
             "src/platform/window.cpp": "#include <SDL.h>\n#include <AL/al.h>\n",
+            "tests/probe/event_probe.cpp": "#include <SDL.h>\n",
             "tools/replay/main.cpp": '#include "shell/shell.h"\n',
         }), [])
 

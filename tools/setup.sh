@@ -10,6 +10,7 @@ packages=(
   libsdl2-dev libopenal-dev libvorbis-dev libjpeg62-turbo-dev
   libcairo2-dev fonts-dejavu-core xdg-utils
   libgtest-dev libbenchmark-dev clang-format cppcheck
+  dpkg-dev desktop-file-utils appstream
 )
 
 missing=()

@@ -1,8 +1,7 @@
-// Streaming Ogg Vorbis music through OpenAL.
+// Streaming Ogg Vorbis music: the decoder and its file callbacks, and the
+// refills that keep the music device's source fed.
 #include "audio/music_stream.h"
 
-#include <AL/al.h>
-#include <AL/alc.h>
 #include <vorbis/vorbisfile.h>
 
 #include <cctype>
@@ -11,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/window.h"
+#include "platform/music_device.h"
 
 MusicStream musicStream;
 std::map<unsigned, BufferRecord> bufferRegistry;
@@ -20,9 +19,6 @@ namespace {
 constexpr int refillBytes = 100024;  // whole sample frames for 16-bit mono and stereo
 // A file whose decoder reports nothing but errors is treated as ended.
 constexpr int maxDecoderErrors = 64;
-
-ALCdevice* alDevice = nullptr;
-ALCcontext* alContext = nullptr;
 
 size_t readCallback(void* destination, size_t size, size_t count, void* stream)
 {
@@ -57,65 +53,21 @@ long tellCallback(void* stream)
 }
 }  // namespace
 
-bool checkAlcError()
-{
-    const ALCenum code = alcGetError(alDevice);
-    if (code == ALC_NO_ERROR) {
-        return true;
-    }
-    const std::string text = std::string("ALC error: ") + alcGetString(alDevice, code);
-    platformMessageBox("Error", text.c_str(), true);
-    return false;
-}
-
-bool checkAlError()
-{
-    const ALenum code = alGetError();
-    if (code == AL_NO_ERROR) {
-        return true;
-    }
-    const char* what = alGetString(code);
-    const std::string text = std::string("OpenAL error: ") + (what ? what : "");
-    platformMessageBox("Error", text.c_str(), true);
-    return false;
-}
-
 bool initMusicDevice()
 {
-    alDevice = alcOpenDevice(nullptr);
-    if (!alDevice) {
-        return false;
-    }
-    alContext = alcCreateContext(alDevice, nullptr);
-    if (!checkAlcError() || !alContext) {
-        return false;
-    }
-    alcMakeContextCurrent(alContext);
-    const float zero[3] = {0, 0, 0};
-    const float orientation[6] = {0, 0, -1, 0, 1, 0};
-    alListenerfv(AL_POSITION, zero);
-    alListenerfv(AL_VELOCITY, zero);
-    alListenerfv(AL_ORIENTATION, orientation);
-    return true;
+    return platformOpenMusicDevice();
 }
 
 void shutdownMusicDevice()
 {
-    if (!alDevice) {
+    if (!platformMusicDeviceOpen()) {
         return;
     }
     for (auto& entry : bufferRegistry) {
-        alDeleteBuffers(1, &entry.second.buffer);
+        platformDeleteMusicBuffer(entry.second.buffer);
     }
-    alGetError();  // buffers still queued go with the device
     bufferRegistry.clear();
-    alcMakeContextCurrent(nullptr);
-    if (alContext) {
-        alcDestroyContext(alContext);
-    }
-    alcCloseDevice(alDevice);
-    alContext = nullptr;
-    alDevice = nullptr;
+    platformCloseMusicDevice();
 }
 
 MusicStream::~MusicStream()
@@ -128,7 +80,7 @@ MusicStream::~MusicStream()
 
 bool MusicStream::open(const char* name, bool loop)
 {
-    if (!alDevice) {
+    if (!platformMusicDeviceOpen()) {
         return false;
     }
     std::FILE* probe = std::fopen(name, "rb");
@@ -137,15 +89,11 @@ bool MusicStream::open(const char* name, bool loop)
     }
     std::fclose(probe);
     looping = loop ? 1 : 0;
-    alGenSources(1, &source);
-    if (!checkAlError()) {
+    source = platformCreateMusicSource();
+    if (!platformCheckMusicError()) {
         return false;
     }
-    alSourcef(source, AL_PITCH, 1.0f);
-    alSourcef(source, AL_GAIN, 1.0f);
-    alSourcefv(source, AL_POSITION, position);
-    alSourcefv(source, AL_VELOCITY, velocity);
-    alSourcei(source, AL_LOOPING, looping);
+    platformSetUpMusicSource(source, looping != 0);
     const char* dot = std::strrchr(name, '.');
     std::string extension = dot ? dot + 1 : "";
     for (char& c : extension) {
@@ -165,23 +113,22 @@ bool MusicStream::open(const char* name, bool loop)
         return false;
     }
     // The source never loops by itself; update does the looping.
-    alSourcei(source, AL_LOOPING, 0);
+    platformSetMusicSourceLooping(source, false);
     info = ov_info(decoder, -1);
     const int rate = int(info->rate);
-    const int format = info->channels == 1 ? AL_FORMAT_MONO16 : AL_FORMAT_STEREO16;
+    const int channels = info->channels;
     for (int i = 0; i < 2; ++i) {
-        ALuint buffer = 0;
-        alGenBuffers(1, &buffer);
-        if (!checkAlError()) {
+        const unsigned buffer = platformCreateMusicBuffer();
+        if (!platformCheckMusicError()) {
             return false;
         }
-        bufferRegistry[buffer] = BufferRecord{buffer, rate, format};
+        bufferRegistry[buffer] = BufferRecord{buffer, rate, channels};
         fillBuffer(buffer, refillBytes);
-        if (!checkAlError()) {
+        if (!platformCheckMusicError()) {
             return false;
         }
-        alSourceQueueBuffers(source, 1, &buffer);
-        if (!checkAlError()) {
+        platformQueueMusicBuffer(source, buffer);
+        if (!platformCheckMusicError()) {
             return false;
         }
     }
@@ -210,8 +157,8 @@ bool MusicStream::fillBuffer(unsigned buffer, int bytes)
     if (got > 0) {
         const auto it = bufferRegistry.find(buffer);
         if (it != bufferRegistry.end()) {
-            alBufferData(buffer, it->second.alFormat, block.data(), got, it->second.rate);
-            checkAlError();
+            platformSetMusicBufferData(buffer, it->second.channels, block.data(), got, it->second.rate);
+            platformCheckMusicError();
         }
     }
     return r > 0;
@@ -219,25 +166,23 @@ bool MusicStream::fillBuffer(unsigned buffer, int bytes)
 
 void MusicStream::play()
 {
-    if (alDevice && alIsSource(source)) {
-        alSourcePlay(source);
+    if (platformMusicDeviceOpen() && platformMusicSourceExists(source)) {
+        platformPlayMusicSource(source);
     }
 }
 
 bool MusicStream::update()
 {
-    if (!alDevice) {
+    if (!platformMusicDeviceOpen()) {
         return false;
     }
-    if (!streaming || !alIsSource(source)) {
+    if (!streaming || !platformMusicSourceExists(source)) {
         return true;
     }
-    ALint processed = 0;
-    alGetSourcei(source, AL_BUFFERS_PROCESSED, &processed);
+    int processed = platformProcessedMusicBuffers(source);
     while (processed-- > 0) {
-        ALuint buffer = 0;
-        alSourceUnqueueBuffers(source, 1, &buffer);
-        if (!checkAlError()) {
+        const unsigned buffer = platformUnqueueMusicBuffer(source);
+        if (!platformCheckMusicError()) {
             return true;
         }
         if (!fillBuffer(buffer, refillBytes)) {
@@ -245,8 +190,8 @@ bool MusicStream::update()
             if (decoder) {
                 ov_pcm_seek(decoder, 0);
             }
-            alSourceQueueBuffers(source, 1, &buffer);
-            if (!checkAlError()) {
+            platformQueueMusicBuffer(source, buffer);
+            if (!platformCheckMusicError()) {
                 return true;
             }
             if (!looping) {
@@ -254,15 +199,13 @@ bool MusicStream::update()
             }
             return false;
         }
-        alSourceQueueBuffers(source, 1, &buffer);
-        if (!checkAlError()) {
+        platformQueueMusicBuffer(source, buffer);
+        if (!platformCheckMusicError()) {
             return true;
         }
     }
-    ALint state = 0;
-    alGetSourcei(source, AL_SOURCE_STATE, &state);
     // Frames that came too slowly let the queue run dry: start it again.
-    if (state == AL_STOPPED && looping) {
+    if (platformMusicSourceStopped(source) && looping) {
         play();
     }
     return true;
@@ -270,8 +213,8 @@ bool MusicStream::update()
 
 void MusicStream::stop()
 {
-    if (alDevice && alIsSource(source)) {
-        alSourceStop(source);
+    if (platformMusicDeviceOpen() && platformMusicSourceExists(source)) {
+        platformStopMusicSource(source);
     }
 }
 
@@ -279,29 +222,29 @@ void MusicStream::setGain(float gain)
 {
     // Without a source (no track could be opened) there is nothing to set, and
     // asking anyway would leave an error for the next track to report.
-    if (!alDevice || !alIsSource(source)) {
+    if (!platformMusicDeviceOpen() || !platformMusicSourceExists(source)) {
         return;
     }
     if (!(gain >= 0)) {
         gain = 0;  // below zero, or not a number
     }
-    alSourcef(source, AL_GAIN, gain > 1 ? 1 : gain);
+    platformSetMusicSourceGain(source, gain > 1 ? 1 : gain);
 }
 
 void MusicStream::close()
 {
-    if (!alDevice) {
+    if (!platformMusicDeviceOpen()) {
         return;
     }
     if (file) {
         std::fclose(file);
         file = nullptr;
     }
-    if (alIsSource(source)) {
-        alSourceStop(source);
+    if (platformMusicSourceExists(source)) {
+        platformStopMusicSource(source);
     }
-    if (alIsSource(source)) {
-        alDeleteSources(1, &source);
+    if (platformMusicSourceExists(source)) {
+        platformDeleteMusicSource(source);
     }
     if (decoder) {
         ov_clear(decoder);

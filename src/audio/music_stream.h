@@ -1,5 +1,5 @@
-// Streaming Ogg Vorbis music through OpenAL: one source fed from a queue of two
-// buffers, refilled on the game's own thread once per frame.
+// Streaming Ogg Vorbis music: one source of the music device fed from a queue
+// of two buffers, refilled on the game's own thread once per frame.
 #pragma once
 #include <cstdio>
 #include <map>
@@ -10,7 +10,7 @@ struct vorbis_info;
 struct BufferRecord {
     unsigned buffer;
     int rate;
-    int alFormat;
+    int channels;
 };
 
 class MusicStream {
@@ -36,8 +36,6 @@ public:
 private:
     bool fillBuffer(unsigned buffer, int bytes);
 
-    float velocity[3] = {0, 0, 0};
-    float position[3] = {0, 0, 0};
     unsigned char looping = 0;
     unsigned source = 0;
     OggVorbis_File* decoder = nullptr;
@@ -53,5 +51,3 @@ extern std::map<unsigned, BufferRecord> bufferRegistry;
 
 bool initMusicDevice();
 void shutdownMusicDevice();
-bool checkAlcError();
-bool checkAlError();

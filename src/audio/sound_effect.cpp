@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
+#include <memory>
 #include <new>
 
 #include "audio/wave_chunks.h"
@@ -30,9 +30,6 @@ void SoundEffect::release()
     }
     voices.clear();
     voiceCount = 0;
-    image.reset();
-    format = nullptr;
-    samples = nullptr;
     sampleBytes = 0;
 }
 
@@ -70,19 +67,14 @@ bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
     if (!bytes || length == 0) {
         return false;
     }
-    image.reset(new (std::nothrow) uint8_t[length]);
-    if (!image) {
-        return false;
-    }
-    std::memcpy(image.get(), bytes, length);
     count = std::max(count, 1);
 
+    // The device keeps its own converted copy of the samples, so the file
+    // image is needed only here.
     WaveChunks chunks;
-    if (!findWaveChunks(image.get(), length, chunks) || !chunks.format) {
+    if (!findWaveChunks(bytes, length, chunks) || !chunks.format) {
         return false;
     }
-    format = chunks.format;
-    samples = chunks.samples;
     const WaveFormat wave = readWaveFormat(chunks.format, chunks.formatBytes);
     if (!playableFormat(wave)) {
         return false;
@@ -98,7 +90,7 @@ bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
     if (!first) {
         return false;
     }
-    if (!fillVoice(first)) {
+    if (!chunks.samples || !platformFillVoice(first, chunks.samples, sampleBytes)) {
         platformReleaseVoice(first);
         return false;
     }
@@ -115,14 +107,6 @@ bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
     return true;
 }
 
-bool SoundEffect::fillVoice(PlatformVoice* voice)
-{
-    if (!voice || !samples || sampleBytes == 0) {
-        return false;
-    }
-    return platformFillVoice(voice, samples, sampleBytes);
-}
-
 bool SoundEffect::play(int volume)
 {
     if (!platformAudioOpen()) {
@@ -130,14 +114,7 @@ bool SoundEffect::play(int volume)
     }
     PlatformVoice* chosen = nullptr;
     for (PlatformVoice* voice : voices) {
-        const uint32_t status = platformVoiceStatus(voice);
-        if (status == platformVoiceLost) {
-            platformRestoreVoice(voice);
-            fillVoice(voice);
-            chosen = voice;
-            break;
-        }
-        if (!(status & platformVoicePlaying)) {
+        if (!(platformVoiceStatus(voice) & platformVoicePlaying)) {
             chosen = voice;
             break;
         }

@@ -1,9 +1,8 @@
-// One sound effect: the WAV file it came from and the voices that all play its
-// one sample, so that it can sound several times at once.
+// One sound effect: the voices that all play the one sample of its WAV file,
+// so that it can sound several times at once.
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 struct PlatformVoice;
@@ -26,12 +25,8 @@ public:
 
     std::vector<PlatformVoice*> voices;  // voice 0 made the sample, the others share it
     int voiceCount = 0;                  // always the number of voices
-    std::unique_ptr<uint8_t[]> image;    // the whole file, kept to refill a lost voice
-    const uint8_t* format = nullptr;     // into image
-    const uint8_t* samples = nullptr;    // into image
     uint32_t sampleBytes = 0;            // whole sample frames only
 
 private:
     void release();
-    bool fillVoice(PlatformVoice* voice);
 };

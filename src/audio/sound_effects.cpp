@@ -1,19 +1,20 @@
 // The effect table: which file and how many voices each sound id has, loading
-// them at start-up, and the effects volume that follows the options slider.
+// them at start-up, and the effects volume that the options slider sets.
 #include "audio/sound_effects.h"
 
 #include <string>
 
 #include "audio/sound_effect.h"
+#include "base/error.h"
 #include "platform/audio_device.h"
-#include "screens/options.h"
-#include "shell/error.h"
 
-int effectsVolume = 0;
 SoundEffect* soundEffects = nullptr;
 void (*soundObserver)(int id) = nullptr;
 
 namespace {
+// Hundredths of a decibel, -10000 silent .. 0 full.
+int effectsVolume = 0;
+
 struct EffectFile {
     int number;  // nn in "sound/nn.wav"
     int voices;  // how many times it can sound at once
@@ -78,13 +79,7 @@ bool playSound(SoundId id)
     return soundEffects[id].play(effectsVolume);
 }
 
-void updateEffectsVolume()
+void setEffectsVolume(int volume)
 {
-    const double v = 5250.0 - 31.0 * (soundSliderX - 229);
-    if (v > 5220.0) {
-        effectsVolume = -10000;
-    } else {
-        // Even the right end of the slider stays 2.28 dB below full volume.
-        effectsVolume = v < 0 ? 0 : -int(v);
-    }
+    effectsVolume = volume;
 }

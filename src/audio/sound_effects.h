@@ -19,7 +19,6 @@ enum SoundId : int {
 };
 constexpr int soundEffectCount = 10;
 
-extern int effectsVolume;  // hundredths of a decibel, -10000 silent .. 0 full
 // The effects by id; null until a sound device has been opened.
 extern SoundEffect* soundEffects;
 
@@ -30,4 +29,5 @@ bool initSoundEffects();
 void shutdownSoundEffects();
 // Any id outside the table is ignored.
 bool playSound(SoundId id);
-void updateEffectsVolume();
+// Hundredths of a decibel, as the options slider asks for.
+void setEffectsVolume(int volume);

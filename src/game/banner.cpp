@@ -1,47 +1,55 @@
 // The swinging phase banners (level complete, no moves, time up, game over)
 // and what happens when each has swung out.
+#include "game/banner.h"
+
 #include <cmath>
 
 #include "audio/music.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
+#include "game/hud.h"
 #include "game/moves.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
-#include "screens/high_scores.h"
-#include "shell/shell.h"
+
+float bannerClock = -200;
+float bannerY = 0;
 
 namespace {
 void bannerEnded(int phase, float dt)
 {
     bannerClock = -200;
     bannerY = 0;
-    if (phase == 2) {
+    if (phase == phaseLevelDone) {
         level += 1;
     }
-    if (phase == 2 || phase == 4) {
+    if (phase == phaseLevelDone || phase == phaseTimedNoMove) {
         // A fresh board: level complete, or a timed board without moves (which
         // keeps its bar).
         if (gameMode == 0) {
             bar = 0;
-        } else if (phase == 2) {
+        } else if (phase == phaseLevelDone) {
             bar = 30;
         }
         selectState = selectNone;
         startFlyOut();
         levelDoneFrames = 0;
-        gamePhase = 1;
-    } else if (phase == 0 || phase == 3) {
+        gamePhase = phasePlay;
+    } else if (phase == phaseUntimedOver || phase == phaseTimeUp) {
         nameEntryActive = 1;
         updateHud(dt);
         noFlyers = 1;
         noGameInProgress = 1;
         shownTable = pieceKindCount;
         placeScore(gameMode != 0 ? 1 : 0);
-        gamePhase = 1;
-        transitionRequest = 1;
-        currentScreen = screenHighScores;
+        gamePhase = phasePlay;
+        switchScreen(screenHighScores, withTransition);
         playTrack(0);
     }
 }
@@ -49,11 +57,11 @@ void bannerEnded(int phase, float dt)
 
 void updateBanner(int phase, float dt)
 {
-    if (phase == 1) {
+    if (phase == phasePlay) {
         return;
     }
     clearHighlights();
-    if (phase == 2) {
+    if (phase == phaseLevelDone) {
         bar = fullBar;  // the bar stays full while the level banner shows
     }
     bannerClock += 360 * dt;
@@ -66,7 +74,7 @@ void updateBanner(int phase, float dt)
     } else {
         bannerY -= 600 * dt;
     }
-    if (bannerSprite && phase >= 0 && phase < layout::bannerCount) {
+    if (bannerSprite && phase >= phaseUntimedOver && phase <= phaseTimedNoMove) {
         bannerSprite->drawClippedTo(backBuffer, layout::bannerX, int(bannerY), layout::bannerFrame(phase));
     }
     if (bannerClock >= 1000) {

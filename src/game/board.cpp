@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "platform/clock.h"
 

@@ -1,14 +1,36 @@
 // Between boards: the old pieces fall out row by row, a new board is dealt and
 // its pieces drop in from above; and the start of a new game.
+#include "game/board_change.h"
+
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
+#include "game/hud.h"
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "shell/shell.h"
+
+uint8_t dropIn = 0;
+uint8_t flyOutRunning = 0;
+
+namespace {
+struct FlyOutPiece {
+    float x;
+    float y;
+    float offset;
+    int kind;
+    int threshold;
+};
+
+float dropY[64];
+FlyOutPiece flyOutPieces[64];
+float flyOutClock = 0;
+uint8_t flyOutCount = 0;
+}  // namespace
 
 void startDropIn()
 {
@@ -94,17 +116,10 @@ bool updateFlyOut(float dt)
 
 void startNewGame()
 {
-    bar = shownBar = gameMode == 0 ? 0.0f : 30.0f;
+    resetScoreAndLevel(gameMode == 0 ? 0.0f : 30.0f);
     dealBoard(pieceKindCount);
     startDropIn();
-    currentScreen = screenGame;
-    level = 1;
-    score = 0;
-    shownScore = 0;
     noGameInProgress = 0;
     paused = 0;
-    // Every game can finish the last level, not only the first of a run.
-    lastLevelFrames = 0;
-    levelDoneFrames = 0;
     std::srand(platformTicks());
 }

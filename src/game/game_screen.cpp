@@ -8,36 +8,25 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
+#include "game/banner.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/hints.h"
+#include "game/hover.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
-#include "screens/main_menu.h"
-#include "screens/options.h"
-#include "shell/shell.h"
 
-Sprite* backgroundSprite = nullptr;
-Sprite* piecesSprite = nullptr;
-Sprite* fontSprite = nullptr;
-Sprite* smallDigitsSprite = nullptr;
-Sprite* bannerSprite = nullptr;
-Sprite* easyFoodSprite = nullptr;
-Sprite* cursorSprite = nullptr;
-Sprite* titleSprite = nullptr;
 Sprite* snapshotSprite = nullptr;
-Sprite* blinkSprite = nullptr;
-Sprite* panSprite = nullptr;
-Sprite* largeDigitsSprite = nullptr;
-Sprite* mixerSprite = nullptr;
 
-int hoverLatch = 0;
 uint8_t menuHover = 0;
 uint8_t panHover = 0;
-uint8_t mixerRequest = 0;
 float mixerClock = 0;
-uint8_t noFlyers = 1;
 
 namespace {
 bool panRegion = false;
@@ -46,20 +35,6 @@ uint8_t panDone = 0;
 float blinkClock = 0;
 float blinkTime = 0;
 uint8_t blinkOn = 0;
-
-void boardClip(Sprite* sprite)
-{
-    if (sprite) {
-        sprite->setClipRect(layout::boardArea);
-    }
-}
-
-void screenClip(Sprite* sprite)
-{
-    if (sprite) {
-        sprite->setClipRect(layout::screenArea);
-    }
-}
 
 void drawPan(float dt)
 {
@@ -76,8 +51,8 @@ void drawPan(float dt)
             panClock = 0;
         }
         const int f = int(panClock);
-        panSprite->drawTo(backBuffer, layout::panAt.x, layout::panAt.y, 0, layout::panH * f, layout::panW,
-                          layout::panH * f + layout::panH);
+        panSprite->drawTo(backBuffer, layout::panAt,
+                          {0, layout::panH * f, layout::panW, layout::panH * f + layout::panH});
     }
 }
 
@@ -117,7 +92,7 @@ void drawMixer(float dt)
     }
     const int f = int(mixerClock);
     const int size = layout::mixerSize;
-    mixerSprite->drawTo(backBuffer, layout::mixerAt.x, layout::mixerAt.y, 0, size * f, size, size * f + size);
+    mixerSprite->drawTo(backBuffer, layout::mixerAt, {0, size * f, size, size * f + size});
 }
 
 void drawCellPiece(const Cell& cell, bool withFrame)
@@ -130,41 +105,23 @@ void drawCellPiece(const Cell& cell, bool withFrame)
 
 bool boardIdleForButtons()
 {
-    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning && gamePhase == 1 &&
-           !endOfGameFlag;
+    return currentScreen == screenGame && boardFull() && !dropIn && !flyOutRunning &&
+           gamePhase == phasePlay && !endOfGameFlag;
 }
 }  // namespace
 
 bool loadGameArtwork()
 {
-    backgroundSprite = newArtwork("BkGrnd.jpg", false);
-    piecesSprite = newArtwork("Figures.bmp", true);
-    boardClip(piecesSprite);
-    fontSprite = newArtwork("Font.bmp", true);
-    smallDigitsSprite = newArtwork("Number.jpg", true);
-    bannerSprite = newArtwork("game over.jpg", true);
-    boardClip(bannerSprite);
-    easyFoodSprite = newArtwork("EasyFood.jpg", true);
-    boardClip(easyFoodSprite);
-    cursorSprite = newArtwork("Cursor.bmp", true);
-    screenClip(cursorSprite);
-    titleSprite = newArtwork("GameGo.jpg", false);
     snapshotSprite = windowDestroyed ? nullptr : new Sprite(layout::screenW, layout::screenH, false);
-    screenClip(snapshotSprite);
-    blinkSprite = newArtwork("MenDown.bmp", true);
-    panSprite = newArtwork("skovoroda.bmp", false);
-    largeDigitsSprite = newArtwork("level.jpg", false);
-    mixerSprite = newArtwork("mixer.bmp", true);
-    return true;
+    if (snapshotSprite) {
+        snapshotSprite->setClipRect(layout::screenArea);
+    }
+    return !windowDestroyed;
 }
 
 void freeGameArtwork()
 {
-    for (Sprite** s : {&backgroundSprite, &piecesSprite, &fontSprite, &smallDigitsSprite, &bannerSprite,
-                       &easyFoodSprite, &cursorSprite, &titleSprite, &snapshotSprite, &blinkSprite,
-                       &panSprite, &largeDigitsSprite, &mixerSprite}) {
-        deleteSprite(*s);
-    }
+    deleteSprite(snapshotSprite);
 }
 
 void createPanRegion()
@@ -201,14 +158,6 @@ void drawPiece(int x, int y, int kind, int frame)
     }
     piecesSprite->drawClippedTo(backBuffer, x, y, left, cellSize * frame, left + cellSize,
                                 cellSize * frame + cellSize);
-}
-
-void hoverSound(SoundId id)
-{
-    if (hoverLatch == 0) {
-        hoverLatch = 1;
-        playSound(id);
-    }
 }
 
 void drawGameBackdrop(float dt)
@@ -265,50 +214,6 @@ void updateBoard(float dt)
     updateFlyers(dt);
 }
 
-void updateFlyers(float dt)
-{
-    noFlyers = 1;
-    for (auto it = flyers.begin(); it != flyers.end();) {
-        Flyer& f = *it;
-        const float shrink = 40 * dt;
-        noFlyers = 0;
-        const int k = f.kind;
-        piecesSprite->drawStretchedTo(backBuffer,
-                                      Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
-                                      Rect{cellSize * k, 0, cellSize * k + cellSize, cellSize});
-        f.size -= shrink;
-        if (f.size < 5) {
-            f.size = 5;
-        }
-        // speedY is negative on both sides, so the piece heads for the mouth's height.
-        const int mouthX = layout::mixerMouth.x;
-        const int mouthY = layout::mixerMouth.y;
-        if (f.y > mouthY) {
-            f.y += f.speedY * dt;
-            if (f.y < mouthY) {
-                f.y = mouthY;
-            }
-        } else if (f.y < mouthY) {
-            f.y -= f.speedY * dt;
-            if (f.y > mouthY) {
-                f.y = mouthY;
-            }
-        }
-        if (f.x > mouthX) {
-            f.x -= f.speedX * dt;
-            if (f.x < mouthX) {
-                f.x = mouthX;
-            }
-        }
-        if (f.x == mouthX && f.y == mouthY) {
-            mixerRequest = 1;
-            it = flyers.erase(it);
-        } else {
-            ++it;
-        }
-    }
-}
-
 void gameHover(int x, int y)
 {
     if (!boardIdleForButtons()) {
@@ -344,12 +249,9 @@ bool gameClick(int x, int y)
     pressY = y;
     if (layout::menuButtonHit.contains(x, y)) {
         // The game keeps every value and can be resumed from the menu.
-        menuHighlight = noMenuHighlight;
         noFlyers = 1;
-        playSound(soundClick);
-        currentScreen = screenMainMenu;
         menuHover = 0;
-        transitionRequest = 1;
+        switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
         std::srand(platformTicks());
         playTrack(0);
         return true;

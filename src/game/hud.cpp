@@ -1,15 +1,24 @@
 // The score counter, the level bar with the timed drain and its warning tick,
 // the level digits, and the level-complete test, every frame on the board.
+#include "game/hud.h"
+
 #include <cmath>
 
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/scoring.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
-#include "screens/game_setup.h"
-#include "shell/shell.h"
+
+uint8_t barRising = 0;
+float barHoldTime = 0;
+float tickTime = 0;
+uint8_t levelDoneFrames = 0;
+uint8_t lastLevelFrames = 0;
 
 namespace {
 void rollScore(float dt)
@@ -53,7 +62,7 @@ bool barSettled(float dt)
         // Time is up on every frame the empty bar is seen, until the banner ends.
         if (gameMode == 1 && bar <= 0) {
             playSound(soundNoMoves);
-            gamePhase = 3;
+            gamePhase = phaseTimeUp;
         }
         shownBar = 0;
         bar = 0;
@@ -63,7 +72,8 @@ bool barSettled(float dt)
 
 void drain(float dt)
 {
-    if (gameMode != 1 || dropIn || flyOutRunning || gamePhase == 4 || paused || transitionActive) {
+    if (gameMode != 1 || dropIn || flyOutRunning || gamePhase == phaseTimedNoMove || paused ||
+        transitionActive) {
         return;
     }
     // After a rise the bar holds for half a second before it drains again.
@@ -126,7 +136,7 @@ void levelCompleteTest()
         if (levelDoneFrames == 1) {
             playSound(soundLevelComplete);
         }
-        gamePhase = 2;
+        gamePhase = phaseLevelDone;
     }
     if (lastLevelFrames > 4) {
         lastLevelFrames = 4;

@@ -7,10 +7,10 @@
 
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "shell/shell.h"
 
 int selectState = selectNone;
 int firstColumn = 0;
@@ -25,9 +25,10 @@ int fallSpeed = 3;
 float fallTravel = 0;
 uint8_t falling = 0;
 int clearedCount = 0;
-int dragThreshold = 10;
 
 namespace {
+// How far the pointer moves with the button down before it drags a piece.
+constexpr int dragThreshold = 10;
 constexpr float swapSpeed = 160;
 
 int& markAt(int column, int row)

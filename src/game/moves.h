@@ -25,7 +25,6 @@ extern int fallSpeed;  // hundreds of pixels per second
 extern float fallTravel;
 extern uint8_t falling;
 extern int clearedCount;
-extern int dragThreshold;
 
 bool boardClick(int x, int y);
 void boardDrag(int x, int y);

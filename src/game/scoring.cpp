@@ -3,9 +3,9 @@
 #include "game/scoring.h"
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
 #include "game/hints.h"
-#include "shell/shell.h"
 
 int score = 0;
 float shownScore = 0;
@@ -14,19 +14,6 @@ float bar = 0;
 float shownBar = 0;
 int level = 1;
 uint8_t gameMode = 0;
-uint8_t barRising = 0;
-float barHoldTime = 0;
-float tickTime = 0;
-uint8_t levelDoneFrames = 0;
-uint8_t lastLevelFrames = 0;
-float bannerClock = -200;
-float bannerY = 0;
-uint8_t dropIn = 0;
-float dropY[64];
-uint8_t flyOutRunning = 0;
-FlyOutPiece flyOutPieces[64];
-float flyOutClock = 0;
-uint8_t flyOutCount = 0;
 
 void scorePass(int cleared)
 {
@@ -49,6 +36,6 @@ void noMoveTest()
     playSound(soundNoMoves);
     // A full bar still completes the level instead.
     if (bar < fullBar) {
-        gamePhase = gameMode == 0 ? 0 : 4;
+        gamePhase = gameMode == 0 ? phaseUntimedOver : phaseTimedNoMove;
     }
 }

@@ -6,15 +6,16 @@
 
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/game_screen.h"
+#include "game/hover.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
-#include "screens/main_menu.h"
-#include "shell/shell.h"
-
-float titleClock = 0;
-float transitionClock = 0;
 
 namespace {
+float titleClock = 0;
+float transitionClock = 0;
 struct Tile {
     float x;
     float y;
@@ -54,8 +55,9 @@ void hoverTitle(int x, int y, float dt)
         titleClock = 0;
     }
     const int left = layout::titleButtonW * int(titleClock);
-    fontSprite->drawTo(backBuffer, at.x, at.y, left, layout::titleFramesY, left + layout::titleButtonW,
-                       layout::titleFramesY + layout::titleButtonH);
+    fontSprite->drawTo(backBuffer, at,
+                       {left, layout::titleFramesY, left + layout::titleButtonW,
+                        layout::titleFramesY + layout::titleButtonH});
     hoverLatch = 0;
 }
 
@@ -64,10 +66,7 @@ bool clickTitle(int x, int y)
     if (currentScreen != screenTitle || !layout::titleHit.contains(x, y)) {
         return false;
     }
-    playSound(soundClick);
-    menuHighlight = noMenuHighlight;
-    transitionRequest = 1;
-    currentScreen = screenMainMenu;
+    switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
     return true;
 }
 

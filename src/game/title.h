@@ -1,9 +1,6 @@
 // The title screen and the falling-tiles transition between screens.
 #pragma once
 
-extern float titleClock;
-extern float transitionClock;
-
 void drawTitle();
 void hoverTitle(int x, int y, float dt);
 bool clickTitle(int x, int y);

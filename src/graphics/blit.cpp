@@ -2,29 +2,16 @@
 #include "graphics/sprite.h"
 #include "platform/surface.h"
 
-namespace {
-// A lost surface repairs the source sprite and reports false; the next frame
-// draws everything again.
-bool finish(Sprite* source, CopyResult result)
-{
-    if (result == CopyResult::surfaceLost) {
-        source->restore();
-        return false;
-    }
-    return true;
-}
-}  // namespace
-
-bool Sprite::drawTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight, int srcBottom)
+void Sprite::drawTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight, int srcBottom)
 {
     if (!destination) {
-        return true;
+        return;
     }
     const Rect from{srcLeft, srcTop, srcRight, srcBottom};
-    return finish(this, platformCopy(destination->surface, x, y, surface, from, colourKeyed != 0));
+    platformCopy(destination->surface, x, y, surface, from, colourKeyed != 0);
 }
 
-bool Sprite::drawClippedTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight,
+void Sprite::drawClippedTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight,
                            int srcBottom)
 {
     if (x + (srcRight - srcLeft) > clipRect.right) {
@@ -41,16 +28,15 @@ bool Sprite::drawClippedTo(Sprite* destination, int x, int y, int srcLeft, int s
     if (y + (srcBottom - srcTop) > clipRect.bottom) {
         srcBottom = clipRect.bottom - y + srcTop;
     }
-    return drawTo(destination, x, y, srcLeft, srcTop, srcRight, srcBottom);
+    drawTo(destination, x, y, srcLeft, srcTop, srcRight, srcBottom);
 }
 
-bool Sprite::drawStretchedTo(Sprite* destination, const Rect& destinationRect, const Rect& sourceRect)
+void Sprite::drawStretchedTo(Sprite* destination, const Rect& destinationRect, const Rect& sourceRect)
 {
     if (!destination) {
-        return true;
+        return;
     }
-    return finish(
-        this, platformStretch(destination->surface, destinationRect, surface, sourceRect, colourKeyed != 0));
+    platformStretch(destination->surface, destinationRect, surface, sourceRect, colourKeyed != 0);
 }
 
 void Sprite::setClipRect(int left, int top, int right, int bottom)

@@ -6,17 +6,15 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/error.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
-#include "shell/error.h"
-#include "shell/shell.h"
 
-Sprite* g_lpDVKQPrimary = nullptr;
 Sprite* backBuffer = nullptr;
 Sprite* fpsSprite = nullptr;
-Rect clientRectLocal;
 
 namespace {
 bool displayDevice = false;
@@ -110,22 +108,6 @@ void Sprite::releaseSurface()
     surface = nullptr;
 }
 
-bool Sprite::restore()
-{
-    if (!platformRestoreSurface(surface)) {
-        return false;
-    }
-    if (fileName[0] != 0) {
-        reloadImage(fileName);
-    }
-    return true;
-}
-
-Sprite* newArtwork(const char* name, bool keyed)
-{
-    return windowDestroyed ? nullptr : new Sprite(name, keyed);
-}
-
 void deleteSprite(Sprite*& sprite)
 {
     delete sprite;
@@ -135,7 +117,6 @@ void deleteSprite(Sprite*& sprite)
 bool createDisplayDevice()
 {
     displayDevice = true;
-    g_lpDVKQPrimary = new Sprite;
     backBuffer = new Sprite;
     return true;
 }
@@ -147,7 +128,6 @@ bool setUpDisplay(bool wantFullscreen)
         return false;
     }
     backBuffer->releaseSurface();
-    g_lpDVKQPrimary->releaseSurface();
     deleteSprite(fpsSprite);
     if (!platformSetWindowMode(wantFullscreen)) {
         logDiagnostic(wantFullscreen ? "Error SetDisplayMode\n" : "Error CreateSurface g_lpDVKQPrimary\n");
@@ -155,7 +135,6 @@ bool setUpDisplay(bool wantFullscreen)
     }
     // The game always sees its 640x480 picture, whatever the window shows.
     clientRect = Rect{0, 0, layout::screenW, layout::screenH};
-    clientRectLocal = clientRect;
     backBuffer->createSurface(layout::screenW, layout::screenH, false);
     fpsSprite = new Sprite(70, 16, false);
     analysePixelFormat();
@@ -166,7 +145,6 @@ void releaseDisplay()
 {
     deleteSprite(fpsSprite);
     deleteSprite(backBuffer);
-    deleteSprite(g_lpDVKQPrimary);
     displayDevice = false;
 }
 
@@ -175,7 +153,6 @@ void present()
     if (!backBuffer || !backBuffer->surface) {
         return;
     }
-    // A lost picture is simply shown again next frame.
     platformPresent(backBuffer->surface);
 }
 

@@ -1,15 +1,13 @@
-// The display: primary, back buffer, the colour-key conversion into the
-// display's pixel format, presenting a frame, and the FPS readout.
+// The display: the back buffer, the colour-key conversion into the display's
+// pixel format, presenting a frame, and the FPS readout.
 #pragma once
 #include <cstdint>
 
 #include "graphics/sprite.h"
 #include "platform/rect.h"
 
-extern Sprite* g_lpDVKQPrimary;
 extern Sprite* backBuffer;
 extern Sprite* fpsSprite;
-extern Rect clientRectLocal;
 
 bool createDisplayDevice();
 bool setUpDisplay(bool wantFullscreen);

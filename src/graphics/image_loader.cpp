@@ -6,19 +6,16 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/error.h"
 #include "graphics/jpeg_decode.h"
 #include "graphics/sprite.h"
 #include "platform/surface.h"
-#include "shell/error.h"
 
 namespace {
 // "bmp/", at most 95 characters of file name and the terminator.
 constexpr size_t pathSize = 100;
 constexpr long fileHeaderSize = 14;
 constexpr uint32_t infoHeaderSize = 40;
-// A bitmap header with room for 256 colours and a spare word, as the upload
-// of a decoded JPEG expects.
-constexpr size_t jpegInfoSize = 1068;
 // No artwork comes close; a bigger picture is a damaged or hostile file.
 constexpr int32_t largestSide = 8192;
 constexpr uint32_t uncompressed = 0;
@@ -40,13 +37,6 @@ int32_t readI32(const uint8_t* p)
     int32_t i = 0;
     std::memcpy(&i, &u, sizeof i);
     return i;
-}
-
-void writeU32(uint8_t* p, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i) {
-        p[i] = uint8_t(v >> (8 * i));
-    }
 }
 
 // False when the name is too long for the path buffer.
@@ -133,13 +123,6 @@ const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
 
 bool Sprite::loadSprite(const char* name, bool keyed)
 {
-    // A name that does not fit is not kept, so a lost surface is never
-    // reloaded from a cut-off name.
-    if (std::strlen(name) < sizeof fileName) {
-        std::memcpy(fileName, name, std::strlen(name) + 1);
-    } else {
-        fileName[0] = 0;
-    }
     readImageFile(name);
     const bool created = createSurface(width, height, keyed);
     uploadImage();
@@ -204,22 +187,10 @@ void Sprite::freeImageData()
     bmpFileData = nullptr;
     bmpInfo = nullptr;
     bmpPixels = nullptr;
-    // A JPEG whose surface could not be made was never drawn, so its buffers
+    // A JPEG whose surface could not be made was never drawn, so its pixels
     // are still held here.
-    std::free(jpegImage.bitmapInfo);
     std::free(jpegImage.pixels);
-    jpegImage.bitmapInfo = nullptr;
     jpegImage.pixels = nullptr;
-}
-
-bool Sprite::reloadImage(const char* name)
-{
-    if (!readImageFile(name)) {
-        return false;
-    }
-    uploadImage();
-    freeImageData();
-    return true;
 }
 
 bool Sprite::loadJpeg(const char* path)
@@ -230,39 +201,8 @@ bool Sprite::loadJpeg(const char* path)
     if (!rgb) {
         return false;
     }
-    // A bitmap's rows are blue, green, red and padded to four bytes.
-    const size_t rowBytes = size_t(w) * 3;
-    const size_t stride = (size_t(w) * 24 + 31) / 32 * 4;
-    auto* rows = static_cast<uint8_t*>(std::calloc(size_t(h), stride));
-    auto* info = static_cast<uint8_t*>(std::calloc(1, jpegInfoSize));
-    if (!rows || !info) {
-        std::free(rows);
-        std::free(info);
-        std::free(rgb);
-        return false;
-    }
-    for (size_t y = 0; y < size_t(h); ++y) {
-        const uint8_t* in = rgb + y * rowBytes;
-        uint8_t* out = rows + y * stride;
-        for (size_t i = 0; i < rowBytes; i += 3) {
-            out[i] = in[i + 2];
-            out[i + 1] = in[i + 1];
-            out[i + 2] = in[i];
-        }
-    }
-    std::free(rgb);
-
-    writeU32(info, infoHeaderSize);
-    writeU32(info + 4, uint32_t(w));
-    // Negative height: the first decoded row is the top of the picture.
-    writeU32(info + 8, uint32_t(-h));
-    info[12] = 1;   // planes
-    info[14] = 24;  // bits per pixel
-
-    std::free(jpegImage.bitmapInfo);
     std::free(jpegImage.pixels);
-    jpegImage.bitmapInfo = info;
-    jpegImage.pixels = rows;
+    jpegImage.pixels = rgb;
     jpegImage.width = w;
     jpegImage.height = h;
     return true;
@@ -270,12 +210,10 @@ bool Sprite::loadJpeg(const char* path)
 
 void Sprite::drawJpegInto()
 {
-    if (jpegImage.bitmapInfo && jpegImage.pixels) {
-        platformUploadDib(surface, jpegImage.bitmapInfo, jpegImage.pixels);
+    if (jpegImage.pixels) {
+        platformUploadRgb(surface, jpegImage.pixels, jpegImage.width, jpegImage.height);
     }
-    // A reload decodes the file again.
-    std::free(jpegImage.bitmapInfo);
+    // Decoded pixels live only for the upload; the surface keeps the picture.
     std::free(jpegImage.pixels);
-    jpegImage.bitmapInfo = nullptr;
     jpegImage.pixels = nullptr;
 }

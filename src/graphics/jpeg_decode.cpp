@@ -12,7 +12,7 @@
 
 #include <jerror.h>
 
-#include "shell/error.h"
+#include "base/error.h"
 
 namespace {
 // No artwork comes close; a bigger picture is a damaged or hostile file.

@@ -1,6 +1,6 @@
-// Sprite: one surface with its size, optional magenta colour key, clip
-// rectangle and the artwork file it is reloaded from; and the copies between
-// sprites that every picture of the game is put together with.
+// Sprite: one surface with its size, optional magenta colour key and clip
+// rectangle; and the copies between sprites that every picture of the game is
+// put together with.
 #pragma once
 #include <cstdint>
 
@@ -9,10 +9,9 @@
 
 struct PlatformSurface;
 
-// A decoded JPEG waiting for its upload: a device-independent bitmap header
-// with room for a colour table, and 24-bit rows padded to four bytes.
+// A decoded JPEG waiting for its upload: red, green, blue triples, top row
+// first.
 struct JpegImage {
-    uint8_t* bitmapInfo = nullptr;
     uint8_t* pixels = nullptr;
     int width = 0;
     int height = 0;
@@ -31,37 +30,34 @@ public:
     bool createSurface(int width, int height, bool colourKeyed);
     void setColourKey(int red, int green, int blue);
     void releaseSurface();
-    bool restore();
 
     // Artwork loading.
     bool loadSprite(const char* fileName, bool colourKeyed);
     bool readImageFile(const char* fileName);
     void uploadImage();
     void freeImageData();
-    bool reloadImage(const char* fileName);
     bool loadJpeg(const char* path);
     void drawJpegInto();
 
-    // Copies, called on the source with the destination first. They return
-    // false only when a surface was found lost (and has been restored).
-    bool drawTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight, int srcBottom);
-    bool drawClippedTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight,
+    // Copies, called on the source with the destination first.
+    void drawTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight, int srcBottom);
+    void drawClippedTo(Sprite* destination, int x, int y, int srcLeft, int srcTop, int srcRight,
                        int srcBottom);
-    bool drawStretchedTo(Sprite* destination, const Rect& destinationRect, const Rect& sourceRect);
+    void drawStretchedTo(Sprite* destination, const Rect& destinationRect, const Rect& sourceRect);
     void setClipRect(int left, int top, int right, int bottom);
 
     // The same with a rectangle and a position from the layout table.
-    bool drawTo(Sprite* destination, int x, int y, const layout::Rect& source)
+    void drawTo(Sprite* destination, int x, int y, const layout::Rect& source)
     {
-        return drawTo(destination, x, y, source.l, source.t, source.r, source.b);
+        drawTo(destination, x, y, source.l, source.t, source.r, source.b);
     }
-    bool drawTo(Sprite* destination, layout::Point at, const layout::Rect& source)
+    void drawTo(Sprite* destination, layout::Point at, const layout::Rect& source)
     {
-        return drawTo(destination, at.x, at.y, source);
+        drawTo(destination, at.x, at.y, source);
     }
-    bool drawClippedTo(Sprite* destination, int x, int y, const layout::Rect& source)
+    void drawClippedTo(Sprite* destination, int x, int y, const layout::Rect& source)
     {
-        return drawClippedTo(destination, x, y, source.l, source.t, source.r, source.b);
+        drawClippedTo(destination, x, y, source.l, source.t, source.r, source.b);
     }
     void setClipRect(const layout::Rect& clip)
     {
@@ -74,7 +70,6 @@ public:
     int height = 0;
     uint32_t colourKey = 0;
     Rect clipRect;
-    char fileName[260] = {};
     uint8_t* bmpFileData = nullptr;
     const uint8_t* bmpPixels = nullptr;
     const uint8_t* bmpInfo = nullptr;
@@ -82,8 +77,5 @@ public:
     JpegImage jpegImage;
 };
 
-// A screen's artwork sprite from "bmp/"; none once an error box has ended the
-// game, so that a failed load stops loading the rest.
-Sprite* newArtwork(const char* fileName, bool colourKeyed);
 // Deletes the sprite (its surface with it) and clears the pointer.
 void deleteSprite(Sprite*& sprite);

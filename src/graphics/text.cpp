@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/sprite.h"
 

@@ -259,11 +259,6 @@ bool platformFillVoice(PlatformVoice* voice, const void* data, uint32_t bytes)
     return true;
 }
 
-bool platformRestoreVoice(PlatformVoice* voice)
-{
-    return device && voice;
-}
-
 uint32_t platformVoiceStatus(PlatformVoice* voice)
 {
     if (!voice) {

@@ -13,10 +13,8 @@ struct PlatformPcmFormat {
     int bits = 0;
 };
 
-// Voice status bits. This device never takes a voice's memory away, so the
-// lost value is never reported; it is named for callers written against it.
+// Voice status bit.
 constexpr uint32_t platformVoicePlaying = 1;
-constexpr uint32_t platformVoiceLost = 2;
 
 // Opens the default output device; false when the machine has none.
 bool platformOpenAudio();
@@ -35,7 +33,6 @@ void platformReleaseVoice(PlatformVoice* voice);
 // with (exactly its size), converted to the device format. Every voice
 // sharing the sample hears the new data.
 bool platformFillVoice(PlatformVoice* voice, const void* data, uint32_t bytes);
-bool platformRestoreVoice(PlatformVoice* voice);
 
 uint32_t platformVoiceStatus(PlatformVoice* voice);
 // Attenuation in hundredths of a decibel, -10000 (silence) to 0 (full);

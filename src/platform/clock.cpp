@@ -45,8 +45,3 @@ void platformAdvanceSimulatedClock(double seconds)
         simulatedCount += uint64_t(std::llround(seconds * double(simulatedFrequency)));
     }
 }
-
-bool platformClockSimulated()
-{
-    return simulated;
-}

@@ -12,4 +12,3 @@ uint32_t platformTicks();
 // and the tick count is startTicks plus the simulated milliseconds.
 void platformSimulateClock(uint32_t startTicks);
 void platformAdvanceSimulatedClock(double seconds);
-bool platformClockSimulated();

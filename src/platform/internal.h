@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "platform/window.h"
+
 struct PlatformSurface {
     SDL_Surface* pixels = nullptr;
     bool keyOn = false;  // whether SDL's colour key is enabled right now
@@ -15,3 +17,15 @@ constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
 // Presents a finished 640x480 RGB565 picture in the window.
 bool presentPicture(const void* pixels, int pitch);
+
+// The session recorder (recorder.cpp), fed by the event source. It starts only
+// for real input, when PLUMBRIX_RECORD names a file.
+void recorderStart();
+void recorderStop();
+// A poll begins; false unless recording.
+bool recorderPoll();
+void recorderEvent(const PlatformEvent& event);
+// Notes the pointer; a second reading in the same pass gets the first one's answer.
+void recorderPointer(int& x, int& y, bool& outside);
+// A wait for events has ended the pass.
+void recorderWaited();

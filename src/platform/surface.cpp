@@ -7,8 +7,6 @@
 #include "platform/internal.h"
 
 namespace {
-bool loseNextCopy = false;
-
 bool insideSurface(const SDL_Surface* s, const Rect& r)
 {
     return r.left >= 0 && r.top >= 0 && r.right <= s->w && r.bottom <= s->h;
@@ -26,15 +24,6 @@ void useKey(PlatformSurface* src, bool keyed)
         SDL_SetColorKey(src->pixels, want ? SDL_TRUE : SDL_FALSE, src->key);
         src->keyOn = want;
     }
-}
-
-bool takeSimulatedLoss()
-{
-    if (loseNextCopy) {
-        loseNextCopy = false;
-        return true;
-    }
-    return false;
 }
 }  // namespace
 
@@ -62,16 +51,6 @@ void platformFreeSurface(PlatformSurface* surface)
     }
 }
 
-int platformSurfaceWidth(const PlatformSurface* surface)
-{
-    return surface ? surface->pixels->w : 0;
-}
-
-int platformSurfaceHeight(const PlatformSurface* surface)
-{
-    return surface ? surface->pixels->h : 0;
-}
-
 void platformPixelFormat(uint32_t& redMask, uint32_t& greenMask, uint32_t& blueMask, int& bits)
 {
     int bpp = 0;
@@ -91,23 +70,19 @@ void platformSetColourKey(PlatformSurface* surface, uint32_t key)
     SDL_SetColorKey(surface->pixels, SDL_FALSE, key);
 }
 
-CopyResult platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, const Rect& srcRect,
-                        bool keyed)
+void platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, const Rect& srcRect, bool keyed)
 {
-    return platformStretch(dst, rectAt(x, y, srcRect), src, srcRect, keyed);
+    platformStretch(dst, rectAt(x, y, srcRect), src, srcRect, keyed);
 }
 
-CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src,
-                           const Rect& srcRect, bool keyed)
+void platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src, const Rect& srcRect,
+                     bool keyed)
 {
     if (!dst || !src || emptyRect(srcRect) || emptyRect(dstRect)) {
-        return CopyResult::rejected;
+        return;
     }
     if (!insideSurface(src->pixels, srcRect) || !insideSurface(dst->pixels, dstRect)) {
-        return CopyResult::rejected;
-    }
-    if (takeSimulatedLoss()) {
-        return CopyResult::surfaceLost;
+        return;
     }
     useKey(src, keyed);
     SDL_Rect from{srcRect.left, srcRect.top, srcRect.right - srcRect.left, srcRect.bottom - srcRect.top};
@@ -118,35 +93,11 @@ CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSu
     } else {
         SDL_BlitScaled(src->pixels, &from, dst->pixels, &to);
     }
-    return CopyResult::done;
-}
-
-void platformFill(PlatformSurface* surface, const Rect& rect, uint32_t colour)
-{
-    if (surface && !emptyRect(rect)) {
-        SDL_Rect r{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
-        SDL_FillRect(surface->pixels, &r, colour);
-    }
-}
-
-bool platformRestoreSurface(PlatformSurface* surface)
-{
-    // SDL surfaces live in system memory and are never lost; a restored one
-    // keeps its contents, which callers treat as undefined anyway.
-    return surface != nullptr;
-}
-
-void platformSimulateSurfaceLoss()
-{
-    loseNextCopy = true;
 }
 
 bool platformPresent(PlatformSurface* backBuffer)
 {
     if (!backBuffer) {
-        return false;
-    }
-    if (takeSimulatedLoss()) {
         return false;
     }
     return presentPicture(backBuffer->pixels->pixels, backBuffer->pixels->pitch);
@@ -164,14 +115,4 @@ bool platformSaveBmp(PlatformSurface* surface, const char* path)
     const bool ok = SDL_SaveBMP(rgb, path) == 0;
     SDL_FreeSurface(rgb);
     return ok;
-}
-
-uint32_t platformReadPixel(const PlatformSurface* surface, int x, int y)
-{
-    if (!surface || x < 0 || y < 0 || x >= surface->pixels->w || y >= surface->pixels->h) {
-        return 0;
-    }
-    const auto* row =
-        static_cast<const uint8_t*>(surface->pixels->pixels) + ptrdiff_t(y) * surface->pixels->pitch;
-    return reinterpret_cast<const uint16_t*>(row)[x];
 }

@@ -7,12 +7,8 @@
 
 struct PlatformSurface;
 
-enum class CopyResult { done, rejected, surfaceLost };
-
 PlatformSurface* platformCreateSurface(int width, int height);
 void platformFreeSurface(PlatformSurface* surface);
-int platformSurfaceWidth(const PlatformSurface* surface);
-int platformSurfaceHeight(const PlatformSurface* surface);
 
 // Channel masks and bits per pixel of the display format.
 void platformPixelFormat(uint32_t& redMask, uint32_t& greenMask, uint32_t& blueMask, int& bits);
@@ -22,21 +18,19 @@ void platformSetColourKey(PlatformSurface* surface, uint32_t key);
 
 // Unscaled copy of src to (x, y) of dst. A rectangle that leaves its surface is
 // rejected whole; an empty or inverted one draws nothing.
-CopyResult platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, const Rect& srcRect,
-                        bool keyed);
+void platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, const Rect& srcRect, bool keyed);
 // Nearest-neighbour scaled copy, with the same whole rejection.
-CopyResult platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src,
-                           const Rect& srcRect, bool keyed);
-bool platformRestoreSurface(PlatformSurface* surface);
+void platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src, const Rect& srcRect,
+                     bool keyed);
 
 // Draws a device-independent bitmap (a BITMAPINFOHEADER with its colour table,
 // and the pixel rows) 1:1 at (0, 0): 1, 4, 8 bits with a palette, 16 bits
 // 5-5-5, 24 bits BGR, 32 bits BGRx; bottom-up for a positive height, top-down
 // for a negative one.
 bool platformUploadDib(PlatformSurface* surface, const uint8_t* info, const uint8_t* bits);
-
-// Fills a rectangle (clipped to the surface) with a display-format colour.
-void platformFill(PlatformSurface* surface, const Rect& rect, uint32_t colour);
+// Draws width x height red, green, blue triples, top row first and rows
+// unpadded, 1:1 at (0, 0).
+bool platformUploadRgb(PlatformSurface* surface, const uint8_t* pixels, int width, int height);
 
 // Small text for diagnostics drawn into a surface (a device context stand-in).
 void platformDrawDebugText(PlatformSurface* surface, int x, int y, const char* text);
@@ -46,8 +40,3 @@ bool platformPresent(PlatformSurface* backBuffer);
 
 // Writes a 24-bit BMP of the surface.
 bool platformSaveBmp(PlatformSurface* surface, const char* path);
-// Reads one pixel in the display format (tests and screenshots).
-uint32_t platformReadPixel(const PlatformSurface* surface, int x, int y);
-
-// Test hook: the next copy or present reports a lost surface once.
-void platformSimulateSurfaceLoss();

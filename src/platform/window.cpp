@@ -145,11 +145,18 @@ bool platformInit()
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-    return SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) == 0;
+    if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+        return false;
+    }
+    if (!simulatedInput) {
+        recorderStart();
+    }
+    return true;
 }
 
 void platformShutdown()
 {
+    recorderStop();
     platformDestroyWindow();
     SDL_Quit();
 }
@@ -173,11 +180,6 @@ void platformDestroyWindow()
         SDL_DestroyWindow(window);
         window = nullptr;
     }
-}
-
-bool platformWindowExists()
-{
-    return window != nullptr;
 }
 
 bool platformSetWindowMode(bool fullscreen)
@@ -210,21 +212,29 @@ bool platformSetWindowMode(bool fullscreen)
 
 bool platformPollEvent(PlatformEvent& event)
 {
+    auto takeInjected = [&event]() {
+        if (injected.empty()) {
+            return false;
+        }
+        event = injected.front();
+        injected.pop_front();
+        return true;
+    };
+    // A replay delivers the platform's own events before the recorded ones.
+    if (recorderPoll() && takeInjected()) {
+        return true;
+    }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
         if (simulatedInput) {
             continue;
         }
         if (translate(e, event)) {
+            recorderEvent(event);
             return true;
         }
     }
-    if (!injected.empty()) {
-        event = injected.front();
-        injected.pop_front();
-        return true;
-    }
-    return false;
+    return takeInjected();
 }
 
 void platformWaitEvent()
@@ -232,6 +242,7 @@ void platformWaitEvent()
     if (!simulatedInput && injected.empty()) {
         SDL_WaitEvent(nullptr);
     }
+    recorderWaited();
 }
 
 void platformPointer(int& x, int& y, bool& outside)
@@ -268,6 +279,7 @@ void platformPointer(int& x, int& y, bool& outside)
     }
     const bool focused = window && SDL_GetMouseFocus() == window;
     outside = !focused || x < 0 || y < 0 || x >= pictureWidth || y >= pictureHeight;
+    recorderPointer(x, y, outside);
 }
 
 void platformShowSystemCursor(bool show)

@@ -24,13 +24,15 @@ bool platformInit();
 void platformShutdown();
 bool platformCreateWindow(const char* caption);
 void platformDestroyWindow();
-bool platformWindowExists();
 // Windowed: a 640x480 client area centred on the desktop. Full screen: the
 // desktop's own mode with the picture scaled to fit and black borders.
 bool platformSetWindowMode(bool fullscreen);
 
 bool platformPollEvent(PlatformEvent& event);
 void platformWaitEvent();
+// The program's loop calls this right before each frame. While a session is
+// recorded (PLUMBRIX_RECORD names the script file), the frame time is taken here.
+void platformBeginFrame();
 
 // Pointer position in picture coordinates, polled once per frame. outside is
 // true when the window lacks the mouse or the point is off the picture.

@@ -5,21 +5,21 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
+#include "game/hover.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
-#include "shell/shell.h"
-
-Sprite* activeOptionSprite = nullptr;
 
 namespace {
 // The rows of the layout table, in this order; the kinds rows stand for 6, 7 and 8.
 enum SetUpRow { timedRow, untimedRow, sixKindsRow, sevenKindsRow, eightKindsRow };
-
-Sprite* setUpPanel = nullptr;
 
 void drawHighlight(const layout::Highlight& h)
 {
@@ -51,25 +51,11 @@ void choose(int row)
 void start()
 {
     noFlyers = 1;
-    playSound(soundClick);
-    transitionRequest = 1;
+    switchScreen(screenGame, withClick | withTransition);
     startNewGame();
     playRandomGameTrack();
 }
 }  // namespace
-
-bool loadSetUpArtwork()
-{
-    activeOptionSprite = newArtwork("ActiveOption.bmp", true);
-    setUpPanel = newArtwork("NewGame.jpg", true);
-    return true;
-}
-
-void freeSetUpArtwork()
-{
-    deleteSprite(setUpPanel);
-    deleteSprite(activeOptionSprite);
-}
 
 int findSetUpRow(int x, int y)
 {
@@ -132,9 +118,7 @@ bool clickSetUp(int x, int y)
     }
     if (layout::setUpBackHit.contains(x, y)) {
         // The choices stay, also for a game in progress that the menu resumes.
-        playSound(soundClick);
-        currentScreen = screenMainMenu;
-        menuHighlight = noMenuHighlight;
+        switchScreen(screenMainMenu, withClick | withMenuReset);
         return true;
     }
     if (layout::setUpStartHit.contains(x, y)) {

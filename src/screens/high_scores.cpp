@@ -7,41 +7,28 @@
 
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/flyers.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
-#include "screens/game_setup.h"
 #include "screens/main_menu.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
 
-HighScoreRow highScores[54];
-int shownTable = 0;
-int placedRank = 0;
-uint8_t namePending = 0;
+namespace {
 float prevArrowFrame = 0;
 float nextArrowFrame = 0;
 float endPictureY = -300;
 uint8_t endPictureArrived = 0;
 
-namespace {
-Sprite* background = nullptr;
-Sprite* namePanel = nullptr;
-// The table the last score went into: changing the mode or the kinds before
-// the name is committed must not rename someone else's row.
-int placedMode = 0;
-int placedKinds = 6;
-
-bool validKinds(int kinds)
-{
-    return kinds >= 6 && kinds <= 8;
-}
-
 bool buttonsLive()
 {
-    return gamePhase == 1 || !namePending;
+    return gamePhase == phasePlay || !namePending;
 }
 
 void drawNumber(int x, int y, int value)
@@ -97,75 +84,20 @@ void drawArrow(float& clock, float dt, layout::Rect (*frame)(int), layout::Point
 }
 }  // namespace
 
-bool loadHighScoreArtwork()
-{
-    background = newArtwork("HighScores.jpg", false);
-    namePanel = newArtwork("WindowHS.JPG", false);
-    return true;
-}
-
-void freeHighScoreArtwork()
-{
-    deleteSprite(namePanel);
-    deleteSprite(background);
-}
-
 void initHighScores()
 {
     if (readSaveFile()) {
         return;
     }
-    for (int r = 0; r < layout::scoreRows; ++r) {
-        for (int i = 0; i < 6; ++i) {
-            HighScoreRow& row = highScores[r * 6 + i];
-            std::memset(row.name, 0, sizeof row.name);
-            std::strcpy(row.name, "Empty ");
-            row.score = 1000 - 100 * r;
-        }
-    }
-}
-
-void placeScore(int mode)
-{
-    placedMode = mode != 0 ? 1 : 0;
-    placedKinds = shownTable;
-    int rank = 0;
-    while (validKinds(placedKinds) && rank < 9 && highScoreRow(rank, placedMode, placedKinds).score > score) {
-        ++rank;
-    }
-    if (!validKinds(placedKinds) || rank == 9) {
-        placedRank = 10;
-        namePending = 0;
-        return;
-    }
-    placedRank = rank;
-    // Everyone below moves down one place; the last row drops out.
-    for (int r = 7; r >= rank; --r) {
-        highScoreRow(r + 1, placedMode, placedKinds) = highScoreRow(r, placedMode, placedKinds);
-    }
-    highScoreRow(rank, placedMode, placedKinds).score = score;
-    namePending = 1;
-}
-
-void commitName()
-{
-    if (placedRank >= 0 && placedRank <= 8 && validKinds(placedKinds)) {
-        HighScoreRow& row = highScoreRow(placedRank, placedMode, placedKinds);
-        // The buffer ends with the "_" cursor, which is not part of the name.
-        size_t length = std::strlen(nameBuffer);
-        length = length > 0 ? length - 1 : 0;
-        std::memset(row.name, 0, sizeof row.name);
-        std::memcpy(row.name, nameBuffer, length);
-    }
-    namePending = 0;
+    resetHighScores();
 }
 
 void drawHighScores(float)
 {
-    if (currentScreen != screenHighScores || !background) {
+    if (currentScreen != screenHighScores || !highScoresBackground) {
         return;
     }
-    background->drawTo(backBuffer, {0, 0}, layout::screenArea);
+    highScoresBackground->drawTo(backBuffer, 0, 0, layout::screenArea);
     if (validKinds(shownTable)) {
         drawTables();
     }
@@ -206,7 +138,7 @@ bool clickHighScores(int x, int y)
     if (nameEntryActive && layout::nameOkHit.contains(x, y)) {
         nameEntryActive = 0;
         commitName();
-        gamePhase = 1;
+        gamePhase = phasePlay;
         endOfGameFlag = 0;
         writeSaveFile();
         return false;  // nothing else on this screen takes it either
@@ -217,12 +149,9 @@ bool clickHighScores(int x, int y)
     if (layout::scoresBackHit.contains(x, y)) {
         // An open name panel stays open; Enter can still commit it anywhere.
         noFlyers = 1;
-        playSound(soundClick);
-        menuHighlight = noMenuHighlight;
-        gamePhase = 1;
-        transitionRequest = 1;
+        gamePhase = phasePlay;
         namePending = 0;
-        currentScreen = screenMainMenu;
+        switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
         return true;
     }
     if (layout::leftArrowHit.contains(x, y)) {
@@ -275,12 +204,10 @@ bool clickEndPicture(int x, int y)
     if (!endOfGameFlag || !layout::endButtonHit.contains(x, y)) {
         return false;
     }
-    playSound(soundClick);
     shownTable = pieceKindCount;
-    transitionRequest = 1;
     noGameInProgress = 1;
     placeScore(gameMode);
-    currentScreen = screenHighScores;
+    switchScreen(screenHighScores, withClick | withTransition);
     endPictureArrived = 0;
     endOfGameFlag = 0;
     // The winner types a name too, so the row is theirs, not the displaced holder's.

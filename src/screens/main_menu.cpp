@@ -5,23 +5,21 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
-#include "game/game_screen.h"
+#include "game/flyers.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "screens/high_scores.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
-
-int menuHighlight = noMenuHighlight;
-Sprite* menuTextSprite = nullptr;
 
 namespace {
 // In the order of the layout table's buttons.
 enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
 static_assert(noButton == noMenuHighlight, "a lit button is its own highlight");
-
-Sprite* menuBackground = nullptr;
-Sprite* menuPictures = nullptr;
 
 // The order in which the buttons are tested; the rectangles do not overlap.
 const Button testOrder[5] = {newGameButton, exitButton, resumeButton, highScoresButton, optionsButton};
@@ -36,21 +34,6 @@ Button buttonAt(int x, int y)
     return noButton;
 }
 }  // namespace
-
-bool loadMenuArtwork()
-{
-    menuBackground = newArtwork("Menu.jpg", false);
-    menuPictures = newArtwork("MenuImage.jpg", false);
-    menuTextSprite = newArtwork("MenuTxt.bmp", true);
-    return true;
-}
-
-void freeMenuArtwork()
-{
-    deleteSprite(menuBackground);
-    deleteSprite(menuPictures);
-    deleteSprite(menuTextSprite);
-}
 
 void drawMenuBackdrop()
 {
@@ -103,8 +86,7 @@ bool clickMainMenu(int x, int y)
     switch (buttonAt(x, y)) {
     case newGameButton:
         // The menu stays under the set-up panel with this caption still lit.
-        currentScreen = screenSetUp;
-        playSound(soundClick);
+        switchScreen(screenSetUp, withClick);
         return true;
     case exitButton:
         writeSaveFile();
@@ -114,23 +96,16 @@ bool clickMainMenu(int x, int y)
         if (noGameInProgress) {
             return false;
         }
-        playSound(soundClick);
         noFlyers = 1;
-        currentScreen = screenGame;
+        switchScreen(screenGame, withClick | withMenuReset | withTransition);
         playRandomGameTrack();
-        menuHighlight = noMenuHighlight;
-        transitionRequest = 1;
         return true;
     case highScoresButton:
-        currentScreen = screenHighScores;
-        menuHighlight = noMenuHighlight;
-        transitionRequest = 1;
         shownTable = pieceKindCount;
-        playSound(soundClick);
+        switchScreen(screenHighScores, withClick | withMenuReset | withTransition);
         return true;
     case optionsButton:
-        currentScreen = screenOptions;
-        playSound(soundClick);
+        switchScreen(screenOptions, withClick);
         return true;
     case noButton:
         break;

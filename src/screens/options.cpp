@@ -5,27 +5,25 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "base/layout.h"
-#include "game/game_screen.h"
+#include "base/screen_state.h"
+#include "game/hover.h"
+#include "game/screen_switch.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
 #include "screens/main_menu.h"
 #include "screens/panel_rows.h"
-#include "shell/shell.h"
 
-uint8_t easyFood = 1;
 int musicSliderX = 391;
 int soundSliderX = 391;
 uint8_t dragMusic = 0;
 uint8_t dragSound = 0;
 int grabOffsetMusic = 0;
-int grabOffsetSound = 0;
 
 namespace {
+int grabOffsetSound = 0;
 // The rows of the layout table, in this order.
 enum SettingRow { fullScreenRow, gameCursorRow, foodTilesRow };
-
-Sprite* optionsPanel = nullptr;
 
 int clampKnob(int x)
 {
@@ -56,21 +54,21 @@ float musicVolumeFor(int sliderX)
     return volume < 0 ? 0 : volume > 1 ? 1 : volume;
 }
 
+int effectsVolumeFor(int sliderX)
+{
+    const double v = 5250.0 - 31.0 * (sliderX - 229);
+    if (v > 5220.0) {
+        return -10000;
+    }
+    // Even the right end of the slider stays 2.28 dB below full volume.
+    return v < 0 ? 0 : -int(v);
+}
+
 void clampSliders()
 {
     musicSliderX = clampKnob(musicSliderX);
     soundSliderX = clampKnob(soundSliderX);
-}
-
-bool loadOptionsArtwork()
-{
-    optionsPanel = newArtwork("Options.jpg", true);
-    return true;
-}
-
-void freeOptionsArtwork()
-{
-    deleteSprite(optionsPanel);
+    setEffectsVolume(effectsVolumeFor(soundSliderX));
 }
 
 void drawOptions()
@@ -139,9 +137,7 @@ bool clickOptions(int x, int y)
         grabOffsetSound = x - soundSliderX;
     }
     if (layout::optionsBackHit.contains(x, y)) {
-        currentScreen = screenMainMenu;
-        menuHighlight = noMenuHighlight;
-        playSound(soundClick);
+        switchScreen(screenMainMenu, withClick | withMenuReset);
         return true;
     }
     if (layout::optionsHelpHit.contains(x, y)) {
@@ -152,7 +148,9 @@ bool clickOptions(int x, int y)
     switch (panelRowAt(layout::optionRows, x, y)) {
     case fullScreenRow:
         playSound(soundClick);
-        switchDisplayMode(!fullscreen);
+        // The shell switches after the click chain; the switch reloads every
+        // picture, so nothing else may run on the old ones in between.
+        displayModeRequest = 1;
         return true;
     case gameCursorRow:
         playSound(soundClick);

@@ -3,19 +3,17 @@
 #pragma once
 #include <cstdint>
 
-extern uint8_t easyFood;
 extern int musicSliderX;
 extern int soundSliderX;
 extern uint8_t dragMusic;
 extern uint8_t dragSound;
 extern int grabOffsetMusic;
-extern int grabOffsetSound;
 
-bool loadOptionsArtwork();
-void freeOptionsArtwork();
 void drawOptions();
 void hoverOptions(int x, int y);
 bool clickOptions(int x, int y);
 void clampSliders();
 // The music gain the slider position asks for, 0..1.
 float musicVolumeFor(int sliderX);
+// The effects volume the slider position asks for, in hundredths of a decibel.
+int effectsVolumeFor(int sliderX);

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "audio/sound_effects.h"
 #include "base/layout.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
-#include "shell/shell.h"
 
 namespace {
 const char saveName[] = "game.sav";
@@ -260,5 +262,6 @@ bool readSaveFile()
     }
     // From the slider as stored; the knob itself is clamped later.
     musicVolume = musicVolumeFor(musicSliderX);
+    setEffectsVolume(effectsVolumeFor(soundSliderX));
     return true;
 }

@@ -1,5 +1,6 @@
 // The game's reactions to window events: activation, close, mouse buttons,
 // typed characters, Enter and Pause.
+#include "game/score_tables.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "platform/window.h"
@@ -8,6 +9,9 @@
 #include "screens/save_file.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+
+int appActive = 0;
+uint8_t clickPending = 0;
 
 namespace {
 void activate(bool active)
@@ -32,7 +36,7 @@ void activate(bool active)
 
 void typed(int code)
 {
-    if (!(gamePhase == 0 || gamePhase == 3 || endOfGameFlag || nameEntryActive)) {
+    if (!(gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp || endOfGameFlag || nameEntryActive)) {
         return;
     }
     if (code == 8) {
@@ -52,7 +56,7 @@ void enterPressed()
     // A stale name panel committed during a game must not cancel its game
     // over or its end picture.
     if (currentScreen != screenGame) {
-        gamePhase = 1;
+        gamePhase = phasePlay;
         endOfGameFlag = 0;
     }
     writeSaveFile();
@@ -107,9 +111,4 @@ bool processEvents()
         handleEvent(event);
     }
     return !windowDestroyed;
-}
-
-int exitStatus()
-{
-    return 0;
 }

@@ -3,6 +3,7 @@
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "game/game_screen.h"
+#include "game/hud.h"
 #include "game/scoring.h"
 #include "game/title.h"
 #include "graphics/display.h"
@@ -35,7 +36,6 @@ bool runFrame()
     if (windowDestroyed) {
         return true;
     }
-    updateEffectsVolume();
     updateMusic(currentScreen >= screenTitle && currentScreen <= screenHighScores);
     const float dt = float(frameTimer(timerDelta));
     drawFpsReadout();
@@ -65,6 +65,10 @@ bool runFrame()
     if (clickPending) {
         dispatchClick(x, y);
         clickPending = 0;
+    }
+    if (displayModeRequest) {
+        displayModeRequest = 0;
+        switchDisplayMode(!fullscreen);
     }
     // A mode switch or an error box inside the click may have ended the game.
     if (windowDestroyed) {

@@ -13,9 +13,10 @@ int main()
         if (!appActive || !appReady) {
             platformWaitEvent();
         } else {
+            platformBeginFrame();
             runFrame();
         }
     }
     platformShutdown();
-    return exitStatus();
+    return 0;
 }

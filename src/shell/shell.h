@@ -1,50 +1,24 @@
-// The game's spine: shared screen and state flags, start-up, shutdown, the
-// display-mode switch, the per-frame driver and the click chain.
+// The game's spine: start-up, shutdown, the display-mode switch, the
+// per-frame driver and the click chain.
 #pragma once
 #include <cstdint>
 
-#include "platform/rect.h"
+#include "base/screen_state.h"
 
-// Which screen is shown.
-enum : int {
-    screenTitle = 1,
-    screenMainMenu = 2,
-    screenOptions = 3,
-    screenSetUp = 4,
-    screenHighScores = 5,
-    screenGame = 7,
-};
-
-extern int currentScreen;
-extern int gamePhase;  // 1 play, 0 untimed over, 2 level done, 3 time up, 4 timed no move
+// Set by the window events; the main loop runs frames only while the game is
+// active and ready.
 extern int appActive;
 extern uint8_t appReady;
-extern uint8_t fullscreen;
-extern uint8_t systemCursor;
-extern uint8_t cursorOutside;
-extern Rect clientRect;
+// A press waits here for the next frame's click chain.
+extern uint8_t clickPending;
+// The desktop the game started on, to notice a change while in the background.
 extern int desktopDepth;
 extern int desktopWidth;
-extern uint8_t paused;
-extern uint8_t endOfGameFlag;
-extern uint8_t nameEntryActive;
-extern uint8_t noGameInProgress;
-extern uint8_t mouseDown;
-extern uint8_t clickPending;
-extern uint8_t transitionActive;
-extern uint8_t transitionRequest;
-extern uint8_t quitRequested;
-
-// Set once the window has been destroyed: from then on nothing touches the
-// display, the artwork or the sound again, and the program ends.
-extern bool windowDestroyed;
 
 // Program entry steps up to the message loop; false ends the program.
 bool startGame();
 // Handles every waiting event; false once the game has ended.
 bool processEvents();
-// The exit status the program returns.
-int exitStatus();
 
 bool initialiseAll();
 void shutdownAll();

@@ -4,20 +4,23 @@
 #include "audio/music.h"
 #include "audio/music_stream.h"
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "platform/clock.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
 #include "screens/high_scores.h"
-#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/error.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
+
+uint8_t appReady = 0;
+int desktopDepth = 0;
+int desktopWidth = 0;
 
 namespace {
 const char depthMessage[] =
@@ -32,6 +35,8 @@ void showDepthMessage()
 
 bool startGame()
 {
+    // An error box from any layer ends the game through the destroy sequence.
+    setShutdownWork(destroyGameWindow);
     if (!platformInit() || !platformCreateWindow("Plumbrix v1.0")) {
         return false;
     }
@@ -79,17 +84,13 @@ bool switchDisplayMode(bool wantFullscreen)
         return false;
     }
     freeGameArtwork();
-    freeMenuArtwork();
-    freeSetUpArtwork();
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
+    freeArtwork();
     if (!setUpDisplay(wantFullscreen)) {
         destroyGameWindow();
         return false;
     }
-    // Each loader reports its own failures; the first false ends the switch.
-    return loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
-           loadOptionsArtwork() && !windowDestroyed;
+    // The loaders report their own failures; the first false ends the switch.
+    return loadArtwork() && loadGameArtwork();
 }
 
 void shutdownAll()
@@ -97,10 +98,7 @@ void shutdownAll()
     shutdownSoundEffects();
     shutdownMusicDevice();
     freeGameArtwork();
-    freeMenuArtwork();
-    freeSetUpArtwork();
-    freeOptionsArtwork();
-    freeHighScoreArtwork();
+    freeArtwork();
     deletePanRegion();
 }
 

@@ -23,13 +23,12 @@ bool click(const std::string& name)
 }
 }  // namespace
 
+uint8_t appReady = 0;
+int desktopDepth = 0;
+int desktopWidth = 0;
 uint8_t dragMusic = 0;
 uint8_t dragSound = 0;
 
-void updateEffectsVolume()
-{
-    note("updateEffectsVolume");
-}
 void updateMusic(bool menu)
 {
     note(menu ? "updateMusic(menu)" : "updateMusic(game)");

@@ -21,23 +21,16 @@ protected:
         frameTimer(timerStart);
         trace.clear();
         takes.clear();
-        currentScreen = screenTitle;
-        transitionActive = 0;
+        resetScreenFlags();
         clickPending = 0;
-        quitRequested = 0;
         systemCursor = 1;
-        gamePhase = 1;
-        endOfGameFlag = 0;
-        nameEntryActive = 0;
-        paused = 0;
         clientRect = Rect{0, 0, 640, 480};
     }
 };
 
-const std::vector<std::string> drawOrder = {"updateEffectsVolume", "updateMusic(menu)", "drawFpsReadout",
-                                            "drawTitle",           "drawMainMenu",      "drawHighScores",
-                                            "drawGameBackdrop",    "updateBoard",       "updateHud",
-                                            "drawSetUp",           "drawOptions",       "drawEndPicture"};
+const std::vector<std::string> drawOrder = {
+    "updateMusic(menu)", "drawFpsReadout", "drawTitle", "drawMainMenu", "drawHighScores", "drawGameBackdrop",
+    "updateBoard",       "updateHud",      "drawSetUp", "drawOptions",  "drawEndPicture"};
 const std::vector<std::string> hoverOrder = {"hoverMainMenu",  "gameHover",       "hoverSetUp",
                                              "hoverOptions",   "hoverHighScores", "hoverTitle",
                                              "hoverEndPicture"};
@@ -72,11 +65,11 @@ TEST_F(FrameDriverTest, MusicIsInGameModeOnlyOnTheBoard)
 {
     currentScreen = screenGame;
     runFrame();
-    EXPECT_EQ(trace[1], "updateMusic(game)");
+    EXPECT_EQ(trace[0], "updateMusic(game)");
     trace.clear();
     currentScreen = screenHighScores;
     runFrame();
-    EXPECT_EQ(trace[1], "updateMusic(menu)");
+    EXPECT_EQ(trace[0], "updateMusic(menu)");
 }
 
 TEST_F(FrameDriverTest, ClickGoesDownTheChainUntilOneTakesIt)

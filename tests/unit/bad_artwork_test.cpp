@@ -10,7 +10,7 @@
 
 #include "graphics/display.h"
 #include "graphics/sprite.h"
-#include "platform/surface.h"
+#include "surface_probe.h"
 #include "test_pictures.h"
 #include "test_support.h"
 
@@ -194,28 +194,4 @@ TEST_F(BadArtworkTest, OversizedJpegsAreRefusedBeforeDecoding)
 TEST_F(BadArtworkTest, CmykJpegIsRefused)
 {
     expectJpegRefused(encodeJpeg(16, 16, 4, [](int, int) { return Rgb{0, 255, 255}; }), "CMYK");
-}
-
-TEST_F(BadArtworkTest, FileDamagedBeforeAReloadLeavesTheOldPicture)
-{
-    data.put("Keep.bmp", smallBmp(24));
-    data.put("Keep.jpg", smallJpeg());
-    Sprite bmp("Keep.bmp", false);
-    Sprite jpeg("Keep.jpg", false);
-    ASSERT_NE(bmp.surface, nullptr);
-    ASSERT_NE(jpeg.surface, nullptr);
-    const uint32_t bmpPixel = platformReadPixel(bmp.surface, 2, 1);
-    const uint32_t jpegPixel = platformReadPixel(jpeg.surface, 20, 10);
-    data.put("Keep.bmp", std::vector<uint8_t>(30, 0xFF));
-    data.put("Keep.jpg", std::vector<uint8_t>(10, 0));
-
-    EXPECT_FALSE(bmp.reloadImage("Keep.bmp"));
-    EXPECT_EQ(takeErrorBoxes(), (std::vector<std::string>{"Keep.bmp"}));
-    EXPECT_FALSE(jpeg.reloadImage("Keep.jpg"));
-    EXPECT_TRUE(takeErrorBoxes().empty());
-
-    EXPECT_EQ(platformReadPixel(bmp.surface, 2, 1), bmpPixel);
-    EXPECT_EQ(platformReadPixel(jpeg.surface, 20, 10), jpegPixel);
-    EXPECT_EQ(bmp.height, 2);
-    EXPECT_EQ(jpeg.width, 24);  // the old size stays
 }

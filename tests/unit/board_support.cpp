@@ -3,13 +3,15 @@
 
 #include <cstring>
 
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {
@@ -28,27 +30,8 @@ template <typename KindOf> void fillBoard(KindOf kindOf)
 void resetBoardState(uint32_t ticks)
 {
     platformSimulateClock(ticks);
-    selectState = firstColumn = firstRow = targetColumn = targetRow = pressX = pressY = 0;
-    swapTravel = fallTravel = 0;
-    swapLegs = falling = 0;
-    fallSpeed = 3;
-    clearedCount = 0;
-    hintFirstColumn = hintFirstRow = hintSecondColumn = hintSecondRow = hintLegs = 0;
-    hintActive = 0;
-    hintTravel = 0;
-    score = multiplier = 0;
-    bar = 0;
-    gameMode = 0;
-    pieceKindCount = 6;
-    gamePhase = 1;
+    resetGameState();
     mouseDown = 1;
-    flyers.clear();
-    flyersLaunched = 0;
-    std::memset(clearMarks, 0, sizeof clearMarks);
-    std::memset(columnGap, 0, sizeof columnGap);
-    for (int c = 0; c < 8; ++c) {
-        resetSpawnCell(c);
-    }
     setFillerBoard();
     takeSounds();
 }

@@ -7,6 +7,7 @@
 
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "platform/clock.h"
 

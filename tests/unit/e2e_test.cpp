@@ -5,15 +5,19 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
 #include <sstream>
 
+#include "base/screen_state.h"
 #include "e2e_support.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/hints.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "graphics/jpeg_decode.h"
 #include "platform/rect.h"
@@ -21,7 +25,6 @@
 #include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {
@@ -118,7 +121,7 @@ TEST_F(EndToEnd, TitleButtonStartsATransitionToTheMenu)
     GameState after = run(script, 31 + 245);
     EXPECT_EQ(stateInt(after, "transitionActive"), 0);
     EXPECT_EQ(stateInt(after, "currentScreen"), screenMainMenu);  // the press was dropped
-    EXPECT_EQ(after.at("sounds"), "01");                          // the button's hover, then its click
+    EXPECT_EQ(soundIds(after), (std::vector<int>{0, 1}));         // the button's hover, then its click
 }
 
 TEST_F(EndToEnd, MenuSetUpAndBoardRoundTrip)
@@ -133,7 +136,7 @@ TEST_F(EndToEnd, MenuSetUpAndBoardRoundTrip)
     GameState menu = run(s.str(), 320);
     EXPECT_EQ(stateInt(menu, "menuHighlight"), noMenuHighlight);
     EXPECT_EQ(stateInt(menu, "currentScreen"), screenMainMenu);
-    EXPECT_EQ(menu.at("sounds"), "01");  // only the title button's hover and click
+    EXPECT_EQ(soundIds(menu), (std::vector<int>{0, 1}));  // only the title button's hover and click
 
     GameState setUp = run(s.str(), 375);
     EXPECT_EQ(stateInt(setUp, "currentScreen"), screenMainMenu);
@@ -177,8 +180,9 @@ TEST_F(EndToEnd, HintMoveByClicksAndByDragScores)
     EXPECT_GE(stateInt(clicked, "score"), 10);
     EXPECT_GT(std::stof(clicked.at("bar")), 1.0f);
     EXPECT_NE(clicked.at("board"), dealt.at("board"));
-    EXPECT_NE(clicked.at("sounds").find('9'), std::string::npos);  // the piece was chosen
-    EXPECT_NE(clicked.at("sounds").find('2'), std::string::npos);  // and pieces flew
+    const std::vector<int> sounds = soundIds(clicked);
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), 9), sounds.end());  // the piece was chosen
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), 2), sounds.end());  // and pieces flew
 
     // The same move by pressing on one piece and dragging toward the other.
     const int dx = (hintSecondColumn - hintFirstColumn) * 20;

@@ -4,13 +4,17 @@
 
 #include <algorithm>
 
+#include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
 #include "game/hints.h"
+#include "game/hover.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {
@@ -21,13 +25,6 @@ protected:
         ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
         resetBoardState();
         currentScreen = screenGame;
-        paused = 0;
-        dropIn = flyOutRunning = 0;
-        endOfGameFlag = 0;
-        hoverLatch = 0;
-        mixerRequest = 0;
-        mixerClock = 0;
-        noFlyers = 1;
         createPanRegion();  // a start-up step
         takeSounds();
     }

@@ -8,11 +8,13 @@
 #include <fstream>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/game_state.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "graphics/text.h"
 #include "screens/high_scores.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {
@@ -28,13 +30,9 @@ protected:
                 row.score = 1000 - 100 * r;
             }
         }
+        resetGameState();
         shownTable = 6;
-        gameMode = 0;
-        pieceKindCount = 6;
         currentScreen = screenHighScores;
-        gamePhase = 1;
-        nameEntryActive = 0;
-        namePending = 0;
         takeSounds();
     }
 

@@ -7,8 +7,10 @@
 #include <tuple>
 #include <vector>
 
+#include "audio/sound_effects.h"
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"

@@ -5,13 +5,19 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/sound_effects.h"
+#include "base/screen_state.h"
+#include "game/banner.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
+#include "game/hud.h"
 #include "game/moves.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
 #include "screens/high_scores.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {
@@ -23,22 +29,8 @@ protected:
     {
         ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
         platformSimulateClock(4242);
+        resetGameState();
         currentScreen = screenGame;
-        gamePhase = 1;
-        gameMode = 0;
-        pieceKindCount = 6;
-        level = 1;
-        score = 0;
-        shownScore = 0;
-        bar = shownBar = 0;
-        barRising = 0;
-        barHoldTime = 0;
-        tickTime = 0;
-        levelDoneFrames = lastLevelFrames = 0;
-        bannerClock = -200;
-        bannerY = 0;
-        dropIn = flyOutRunning = 0;
-        paused = transitionActive = endOfGameFlag = nameEntryActive = 0;
         dealBoard(6);
         takeSounds();
     }

@@ -4,12 +4,14 @@
 
 #include <vector>
 
+#include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/moves.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {

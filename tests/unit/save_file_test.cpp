@@ -16,12 +16,13 @@
 #include <vector>
 
 #include "audio/music.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {

@@ -3,11 +3,11 @@
 
 #include <vector>
 
+#include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
 #include "game/hints.h"
 #include "game/scoring.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {

@@ -2,15 +2,19 @@
 // hover sounds and the state they leave behind.
 #include <gtest/gtest.h>
 
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/board_change.h"
 #include "game/game_screen.h"
+#include "game/game_state.h"
+#include "game/hover.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "game/title.h"
 #include "screens/game_setup.h"
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
 #include "test_support.h"
 
 namespace {
@@ -19,13 +23,9 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(loadTestArtwork()) << "the generated data folder is missing";
+        resetGameState();
         currentScreen = screenMainMenu;
-        menuHighlight = noMenuHighlight;
-        hoverLatch = 0;
         noGameInProgress = 1;
-        transitionRequest = 0;
-        gameMode = 0;
-        pieceKindCount = 6;
         dragMusic = dragSound = 0;
         musicSliderX = soundSliderX = 391;
         takeSounds();

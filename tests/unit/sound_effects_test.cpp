@@ -67,8 +67,7 @@ protected:
     {
         shutdownSoundEffects();
         setenv("SDL_AUDIODRIVER", "dummy", 1);
-        soundSliderX = 391;
-        updateEffectsVolume();
+        setEffectsVolume(effectsVolumeFor(391));
         takeSounds();
         takeErrorBoxes();
     }
@@ -95,9 +94,7 @@ TEST_F(SoundEffectsTest, VolumeFollowsTheSlider)
     const std::pair<int, int> expected[] = {{227, -10000}, {228, -10000}, {229, -10000}, {230, -5219},
                                             {300, -3049},  {391, -228},   {398, -11},    {399, 0}};
     for (auto [slider, volume] : expected) {
-        soundSliderX = slider;
-        updateEffectsVolume();
-        EXPECT_EQ(effectsVolume, volume) << "slider at " << slider;
+        EXPECT_EQ(effectsVolumeFor(slider), volume) << "slider at " << slider;
     }
 }
 
@@ -191,7 +188,6 @@ TEST_F(SoundEffectsTest, MissingSoundFolderLeavesTheGameSilentAndRunning)
 {
     start();
     for (int frame = 0; frame < 3; ++frame) {
-        updateEffectsVolume();
         for (int id = 0; id < soundEffectCount; ++id) {
             EXPECT_FALSE(playSound(SoundId(id)));
             EXPECT_EQ(soundEffects[id].voiceCount, 0);

@@ -35,8 +35,7 @@ std::vector<int16_t> recordEffect(int slider, const std::string& output)
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", output.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "1", 1);  // no need to pace the file in real time
-    soundSliderX = slider;
-    updateEffectsVolume();
+    setEffectsVolume(effectsVolumeFor(slider));
     const bool opened = initSoundEffects();
     setenv("SDL_AUDIODRIVER", "dummy", 1);
     EXPECT_TRUE(opened);

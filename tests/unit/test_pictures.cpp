@@ -9,7 +9,7 @@
 
 #include <jpeglib.h>
 
-#include "platform/surface.h"
+#include "surface_probe.h"
 
 namespace {
 void putU16(std::vector<uint8_t>& out, size_t at, uint32_t v)
@@ -165,7 +165,7 @@ std::vector<uint8_t> encodeJpeg(int width, int height, int components, const Pix
 
 Rgb pixelAt(const PlatformSurface* surface, int x, int y)
 {
-    const uint32_t p = platformReadPixel(surface, x, y);
+    const uint32_t p = probePixel(surface, x, y);
     return Rgb{widen(int(p >> 11 & 31), 5), widen(int(p >> 5 & 63), 6), widen(int(p & 31), 5)};
 }
 

@@ -7,14 +7,11 @@
 #include <filesystem>
 
 #include "audio/sound_effects.h"
+#include "base/error.h"
 #include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/window.h"
-#include "screens/game_setup.h"
-#include "screens/high_scores.h"
-#include "screens/main_menu.h"
-#include "screens/options.h"
-#include "shell/error.h"
 
 namespace {
 std::vector<std::string> errorBoxes;
@@ -66,8 +63,7 @@ bool loadTestArtwork()
     if (!getcwd(here, sizeof here) || chdir(PLUMBRIX_DATA) != 0) {
         return false;
     }
-    loaded = loadGameArtwork() && loadMenuArtwork() && loadSetUpArtwork() && loadHighScoreArtwork() &&
-             loadOptionsArtwork() && takeErrorBoxes().empty();
+    loaded = loadArtwork() && loadGameArtwork() && takeErrorBoxes().empty();
     if (chdir(here) != 0) {
         std::abort();
     }

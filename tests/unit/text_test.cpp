@@ -4,11 +4,11 @@
 #include <climits>
 #include <cstring>
 
-#include "game/game_screen.h"
+#include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/sprite.h"
 #include "graphics/text.h"
-#include "platform/surface.h"
+#include "surface_probe.h"
 #include "test_pictures.h"
 #include "test_support.h"
 
@@ -37,7 +37,7 @@ protected:
     void SetUp() override
     {
         openTestDisplay();
-        platformFill(backBuffer->surface, Rect{0, 0, 640, 480}, 0);
+        probeFill(backBuffer->surface, Rect{0, 0, 640, 480}, 0);
         computeGlyphOffsets();
         // Other tests may have the game's own artwork loaded; it comes back afterwards.
         savedFont = fontSprite;
@@ -61,7 +61,7 @@ protected:
     // The strip column shown at (x, y), or -1 where nothing was drawn.
     static int columnAt(int x, int y)
     {
-        const uint32_t p = platformReadPixel(backBuffer->surface, x, y);
+        const uint32_t p = probePixel(backBuffer->surface, x, y);
         return p == 0 ? -1 : int(p >> 11 | (p >> 5 & 63) << 5);
     }
 

@@ -20,22 +20,28 @@
 #include "shell/shell.h"
 
 namespace {
+// Numbers left negative were not given; the script's header or the defaults
+// fill them in.
 struct Options {
     std::string data;
-    long frames = 1000;
-    double dt = 1.0 / 128;
-    unsigned long ticks = 0;
+    long frames = -1;
+    double dt = -1;
+    long long ticks = -1;
     std::string script;
+    std::string out;
     std::multimap<long, std::string> shots;
     std::multimap<long, std::string> states;
 };
 
+constexpr long defaultFrames = 1000;
+constexpr double defaultFrameTime = 1.0 / 128;
+
 int usage(const char* message)
 {
     std::fprintf(stderr, "plumbrix-replay: %s\n", message);
-    std::fprintf(stderr,
-                 "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
-                 "                       [--script FILE] [--shot FRAME:FILE]... [--state FRAME:FILE]...\n");
+    std::fprintf(stderr, "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
+                         "                       [--script FILE] [--out DIR]\n"
+                         "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n");
     return 2;
 }
 
@@ -49,16 +55,22 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
         }
         const std::string value = argv[++i];
         char* end = nullptr;
+        bool negative = false;
         if (arg == "--data") {
             o.data = value;
         } else if (arg == "--frames") {
             o.frames = std::strtol(value.c_str(), &end, 10);
+            negative = o.frames < 0;
         } else if (arg == "--dt") {
             o.dt = std::strtod(value.c_str(), &end);
+            negative = !(o.dt >= 0);
         } else if (arg == "--ticks") {
-            o.ticks = std::strtoul(value.c_str(), &end, 10);
+            o.ticks = std::strtoll(value.c_str(), &end, 10);
+            negative = o.ticks < 0;
         } else if (arg == "--script") {
             o.script = value;
+        } else if (arg == "--out") {
+            o.out = value;
         } else if (arg == "--shot") {
             const auto colon = value.find(':');
             if (colon == std::string::npos || colon == 0) {
@@ -84,16 +96,32 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             error += ": " + value;
             return false;
         }
+        if (negative) {
+            error = arg + " must not be negative";
+            return false;
+        }
     }
     if (o.data.empty()) {
         error = "--data is required";
         return false;
     }
-    if (o.frames < 0 || !(o.dt >= 0)) {
-        error = "frames and dt must not be negative";
-        return false;
-    }
     return true;
+}
+
+// What the command line leaves open, the script's header decides; pictures and
+// states it asks for go into the output folder under their frame numbers.
+void completeOptions(Options& o, const ScriptHeader& header)
+{
+    o.frames = o.frames >= 0 ? o.frames : header.frames >= 0 ? header.frames : defaultFrames;
+    o.dt = o.dt >= 0 ? o.dt : header.dt >= 0 ? header.dt : defaultFrameTime;
+    o.ticks = o.ticks >= 0 ? o.ticks : header.ticks >= 0 ? header.ticks : 0;
+    const std::string folder = o.out.empty() ? "" : o.out + "/";
+    for (long f : header.shots) {
+        o.shots.emplace(f, folder + "shot-" + std::to_string(f) + ".bmp");
+    }
+    for (long f : header.states) {
+        o.states.emplace(f, folder + "state-" + std::to_string(f) + ".txt");
+    }
 }
 
 // Shots name files relative to where the driver was started, not the data folder.
@@ -106,7 +134,7 @@ void apply(const ScriptEvent& e)
 {
     switch (e.kind) {
     case ScriptEvent::move:
-        platformSetSimulatedPointer(e.x, e.y, e.x >= 0 && e.y >= 0 && e.x < 640 && e.y < 480);
+        platformSetSimulatedPointer(e.x, e.y, !e.outside && e.x >= 0 && e.y >= 0 && e.x < 640 && e.y < 480);
         break;
     case ScriptEvent::down:
         platformInjectEvent({EventType::buttonDown, 0});
@@ -137,6 +165,11 @@ void apply(const ScriptEvent& e)
     case ScriptEvent::close:
         platformInjectEvent({EventType::quit, 0});
         break;
+    case ScriptEvent::expose:
+        platformInjectEvent({EventType::expose, 0});
+        break;
+    case ScriptEvent::frameTime:
+        break;  // the frame loop reads it
     }
 }
 }  // namespace
@@ -149,6 +182,7 @@ int main(int argc, char** argv)
         return usage(error.c_str());
     }
     std::vector<ScriptEvent> events;
+    ScriptHeader header;
     if (!o.script.empty()) {
         std::ifstream in(o.script);
         if (!in) {
@@ -156,11 +190,12 @@ int main(int argc, char** argv)
         }
         std::stringstream text;
         text << in.rdbuf();
-        if (!parseScript(text.str(), events, error)) {
+        if (!parseScript(text.str(), events, header, error)) {
             std::fprintf(stderr, "plumbrix-replay: %s: %s\n", o.script.c_str(), error.c_str());
             return 2;
         }
     }
+    completeOptions(o, header);
     char startDir[4096];
     if (!getcwd(startDir, sizeof startDir) || chdir(o.data.c_str()) != 0) {
         return usage(("cannot enter " + o.data).c_str());
@@ -180,15 +215,19 @@ int main(int argc, char** argv)
         return 1;
     }
     size_t next = 0;
+    double dt = o.dt;
     for (long frame = 0; frame < o.frames; ++frame) {
         while (next < events.size() && events[next].frame <= frame) {
+            if (events[next].kind == ScriptEvent::frameTime) {
+                dt = events[next].seconds;
+            }
             apply(events[next++]);
         }
         if (!processEvents()) {
             break;
         }
         if (appActive && appReady) {
-            platformAdvanceSimulatedClock(o.dt);
+            platformAdvanceSimulatedClock(dt);
             runFrame();
         }
         if (windowDestroyed) {

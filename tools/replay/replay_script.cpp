@@ -1,12 +1,52 @@
 // The replay script format:
-//   F move X Y | F down | F up | F click X Y | F text STRING
-//   F key return|pause|backspace | F focus lost|gained | F close
+//   F move X Y [outside] | F down | F up | F click X Y | F text STRING | F char CODE
+//   F key return|pause|backspace | F focus lost|gained | F close | F expose | F dt SECONDS
+//   #! frames N | #! dt SECONDS | #! ticks N | #! shots F... | #! states F... | #! save-from FILE
 // "#" starts a comment. A click presses at F and releases at F+1.
 #include "replay_script.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
+// A "#!" line: the run's parameters, kept beside its events.
+bool parseHeader(const std::string& line, ScriptHeader& header, std::string& why)
+{
+    std::string body = line.substr(2);
+    body.erase(std::min(body.find('#'), body.size()));
+    std::istringstream in(body);
+    std::string key;
+    in >> key;
+    auto noMore = [&in]() {
+        std::string rest;
+        return !(in >> rest);
+    };
+    bool ok = false;
+    if (key == "frames") {
+        ok = bool(in >> header.frames) && header.frames >= 0;
+    } else if (key == "dt") {
+        ok = bool(in >> header.dt) && header.dt >= 0;
+    } else if (key == "ticks") {
+        ok = bool(in >> header.ticks) && header.ticks >= 0;
+    } else if (key == "shots" || key == "states") {
+        std::vector<long>& frames = key == "shots" ? header.shots : header.states;
+        for (long f = 0; in >> f;) {
+            frames.push_back(f);
+        }
+        ok = in.eof() && !frames.empty();
+    } else if (key == "save-from") {
+        ok = bool(in >> header.saveFrom);
+    } else {
+        why = "unknown header '" + key + "'";
+        return false;
+    }
+    if (!ok || !noMore()) {
+        why = "bad value for header '" + key + "'";
+        return false;
+    }
+    return true;
+}
+
 bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::string& why)
 {
     std::istringstream in(line);
@@ -25,8 +65,16 @@ bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::s
         return !(in >> rest);
     };
     if (verb == "move" || verb == "click") {
-        if (!(in >> e.x >> e.y) || !noMore()) {
+        if (!(in >> e.x >> e.y)) {
             why = verb + " takes X and Y";
+            return false;
+        }
+        std::string flag;
+        if (verb == "move" && in >> flag) {
+            e.outside = flag == "outside";
+        }
+        if (!noMore() || (!flag.empty() && !e.outside)) {
+            why = verb == "move" ? "move takes X, Y and optionally 'outside'" : "click takes X and Y";
             return false;
         }
         e.kind = ScriptEvent::move;
@@ -40,17 +88,44 @@ bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::s
         }
         return true;
     }
-    if (verb == "down" || verb == "up" || verb == "close") {
+    if (verb == "down" || verb == "up" || verb == "close" || verb == "expose") {
         if (!noMore()) {
             why = verb + " takes no arguments";
             return false;
         }
-        e.kind = verb == "down" ? ScriptEvent::down : verb == "up" ? ScriptEvent::up : ScriptEvent::close;
+        e.kind = verb == "down"    ? ScriptEvent::down
+                 : verb == "up"    ? ScriptEvent::up
+                 : verb == "close" ? ScriptEvent::close
+                                   : ScriptEvent::expose;
+        events.push_back(e);
+        return true;
+    }
+    if (verb == "dt") {
+        if (!(in >> e.seconds) || e.seconds < 0 || !noMore()) {
+            why = "dt takes a frame time in seconds";
+            return false;
+        }
+        e.kind = ScriptEvent::frameTime;
+        events.push_back(e);
+        return true;
+    }
+    // Characters the text form cannot carry: a space, or "#".
+    if (verb == "char") {
+        int code = 0;
+        if (!(in >> code) || code < 1 || code > 255 || !noMore()) {
+            why = "char takes a character code from 1 to 255";
+            return false;
+        }
+        e.kind = ScriptEvent::typeText;
+        e.text = std::string(1, char(code));
         events.push_back(e);
         return true;
     }
     if (verb == "text") {
         std::getline(in >> std::ws, e.text);
+        // Blanks before a trailing comment are layout, not typing; "char 32"
+        // types a space at the end.
+        e.text.erase(e.text.find_last_not_of(" \t\r") + 1);
         if (e.text.empty()) {
             why = "text takes a string";
             return false;
@@ -80,13 +155,23 @@ bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::s
 }
 }  // namespace
 
-bool parseScript(const std::string& source, std::vector<ScriptEvent>& events, std::string& error)
+bool parseScript(const std::string& source, std::vector<ScriptEvent>& events, ScriptHeader& header,
+                 std::string& error)
 {
     std::istringstream lines(source);
     std::string line;
     int number = 0;
     while (std::getline(lines, line)) {
         ++number;
+        const auto start = line.find_first_not_of(" \t");
+        if (start != std::string::npos && line.compare(start, 2, "#!") == 0) {
+            std::string why;
+            if (!parseHeader(line.substr(start), header, why)) {
+                error = "line " + std::to_string(number) + ": " + why;
+                return false;
+            }
+            continue;
+        }
         const auto hash = line.find('#');
         if (hash != std::string::npos) {
             line.erase(hash);

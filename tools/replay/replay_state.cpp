@@ -5,27 +5,33 @@
 #include <string>
 
 #include "audio/sound_effects.h"
+#include "base/screen_state.h"
 #include "game/board.h"
+#include "game/board_change.h"
+#include "game/flyers.h"
 #include "game/game_screen.h"
 #include "game/hints.h"
 #include "game/moves.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "graphics/text.h"
 #include "screens/high_scores.h"
 #include "screens/main_menu.h"
 #include "screens/options.h"
-#include "shell/shell.h"
 
 namespace {
 std::string sounds;
+int lastSound = 0;
 
-// Sound requests in order; a request repeating the one before it is noted once.
+// Sound requests in order, as decimal ids separated by spaces, so ids of two
+// digits read back unambiguously; a request repeating the one before it is
+// noted once.
 void noteSound(int id)
 {
-    const char c = id >= 0 && id <= 9 ? char('0' + id) : '?';
-    if (sounds.empty() || sounds.back() != c) {
-        sounds += c;
+    if (sounds.empty() || id != lastSound) {
+        sounds += " " + std::to_string(id);
     }
+    lastSound = id;
 }
 }  // namespace
 
@@ -61,6 +67,6 @@ bool writeGameState(const char* path)
         }
         kinds += r < 7 ? "/" : "";
     }
-    std::fprintf(f, "board %s\nsounds %s\n", kinds.c_str(), sounds.c_str());
+    std::fprintf(f, "board %s\nsounds%s\n", kinds.c_str(), sounds.c_str());
     return std::fclose(f) == 0;
 }

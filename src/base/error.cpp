@@ -1,13 +1,22 @@
 // The error box and the diagnostic log.
-#include "shell/error.h"
+#include "base/error.h"
 
 #include <cstdarg>
 #include <cstdio>
 
+#include "base/screen_state.h"
 #include "platform/window.h"
-#include "shell/shell.h"
 
 void (*errorBoxHook)(const char* text) = nullptr;
+
+namespace {
+void (*shutdownWork)() = nullptr;
+}  // namespace
+
+void setShutdownWork(void (*work)())
+{
+    shutdownWork = work;
+}
 
 void showError(const char* text)
 {
@@ -20,7 +29,9 @@ void showError(const char* text)
         return;
     }
     platformMessageBox("Error", text, false);
-    destroyGameWindow();
+    if (shutdownWork) {
+        shutdownWork();
+    }
 }
 
 void logDiagnostic(const char* format, ...)

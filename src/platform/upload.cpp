@@ -1,6 +1,7 @@
-// Device-independent bitmaps (the row layout of BMP files) drawn into
-// surfaces: SDL converts the rows into the display format, with the bitmap's
-// colour table as the palette of the paletted depths.
+// Decoded artwork drawn into surfaces: device-independent bitmaps (the row
+// layout of BMP files), with the bitmap's colour table as the palette of the
+// paletted depths, and the plain RGB rows of a decoded JPEG. SDL converts
+// either into the display format.
 #include <SDL.h>
 
 #include <cstring>
@@ -76,6 +77,31 @@ void setPalette(SDL_Surface* rows, const uint8_t* info, int bits)
     }
     SDL_SetPaletteColors(rows->format->palette, colours, 0, int(most));
 }
+
+// Converts the wrapped rows into the target's format and copies them in at
+// (0, 0); what lies beyond the target is cut off. SDL surfaces run top-down
+// only, so a bottom-up picture is turned over row by row on its way in.
+bool convertInto(SDL_Surface* wrapped, SDL_Surface* target, bool bottomUp)
+{
+    SDL_Surface* converted = SDL_ConvertSurface(wrapped, target->format, 0);
+    SDL_FreeSurface(wrapped);
+    if (!converted) {
+        return false;
+    }
+    const int rows = converted->h;
+    const int copyRows = SDL_min(rows, target->h);
+    const size_t rowBytes = size_t(SDL_min(converted->w, target->w)) * target->format->BytesPerPixel;
+    SDL_LockSurface(target);
+    for (int y = 0; y < copyRows; ++y) {
+        const int from = bottomUp ? rows - 1 - y : y;
+        std::memcpy(static_cast<uint8_t*>(target->pixels) + size_t(y) * target->pitch,
+                    static_cast<const uint8_t*>(converted->pixels) + size_t(from) * converted->pitch,
+                    rowBytes);
+    }
+    SDL_UnlockSurface(target);
+    SDL_FreeSurface(converted);
+    return true;
+}
 }  // namespace
 
 bool platformUploadDib(PlatformSurface* surface, const uint8_t* info, const uint8_t* bits)
@@ -111,25 +137,16 @@ bool platformUploadDib(PlatformSurface* surface, const uint8_t* info, const uint
     if (depth <= 8) {
         setPalette(wrapped, info, depth);
     }
-    SDL_Surface* converted = SDL_ConvertSurface(wrapped, surface->pixels->format, 0);
-    SDL_FreeSurface(wrapped);
-    if (!converted) {
+    // A positive height is a bottom-up bitmap.
+    return convertInto(wrapped, surface->pixels, height > 0);
+}
+
+bool platformUploadRgb(PlatformSurface* surface, const uint8_t* pixels, int width, int height)
+{
+    if (!surface || !pixels || width <= 0 || height <= 0) {
         return false;
     }
-
-    // SDL surfaces run top-down only, so a bottom-up bitmap (positive
-    // height) is turned over row by row on its way in.
-    SDL_Surface* target = surface->pixels;
-    const int copyRows = SDL_min(rows, target->h);
-    const size_t rowBytes = size_t(SDL_min(width, target->w)) * target->format->BytesPerPixel;
-    SDL_LockSurface(target);
-    for (int y = 0; y < copyRows; ++y) {
-        const int from = height > 0 ? rows - 1 - y : y;
-        std::memcpy(static_cast<uint8_t*>(target->pixels) + size_t(y) * target->pitch,
-                    static_cast<const uint8_t*>(converted->pixels) + size_t(from) * converted->pitch,
-                    rowBytes);
-    }
-    SDL_UnlockSurface(target);
-    SDL_FreeSurface(converted);
-    return true;
+    SDL_Surface* wrapped = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<uint8_t*>(pixels), width, height, 24,
+                                                              width * 3, SDL_PIXELFORMAT_RGB24);
+    return wrapped && convertInto(wrapped, surface->pixels, false);
 }

@@ -27,4 +27,6 @@ while IFS= read -r f; do
     files+=("$f")
   fi
 done < <(git ls-files -- "${folders[@]}")
-printf '%s\n' "${files[@]}" | xargs -P2 -n2 clang-tidy -p build --quiet --warnings-as-errors='*'
+# clang-tidy counts the warnings it hid in system headers on every file; only findings matter.
+printf '%s\n' "${files[@]}" | xargs -P2 -n2 clang-tidy -p build --quiet --warnings-as-errors='*' 2>&1 |
+  { grep -v '^[0-9]* warnings\? generated\.$' || true; }

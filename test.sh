@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, checks the house style and runs the whole test suite,
-# then the sanitizer suite and the fuzzers.
+# Sets everything up, checks the house style (formatting, cppcheck, ./lint.sh) and runs
+# the whole test suite, then the sanitizer suite and the fuzzers.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
@@ -11,6 +11,8 @@ clang-format --dry-run -Werror $sources
 echo "Running cppcheck..."
 cppcheck --quiet --error-exitcode=1 --std=c++17 --language=c++ --inline-suppr \
   --enable=warning,performance,portability -I src src
+echo "Running clang-tidy..."
+./lint.sh
 
 (cd build && ctest --output-on-failure -j2)
 

@@ -3,10 +3,14 @@
 #pragma once
 #include <cstdint>
 
+#include "base/layout.h"
+
+// The bar's value is the height of its picture that shows.
+constexpr float fullBar = layout::barH;
 // The largest score the game keeps. Well inside int, and small enough that
 // the shown score, a float, still counts up in whole points.
 constexpr int scoreLimit = 9999999;
-// The bar fills at 73; a pass can push it a little past that, never this far.
+// A pass can push the bar a little past full, never this far.
 constexpr float barLimit = 100;
 
 extern int score;

@@ -1,8 +1,21 @@
-// Opening the game's data files for reading: only regular files, and never a
-// wait on a pipe or a device that happens to carry the name.
+// The player's files: read only when they are regular files, never with a
+// wait on a pipe or a device that carries the name, and written whole by a
+// temporary file renamed over the old one.
 #pragma once
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
+#include <vector>
 
 // The file opened for binary reading; nullptr when it cannot be opened or is
 // anything but a regular file (a folder, a pipe, a device).
 std::FILE* platformOpenDataFile(const char* path);
+// The whole file; false when it cannot be opened as above, or holds more than
+// `limit` bytes (then nothing beyond the limit is read).
+bool platformReadFile(const char* path, size_t limit, std::vector<uint8_t>& bytes);
+// Replaces the file whole: the bytes go into "PATH.tmp", which is synced and
+// renamed over the file, so that a crash or a full disk leaves the old file or
+// the new one and never a mix. False, with no temporary left, when anything
+// fails; the old file is then as it was. afterPiece, when given, runs after
+// each piece of the write.
+bool platformReplaceFile(const char* path, const std::vector<uint8_t>& bytes, void (*afterPiece)() = nullptr);

@@ -2,9 +2,6 @@
 // tables and the settings, 6933 bytes in a fixed order without padding.
 #include "screens/save_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -26,9 +23,6 @@ void (*saveWriteHook)() = nullptr;
 
 namespace {
 const char saveName[] = "game.sav";
-const char tempName[] = "game.sav.tmp";
-// The file goes out in pieces of this size (the last one shorter).
-constexpr size_t writePiece = 512;
 
 class Writer {
 public:
@@ -160,45 +154,6 @@ bool plausible(const GameSection& g)
     return true;
 }
 
-// Writes the bytes into a new temporary file. Whatever stands under that name
-// is removed first if it is a file (a pipe there would wait for a reader for
-// ever); anything else makes the write fail. False leaves no file of ours.
-bool writeTemporary(const std::vector<uint8_t>& bytes)
-{
-    unlink(tempName);
-    const int fd = open(tempName, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        return false;
-    }
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = write(fd, bytes.data() + done, std::min(writePiece, bytes.size() - done));
-        if (n <= 0) {
-            break;
-        }
-        done += size_t(n);
-        if (saveWriteHook) {
-            saveWriteHook();
-        }
-    }
-    bool ok = done == bytes.size();
-    ok = fsync(fd) == 0 && ok;
-    ok = close(fd) == 0 && ok;
-    if (!ok) {
-        unlink(tempName);
-    }
-    return ok;
-}
-
-// The rename itself only lasts once the folder is on the disk as well.
-void syncFolder()
-{
-    const int fd = open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        fsync(fd);
-        close(fd);
-    }
-}
 }  // namespace
 
 void writeSaveFile()
@@ -224,30 +179,16 @@ void writeSaveFile()
     w.byte(systemCursor);
     w.i32(musicSliderX);
     w.i32(soundSliderX);
-    // Write beside the old file and swap it in whole, so that a full disk or a
-    // crash never costs the player the save they had. Nothing is reported.
-    if (!writeTemporary(w.bytes)) {
-        return;
-    }
-    if (std::rename(tempName, saveName) != 0) {
-        unlink(tempName);
-        return;
-    }
-    syncFolder();
+    // Written beside the old file and swapped in whole, so that a full disk or
+    // a crash never costs the player the save they had. Nothing is reported.
+    platformReplaceFile(saveName, w.bytes, saveWriteHook);
 }
 
 bool readSaveFile()
 {
-    std::vector<uint8_t> bytes(saveFileSize + 1);
-    FILE* f = platformOpenDataFile(saveName);
-    if (!f) {
-        return false;
-    }
-    const size_t got = std::fread(bytes.data(), 1, bytes.size(), f);
-    const bool readError = std::ferror(f) != 0;
-    std::fclose(f);
+    std::vector<uint8_t> bytes;
     // Anything but a complete file counts as no file at all.
-    if (readError || got != size_t(saveFileSize)) {
+    if (!platformReadFile(saveName, saveFileSize, bytes) || bytes.size() != size_t(saveFileSize)) {
         return false;
     }
     Reader r(bytes.data());

@@ -2,16 +2,20 @@
 // and that a damaged or foreign file cannot turn into a crash.
 #include "shell/settings.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
+#include <vector>
+
+#include "platform/file.h"
 
 const char windowSettingsFile[] = "window.cfg";
 
 namespace {
 // Sizes and positions beyond this are damage, not a desktop.
 constexpr long largestCoordinate = 1 << 16;
+// The file the game writes has a hundred bytes or so; a longer one is not
+// read at all.
+constexpr size_t longestFile = 4096;
 
 std::string readAtStart;
 
@@ -75,14 +79,12 @@ std::string formatWindowSettings(const WindowPlacement& placement)
 
 void loadWindowSettings()
 {
-    std::ifstream in(windowSettingsFile, std::ios::binary);
-    if (!in) {
+    std::vector<uint8_t> bytes;
+    if (!platformReadFile(windowSettingsFile, longestFile, bytes)) {
         return;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
     WindowPlacement placement;
-    if (parseWindowSettings(text.str(), placement)) {
+    if (parseWindowSettings(std::string(bytes.begin(), bytes.end()), placement)) {
         readAtStart = formatWindowSettings(placement);
         platformSetWindowPlacement(placement);
     }
@@ -99,16 +101,7 @@ void saveWindowSettings()
         return;
     }
     // Written aside and renamed, so an interrupted write leaves the old file.
-    const std::string temporary = std::string(windowSettingsFile) + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        if (!out.flush()) {
-            std::remove(temporary.c_str());
-            return;
-        }
-    }
-    if (std::rename(temporary.c_str(), windowSettingsFile) == 0) {
+    if (platformReplaceFile(windowSettingsFile, std::vector<uint8_t>(text.begin(), text.end()))) {
         readAtStart = text;
     }
 }

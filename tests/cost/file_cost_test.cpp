@@ -20,6 +20,7 @@
 #include "heap_meter.h"
 #include "ogg_test_files.h"
 #include "platform/audio_device.h"
+#include "shell/settings.h"
 #include "test_pictures.h"
 #include "test_support.h"
 #include "wave_test_files.h"
@@ -298,4 +299,11 @@ TEST_F(MusicCostTest, TracksCostTheSameWhateverTheyHoldBeyondTheirSound)
         expectBounded(play(name, opened), name);
         EXPECT_EQ(opened, std::string(name) != "talkative.ogg") << name;
     }
+}
+
+TEST(SettingsCostTest, AHugeWindowSettingsFileIsNotRead)
+{
+    ScratchDir scratch;
+    writeSparse(windowSettingsFile, Bytes{'x', ' ', '1', '\n'}, uintmax_t(1) << 30);
+    expectBounded(measure(loadWindowSettings), windowSettingsFile);
 }

@@ -2,6 +2,8 @@
 // missing file falls back to the first-start placement without a crash.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <string>
 
@@ -67,5 +69,12 @@ TEST(WindowSettings, AMissingOrDamagedFileStartsAsTheFirstTime)
     std::string first;
     std::getline(in, first);
     EXPECT_EQ(first, "x 1");
+}
+
+TEST(WindowSettings, APipeInTheFilesPlaceDoesNotHoldUpTheStart)
+{
+    ScratchDir scratch;
+    ASSERT_EQ(mkfifo(windowSettingsFile, 0600), 0);
+    EXPECT_TRUE(finishesInTime(loadWindowSettings));
 }
 }  // namespace

@@ -8,6 +8,8 @@
 #include <atomic>
 #include <cerrno>
 
+// The C library's own allocator under its own names.
+// NOLINTBEGIN(bugprone-reserved-identifier, readability-identifier-naming)
 extern "C" {
 void* __libc_malloc(size_t size);
 void* __libc_calloc(size_t count, size_t size);
@@ -15,6 +17,7 @@ void* __libc_realloc(void* block, size_t size);
 void* __libc_memalign(size_t alignment, size_t size);
 void __libc_free(void* block);
 }
+// NOLINTEND(bugprone-reserved-identifier, readability-identifier-naming)
 
 namespace {
 std::atomic<size_t> inUse{0};
@@ -86,11 +89,13 @@ void* memalign(size_t alignment, size_t size)
     return counted(__libc_memalign(alignment, size));
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the C library's name
 void* aligned_alloc(size_t alignment, size_t size)
 {
     return counted(__libc_memalign(alignment, size));
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the C library's name
 int posix_memalign(void** out, size_t alignment, size_t size)
 {
     if (alignment < sizeof(void*) || (alignment & (alignment - 1)) != 0) {

@@ -5,6 +5,7 @@
 #include "fuzz_support.h"
 #include "graphics/sprite.h"
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     enterScratchFolder(false);
@@ -12,6 +13,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     writeInput("bmp/Fuzz.bmp", data, size);

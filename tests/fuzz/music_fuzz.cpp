@@ -8,12 +8,14 @@
 #include "audio/music_stream.h"
 #include "fuzz_support.h"
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     enterScratchFolder(false);
     return initMusicDevice() ? 0 : 1;
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     writeInput("Fuzz.ogg", data, size);

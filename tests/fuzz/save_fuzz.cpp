@@ -26,6 +26,7 @@ void runFrames(int count)
 }
 }  // namespace
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     enterScratchFolder(true);
@@ -35,6 +36,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return startGame() ? 0 : 1;
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     writeInput("game.sav", data, size);

@@ -7,6 +7,7 @@
 #include "fuzz_support.h"
 #include "platform/audio_device.h"
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     enterScratchFolder(false);
@@ -18,12 +19,14 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
     return 0;
 }
 
+// NOLINTNEXTLINE(readability-identifier-naming): the name libFuzzer calls
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     SoundEffect effect;
     if (effect.loadImage(data, size, 2) && effect.play(-600)) {
-        std::vector<int16_t> out(2 * 2048);
-        platformMixAudio(out.data(), 2048);
+        constexpr int frames = 2048;
+        std::vector<int16_t> out(size_t(2) * frames);
+        platformMixAudio(out.data(), frames);
     }
     return 0;
 }

@@ -309,6 +309,8 @@ int platformDesktopWidth()
     return mode.w;
 }
 
+// In a browser these two belong to the page (web_page.cpp).
+#ifndef __EMSCRIPTEN__
 void platformMessageBox(const char* caption, const char* text, bool warning)
 {
     const Uint32 flags = warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR;
@@ -328,6 +330,7 @@ void platformOpenFile(const char* relativePath)
     const std::string url = std::string("file://") + cwd + "/" + relativePath;
     SDL_OpenURL(url.c_str());
 }
+#endif
 
 void platformSimulateInput()
 {

@@ -11,5 +11,9 @@ echo "Running cppcheck..."
 cppcheck --quiet --error-exitcode=1 --std=c++17 --language=c++ --inline-suppr \
   --enable=warning,performance,portability -I src src
 
-cd build
-ctest --output-on-failure -j2
+(cd build && ctest --output-on-failure -j2)
+
+# The browser version: built (the libraries once, into .web-deps/) and played in
+# headless Chromium.
+./web.sh
+tests/web/run.sh

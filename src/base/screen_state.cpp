@@ -19,3 +19,19 @@ uint8_t transitionRequest = 0;
 uint8_t quitRequested = 0;
 uint8_t displayModeRequest = 0;
 bool windowDestroyed = false;
+
+void resetScreenFlags()
+{
+    currentScreen = screenTitle;
+    gamePhase = phasePlay;
+    menuHighlight = noMenuHighlight;
+    paused = 0;
+    endOfGameFlag = 0;
+    nameEntryActive = 0;
+    noGameInProgress = 0;
+    mouseDown = 0;
+    transitionActive = 0;
+    transitionRequest = 0;
+    quitRequested = 0;
+    displayModeRequest = 0;
+}

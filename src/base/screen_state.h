@@ -50,3 +50,7 @@ extern uint8_t displayModeRequest;
 // Set once the window has been destroyed: from then on nothing touches the
 // display, the artwork or the sound again, and the program ends.
 extern bool windowDestroyed;
+
+// The flags back to how the program starts, but for the settings (full screen,
+// pointer, tiles), the window and the picture's place in it.
+void resetScreenFlags();

@@ -20,7 +20,6 @@
 #include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "platform/clock.h"
-#include "screens/main_menu.h"
 
 Sprite* snapshotSprite = nullptr;
 

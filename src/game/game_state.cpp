@@ -17,22 +17,6 @@
 #include "game/scoring.h"
 
 namespace {
-void resetScreenFlags()
-{
-    currentScreen = screenTitle;
-    gamePhase = phasePlay;
-    menuHighlight = noMenuHighlight;
-    paused = 0;
-    endOfGameFlag = 0;
-    nameEntryActive = 0;
-    noGameInProgress = 0;
-    mouseDown = 0;
-    transitionActive = 0;
-    transitionRequest = 0;
-    quitRequested = 0;
-    displayModeRequest = 0;
-}
-
 void resetBoardAndMoves()
 {
     for (Cell& cell : board) {

@@ -20,15 +20,9 @@ protected:
         frameTimer(timerStart);
         trace.clear();
         takes.clear();
-        currentScreen = screenTitle;
-        transitionActive = 0;
+        resetScreenFlags();
         clickPending = 0;
-        quitRequested = 0;
         systemCursor = 1;
-        gamePhase = 1;
-        endOfGameFlag = 0;
-        nameEntryActive = 0;
-        paused = 0;
         clientRect = Rect{0, 0, 640, 480};
     }
 };

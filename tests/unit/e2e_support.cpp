@@ -7,6 +7,14 @@
 #include <fstream>
 #include <sstream>
 
+std::string readFileText(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
 bool linkGameData(const std::string& folder)
 {
     for (const char* entry : {"bmp", "sound", "music", "ReadMe.htm"}) {

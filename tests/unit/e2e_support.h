@@ -15,6 +15,8 @@ bool linkGameData(const std::string& folder);
 int runGame(const std::string& folder, const std::string& script, long frames, GameState& state,
             const std::string& extra = "", unsigned long ticks = 1000);
 int stateInt(const GameState& state, const std::string& key);
+// A whole file as bytes, empty when it is missing.
+std::string readFileText(const std::string& path);
 // A state dump of the driver, empty when the file is missing.
 GameState readGameState(const std::string& path);
 // The sound requests of a state dump, in order.

@@ -25,14 +25,6 @@
 #include "test_support.h"
 
 namespace {
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // One thing the player does, once the game is ready for it.
 struct Step {
     std::function<bool()> ready;
@@ -130,7 +122,7 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
     destroyGameWindow();
     platformShutdown();
 
-    const std::string recorded = readFile(script);
+    const std::string recorded = readFileText(script);
     EXPECT_NE(recorded.find("#! ticks "), std::string::npos);
     EXPECT_NE(recorded.find("#! frames " + std::to_string(frames)), std::string::npos);
     EXPECT_NE(recorded.find("focus lost"), std::string::npos);
@@ -140,11 +132,11 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
                                 " --state " + std::to_string(frames - 1) + ":" + scratch.path() +
                                 "/replayed.state --shot " + std::to_string(frames - 1) + ":" +
                                 scratch.path() + "/replayed.bmp 2>" + scratch.path() + "/stderr";
-    ASSERT_EQ(std::system(command.c_str()), 0) << readFile(scratch.path() + "/stderr");
+    ASSERT_EQ(std::system(command.c_str()), 0) << readFileText(scratch.path() + "/stderr");
     const GameState liveState = readGameState(scratch.path() + "/live.state");
     EXPECT_EQ(stateInt(liveState, "currentScreen"), screenGame);
     const std::vector<int> sounds = soundIds(liveState);
     EXPECT_NE(std::find(sounds.begin(), sounds.end(), 9), sounds.end());  // the board took the click
     EXPECT_EQ(readGameState(scratch.path() + "/replayed.state"), liveState);
-    EXPECT_TRUE(readFile(scratch.path() + "/replayed.bmp") == readFile(scratch.path() + "/live.bmp"));
+    EXPECT_TRUE(readFileText(scratch.path() + "/replayed.bmp") == readFileText(scratch.path() + "/live.bmp"));
 }

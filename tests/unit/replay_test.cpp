@@ -13,14 +13,6 @@
 #include "test_support.h"
 
 namespace {
-std::string readFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 // Runs the driver and returns its exit status; stderr goes to errFile.
 int replay(const std::string& args, const std::string& errFile = "/dev/null")
 {
@@ -43,9 +35,9 @@ TEST(Replay, RunsHeadlessAndRepeatsItsPictureExactly)
     const std::string args = "--data " PLUMBRIX_DATA " --frames 300 --ticks 1234 --script " + script;
     ASSERT_EQ(replay(args + " --shot 299:" + dir + "/a.bmp"), 0);
     ASSERT_EQ(replay(args + " --shot 299:" + dir + "/b.bmp"), 0);
-    const std::string a = readFile(dir + "/a.bmp");
+    const std::string a = readFileText(dir + "/a.bmp");
     ASSERT_EQ(a.size(), 54u + 640u * 480u * 3u);  // a 24-bit 640x480 picture
-    EXPECT_EQ(a, readFile(dir + "/b.bmp"));
+    EXPECT_EQ(a, readFileText(dir + "/b.bmp"));
 }
 
 TEST(Replay, BadScriptLineIsNamed)
@@ -55,7 +47,7 @@ TEST(Replay, BadScriptLineIsNamed)
     const std::string script = dir + "/script";
     std::ofstream(script) << "1 move 1 2\n\n2 jump\n";
     EXPECT_EQ(replay("--data " PLUMBRIX_DATA " --script " + script, dir + "/err"), 2);
-    EXPECT_NE(readFile(dir + "/err").find("line 3"), std::string::npos);
+    EXPECT_NE(readFileText(dir + "/err").find("line 3"), std::string::npos);
 }
 
 TEST(Replay, CloseEndsTheRunCleanly)
@@ -75,19 +67,19 @@ TEST(Replay, ScriptHeaderCarriesTheRunAndTheCommandLineOverridesIt)
                                       "  #! shots 10 59\n#! states 59\n10 click 320 440\n";
     const std::string run = "--data " PLUMBRIX_DATA " --script " + dir + "/script --out " + dir;
     ASSERT_EQ(replay(run), 0);
-    EXPECT_EQ(readFile(dir + "/shot-10.bmp").size(), 54u + 640u * 480u * 3u);
-    EXPECT_FALSE(readFile(dir + "/shot-59.bmp").empty());
+    EXPECT_EQ(readFileText(dir + "/shot-10.bmp").size(), 54u + 640u * 480u * 3u);
+    EXPECT_FALSE(readFileText(dir + "/shot-59.bmp").empty());
     // The same run spelled out on the command line.
     ASSERT_EQ(replay("--data " PLUMBRIX_DATA " --frames 60 --ticks 1234 --dt 0.05 --script " + dir +
                      "/script --state 59:" + dir + "/spelled.txt"),
               0);
-    EXPECT_EQ(readFile(dir + "/spelled.txt"), readFile(dir + "/state-59.txt"));
+    EXPECT_EQ(readFileText(dir + "/spelled.txt"), readFileText(dir + "/state-59.txt"));
     // Three seconds of frames: the title's transition has ended.
-    EXPECT_NE(readFile(dir + "/spelled.txt").find("transitionActive 0"), std::string::npos);
+    EXPECT_NE(readFileText(dir + "/spelled.txt").find("transitionActive 0"), std::string::npos);
 
     std::remove((dir + "/state-59.txt").c_str());
     ASSERT_EQ(replay(run + " --frames 30"), 0);
-    EXPECT_TRUE(readFile(dir + "/state-59.txt").empty());  // the run ended before it
+    EXPECT_TRUE(readFileText(dir + "/state-59.txt").empty());  // the run ended before it
 }
 
 TEST(Replay, BadHeaderLineIsNamed)
@@ -96,7 +88,7 @@ TEST(Replay, BadHeaderLineIsNamed)
     const std::string& dir = scratch.path();
     std::ofstream(dir + "/script") << "#! ticks 5\n# a comment\n#! frame 10\n";
     EXPECT_EQ(replay("--data " PLUMBRIX_DATA " --script " + dir + "/script", dir + "/err"), 2);
-    EXPECT_NE(readFile(dir + "/err").find("line 3"), std::string::npos);
+    EXPECT_NE(readFileText(dir + "/err").find("line 3"), std::string::npos);
 }
 
 // The title's transition takes about two seconds of frame time, however many

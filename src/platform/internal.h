@@ -15,6 +15,10 @@ struct PlatformSurface {
 
 constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
+// Puts the window into full screen or back into a window of the picture's size
+// (window_mode.cpp; in a browser, web_window_mode.cpp).
+bool applyWindowMode(SDL_Window* window, bool fullscreen, int width, int height);
+
 // Presents a finished 640x480 RGB565 picture in the window.
 bool presentPicture(const void* pixels, int pitch);
 

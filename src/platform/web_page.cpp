@@ -8,9 +8,7 @@
 // The page (index.html) defines Module.showMessage and Module.gameEnded.
 void platformMessageBox(const char* caption, const char* text, bool warning)
 {
-    // clang-format off
-    EM_ASM({ Module.showMessage(UTF8ToString($0), UTF8ToString($1), $2 !== 0); }, caption, text, warning ? 1 : 0);
-    // clang-format on
+    EM_ASM({ Module.showMessage(UTF8ToString($0), UTF8ToString($1), $2); }, caption, text, warning ? 1 : 0);
 }
 
 void platformOpenFile(const char* relativePath)

@@ -189,15 +189,8 @@ bool platformSetWindowMode(bool fullscreen)
     }
     const bool wasHidden = (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) != 0;
     isFullscreen = fullscreen;
-    if (fullscreen) {
-        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
-            return false;
-        }
-    } else {
-        SDL_SetWindowFullscreen(window, 0);
-        SDL_SetWindowResizable(window, SDL_FALSE);
-        SDL_SetWindowSize(window, pictureWidth, pictureHeight);
-        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    if (!applyWindowMode(window, fullscreen, pictureWidth, pictureHeight)) {
+        return false;
     }
     if (!createRenderer()) {
         return false;

@@ -9,8 +9,9 @@ git ls-files -- 'src/*.cpp' ':!src/platform/web_*' | xargs -P"$(nproc)" -n4 clan
 # The browser's own files compile only against Emscripten's headers (./web.sh
 # installs them).
 sysroot=/usr/share/emscripten/cache/sysroot
-if [ -d "$sysroot" ]; then
-  git ls-files -- 'src/platform/web_*.cpp' | xargs -r clang-tidy --quiet -- -std=c++17 -Isrc \
+mapfile -t web < <(git ls-files -- 'src/platform/web_*.cpp')
+if [ -d "$sysroot" ] && [ ${#web[@]} -gt 0 ]; then
+  clang-tidy --quiet "${web[@]}" -- -std=c++17 -Isrc -I.web-deps/prefix/include/SDL2 \
     --target=wasm32-unknown-emscripten -D__EMSCRIPTEN__ -nostdinc -isystem "$sysroot/include/c++/v1" \
     -isystem "$sysroot/include" -isystem /usr/share/emscripten/system/include
 fi

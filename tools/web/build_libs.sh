@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds SDL2, libogg, libvorbis and libjpeg-turbo for the browser from Debian's
 # source packages, once, into the cache folder given as $1 (prefix/ in it).
-set -euo pipefail
+set -Eeuo pipefail
 cache=$(realpath -m "$1")
 src=$cache/src
 prefix=$cache/prefix
@@ -17,8 +17,14 @@ fetch_sources() {
   fi
   if ! grep -rqs '^[[:space:]]*\(deb-src\|Types:.*deb-src\)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
     local list=/etc/apt/sources.list.d/debian.sources
-    [ -f "$list" ] || { echo "no deb-src entries and no $list to copy them from" >&2; exit 1; }
-    sed -e 's/^Types:.*/Types: deb-src/' "$list" >/etc/apt/sources.list.d/plumbrix-web-src.sources
+    if [ -f "$list" ]; then
+      sed -e 's/^Types:.*/Types: deb-src/' "$list" >/etc/apt/sources.list.d/plumbrix-web-src.sources
+    elif grep -qs '^deb ' /etc/apt/sources.list; then
+      sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/plumbrix-web-src.list
+    else
+      echo "no Debian sources to add deb-src entries for" >&2
+      exit 1
+    fi
   fi
   apt-get update -qq
   (cd "$src" && apt-get source --download-only -qq libsdl2 libogg libvorbis libjpeg-turbo 2>/dev/null)
@@ -136,6 +142,11 @@ stamp=$cache/prefix/.built-$(sha256sum "$0" | cut -c1-16)
 if [ -f "$stamp" ]; then
   exit 0
 fi
+echo "Building SDL2, libogg, libvorbis and libjpeg-turbo for the browser, once (a few minutes)..."
+log=$cache/build.log
+mkdir -p "$cache"
+exec 3>&2 >"$log" 2>&1
+trap 'echo "The library build failed; see $log" >&3; tail -n 30 "$log" >&3' ERR
 fetch_sources
 rm -rf "$cache/build" "$prefix" && mkdir -p "$prefix/include" "$prefix/lib"
 build_ogg

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh and test.sh: installs the Debian packages the game
-# needs when any is missing, then configures and builds into build/ (Release)
-# and generates the runtime data folder build/data/.
+# needs when any is missing (and those of the real-window tests and
+# bench/window.sh: a virtual X server, a window manager, scripted input), then
+# configures and builds into build/ (Release) and generates the runtime data
+# folder build/data/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,6 +13,7 @@ packages=(
   libcairo2-dev fonts-dejavu-core xdg-utils
   libgtest-dev libbenchmark-dev clang-format cppcheck
   dpkg-dev desktop-file-utils appstream
+  xvfb openbox xdotool libx11-dev libxdamage-dev dbus-daemon
 )
 
 missing=()
@@ -32,7 +35,7 @@ fi
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"
-if cmake --build build --target help | grep -q plumbrix-data; then
+if cmake --build build --target help | grep plumbrix-data >/dev/null; then
   cmake --build build --target plumbrix-data
 fi
 mkdir -p build/data

@@ -15,12 +15,32 @@ struct PlatformSurface {
 
 constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
-// Puts the window into full screen or back into a window of the picture's size
-// (window_mode.cpp; in a browser, web_window_mode.cpp).
-bool applyWindowMode(SDL_Window* window, bool fullscreen, int width, int height);
+// How pictures reach the screen: the window's own surface, or a renderer that
+// is kept only when it runs on a GPU and waits for the display, unless forced.
+enum class PresentChoice { surface, renderer, forcedRenderer };
+
+// Decided once, when the window first gets its mode.
+PresentChoice choosePresentPath(const char* videoDriver);
+bool openPresenter(SDL_Window* window, PresentChoice choice);
+void closePresenter();
+// The next present sends the whole window again (exposed, resized, new mode).
+void redrawWholeWindow();
+// The window's drawable area in pixels.
+void drawableSize(int& width, int& height);
+
+// What differs between a desktop window and a browser's canvas
+// (window_mode.cpp; web_window_mode.cpp): the window's flags beyond hidden,
+// and going into and out of full screen.
+Uint32 windowStyle();
+bool enterFullscreen(SDL_Window* window);
+void leaveFullscreen(SDL_Window* window);
 
 // Presents a finished 640x480 RGB565 picture in the window.
 bool presentPicture(const void* pixels, int pitch);
+// Shows the window the first time a picture is ready for it.
+void revealWindow();
+// Input comes from a script (the headless driver, the frame benchmark).
+bool inputSimulated();
 
 // The session recorder (recorder.cpp), fed by the event source. It starts only
 // for real input, when PLUMBRIX_RECORD names a file.

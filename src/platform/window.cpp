@@ -1,5 +1,5 @@
-// The SDL window, its renderer and the streaming texture the picture goes
-// through, the event source (real or scripted) and the pointer.
+// The SDL window and its placement, the event source (real or scripted) and
+// the pointer, mapped back through the picture's fit.
 #include "platform/window.h"
 
 #include <SDL.h>
@@ -7,21 +7,33 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <deque>
 #include <string>
 
 #include <unistd.h>
 
 #include "platform/internal.h"
+#include "platform/picture_fit.h"
 
 namespace {
-constexpr int pictureWidth = 640;
-constexpr int pictureHeight = 480;
+// The smallest window still shows the picture at half its size.
+constexpr int smallestWidth = pictureWidth / 2;
+constexpr int smallestHeight = pictureHeight / 2;
+// Room left on the desktop for the window's frame and the panels.
+constexpr int desktopMarginPercent = 10;
 
 SDL_Window* window = nullptr;
-SDL_Renderer* renderer = nullptr;
-SDL_Texture* texture = nullptr;
 bool isFullscreen = false;
+bool presenterOpen = false;
+bool waitingForFirstPicture = false;
+
+// The placement asked for before the window existed, and the one it has had
+// most recently while windowed and neither maximised nor minimised.
+bool placementGiven = false;
+WindowPlacement wanted;
+WindowPlacement normal;
+bool maximised = false;
 
 bool simulatedInput = false;
 std::deque<PlatformEvent> injected;
@@ -30,51 +42,104 @@ int simulatedY = 0;
 bool simulatedInside = false;
 bool cursorShown = true;
 
-void destroyRenderer()
+bool realDesktop()
 {
-    if (texture) {
-        SDL_DestroyTexture(texture);
-        texture = nullptr;
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
+// True when a good part of the window's top edge (where its title bar is)
+// lies on some display, so that the player can reach it.
+bool reachable(const WindowPlacement& p)
+{
+    const int displays = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < displays; ++i) {
+        SDL_Rect bounds;
+        if (SDL_GetDisplayUsableBounds(i, &bounds) != 0) {
+            continue;
+        }
+        const int left = SDL_max(p.x, bounds.x);
+        const int right = SDL_min(p.x + p.width, bounds.x + bounds.w);
+        if (right - left >= smallestWidth / 2 && p.y >= bounds.y &&
+            p.y < bounds.y + bounds.h - smallestHeight / 2) {
+            return true;
+        }
     }
-    if (renderer) {
-        SDL_DestroyRenderer(renderer);
-        renderer = nullptr;
+    return false;
+}
+
+// The first window: centred, scaled up on a dense display.
+WindowPlacement defaultPlacement()
+{
+    WindowPlacement p;
+    float dpi = 0;
+    SDL_Rect usable{0, 0, pictureWidth, pictureHeight};
+    SDL_GetDisplayDPI(0, &dpi, nullptr, nullptr);
+    SDL_GetDisplayUsableBounds(0, &usable);
+    const int scale = comfortableScale(dpi, usable.w - usable.w * desktopMarginPercent / 100,
+                                       usable.h - usable.h * desktopMarginPercent / 100);
+    p.width = pictureWidth * scale;
+    p.height = pictureHeight * scale;
+    p.x = usable.x + (usable.w - p.width) / 2;
+    p.y = usable.y + (usable.h - p.height) / 2;
+    return p;
+}
+
+void rememberPlacement()
+{
+    const Uint32 flags = SDL_GetWindowFlags(window);
+    if (flags & (SDL_WINDOW_FULLSCREEN | SDL_WINDOW_HIDDEN | SDL_WINDOW_MINIMIZED)) {
+        return;
+    }
+    maximised = (flags & SDL_WINDOW_MAXIMIZED) != 0;
+    if (!maximised) {
+        // SDL reports where the picture area is, but a new window is placed
+        // by its frame: the frame's corner is what brings it back.
+        int top = 0;
+        int left = 0;
+        SDL_GetWindowBordersSize(window, &top, &left, nullptr, nullptr);
+        SDL_GetWindowPosition(window, &normal.x, &normal.y);
+        normal.x -= left;
+        normal.y -= top;
+        SDL_GetWindowSize(window, &normal.width, &normal.height);
     }
 }
 
-bool createRenderer()
+void applyNormalPlacement()
 {
-    destroyRenderer();
-    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
-    if (!renderer) {
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    }
-    if (!renderer) {
-        return false;
-    }
-    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
-                                pictureHeight);
-    return texture != nullptr;
+    int top = 0;
+    int left = 0;
+    SDL_GetWindowBordersSize(window, &top, &left, nullptr, nullptr);
+    SDL_SetWindowSize(window, normal.width, normal.height);
+    SDL_SetWindowPosition(window, normal.x + left, normal.y + top);
 }
 
-// Where the picture lies inside the window's drawable area.
-SDL_Rect pictureViewport()
+// Bookkeeping of the window itself, done for real and scripted input alike.
+void noteWindowEvent(const SDL_Event& e)
 {
-    int w = pictureWidth;
-    int h = pictureHeight;
-    if (renderer) {
-        SDL_GetRendererOutputSize(renderer, &w, &h);
+    // A reset renderer may have lost the texture's contents.
+    if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
+        redrawWholeWindow();
+        return;
     }
-    if (!isFullscreen || w <= 0 || h <= 0) {
-        return SDL_Rect{0, 0, pictureWidth, pictureHeight};
+    if (e.type != SDL_WINDOWEVENT || !window) {
+        return;
     }
-    // Scale to fit with the aspect kept; the rest stays black.
-    if (w * pictureHeight > h * pictureWidth) {
-        const int scaledW = h * pictureWidth / pictureHeight;
-        return SDL_Rect{(w - scaledW) / 2, 0, scaledW, h};
+    switch (e.window.event) {
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+    case SDL_WINDOWEVENT_EXPOSED:
+    case SDL_WINDOWEVENT_SHOWN:
+    case SDL_WINDOWEVENT_RESTORED:
+    case SDL_WINDOWEVENT_MAXIMIZED:
+        redrawWholeWindow();
+        rememberPlacement();
+        break;
+    case SDL_WINDOWEVENT_MOVED:
+        rememberPlacement();
+        break;
+    default:
+        break;
     }
-    const int scaledH = w * pictureHeight / pictureWidth;
-    return SDL_Rect{0, (h - scaledH) / 2, w, scaledH};
 }
 
 bool translate(const SDL_Event& e, PlatformEvent& out)
@@ -87,10 +152,13 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
         switch (e.window.event) {
         case SDL_WINDOWEVENT_FOCUS_GAINED:
         case SDL_WINDOWEVENT_RESTORED:
+        case SDL_WINDOWEVENT_SHOWN:
             out = {EventType::activate, 0};
             return true;
+        // A window nobody can see draws nothing and sleeps.
         case SDL_WINDOWEVENT_FOCUS_LOST:
         case SDL_WINDOWEVENT_MINIMIZED:
+        case SDL_WINDOWEVENT_HIDDEN:
             out = {EventType::deactivate, 0};
             return true;
         case SDL_WINDOWEVENT_EXPOSED:
@@ -144,7 +212,10 @@ bool platformInit()
 {
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+    // The window surface stays a plain shared-memory image; SDL would
+    // otherwise put it on OpenGL, which without a GPU is a software
+    // rasteriser that costs far more than it saves.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
         return false;
     }
@@ -161,25 +232,51 @@ void platformShutdown()
     SDL_Quit();
 }
 
+void platformSetWindowPlacement(const WindowPlacement& placement)
+{
+    wanted = placement;
+    placementGiven = true;
+}
+
 bool platformCreateWindow(const char* caption)
 {
-    // Created hidden and empty; the first mode switch gives it its size.
-    window = SDL_CreateWindow(caption, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, pictureWidth,
-                              pictureHeight, SDL_WINDOW_HIDDEN);
+    normal = defaultPlacement();
+    if (placementGiven && wanted.width >= smallestWidth && wanted.height >= smallestHeight &&
+        reachable(wanted)) {
+        normal = wanted;
+        maximised = wanted.maximised;
+    }
+    // Made hidden: it is shown with its first picture.
+    window = SDL_CreateWindow(caption, normal.x, normal.y, normal.width, normal.height,
+                              SDL_WINDOW_HIDDEN | windowStyle());
     if (!window) {
         return false;
     }
+    SDL_SetWindowMinimumSize(window, smallestWidth, smallestHeight);
     SDL_StartTextInput();
+    waitingForFirstPicture = true;
     return true;
 }
 
 void platformDestroyWindow()
 {
-    destroyRenderer();
+    closePresenter();
+    presenterOpen = false;
     if (window) {
         SDL_DestroyWindow(window);
         window = nullptr;
     }
+}
+
+bool platformWindowPlacement(WindowPlacement& placement)
+{
+    if (!window || !realDesktop()) {
+        return false;
+    }
+    rememberPlacement();
+    placement = normal;
+    placement.maximised = maximised;
+    return true;
 }
 
 bool platformSetWindowMode(bool fullscreen)
@@ -187,20 +284,45 @@ bool platformSetWindowMode(bool fullscreen)
     if (!window) {
         return false;
     }
-    const bool wasHidden = (SDL_GetWindowFlags(window) & SDL_WINDOW_HIDDEN) != 0;
+    const bool wasFullscreen = isFullscreen;
     isFullscreen = fullscreen;
-    if (!applyWindowMode(window, fullscreen, pictureWidth, pictureHeight)) {
-        return false;
+    if (fullscreen) {
+        rememberPlacement();
+        if (!enterFullscreen(window)) {
+            return false;
+        }
+    } else {
+        leaveFullscreen(window);
+        if (wasFullscreen) {
+            applyNormalPlacement();
+        }
     }
-    if (!createRenderer()) {
-        return false;
+    if (!presenterOpen) {
+        presenterOpen = openPresenter(window, choosePresentPath(SDL_GetCurrentVideoDriver()));
+        if (!presenterOpen) {
+            return false;
+        }
     }
-    if (wasHidden) {
-        SDL_ShowWindow(window);
-        // The system hands the foreground to a window it has just shown.
+    redrawWholeWindow();
+    if (waitingForFirstPicture) {
+        // The system hands the foreground to a window it shows, and the game
+        // learns of it before its first frame, which shows the window.
         injected.push_back({EventType::activate, 0});
     }
     return true;
+}
+
+void revealWindow()
+{
+    if (!waitingForFirstPicture || !window) {
+        return;
+    }
+    waitingForFirstPicture = false;
+    if (maximised && !isFullscreen) {
+        SDL_MaximizeWindow(window);
+    }
+    SDL_ShowWindow(window);
+    redrawWholeWindow();
 }
 
 bool platformPollEvent(PlatformEvent& event)
@@ -219,6 +341,7 @@ bool platformPollEvent(PlatformEvent& event)
     }
     SDL_Event e;
     while (SDL_PollEvent(&e)) {
+        noteWindowEvent(e);
         if (simulatedInput) {
             continue;
         }
@@ -249,29 +372,21 @@ void platformPointer(int& x, int& y, bool& outside)
     int wx = 0;
     int wy = 0;
     SDL_GetMouseState(&wx, &wy);
-    // Window coordinates to picture coordinates (they differ only in full screen
-    // and on displays whose drawable size differs from the window size).
+    // Window coordinates to drawable pixels (they differ on dense displays),
+    // then back through the picture's fit.
     int winW = pictureWidth;
     int winH = pictureHeight;
     int outW = pictureWidth;
     int outH = pictureHeight;
-    if (window && renderer) {
+    if (window) {
         SDL_GetWindowSize(window, &winW, &winH);
-        SDL_GetRendererOutputSize(renderer, &outW, &outH);
+        drawableSize(outW, outH);
     }
-    const double px = winW > 0 ? double(wx) * outW / winW : wx;
-    const double py = winH > 0 ? double(wy) * outH / winH : wy;
-    const SDL_Rect v = pictureViewport();
-    x = v.w > 0 ? int((px - v.x) * pictureWidth / v.w) : 0;
-    y = v.h > 0 ? int((py - v.y) * pictureHeight / v.h) : 0;
-    if (px < v.x) {
-        x = -1;
-    }
-    if (py < v.y) {
-        y = -1;
-    }
+    const double px = winW > 0 ? (wx + 0.5) * outW / winW : wx;
+    const double py = winH > 0 ? (wy + 0.5) * outH / winH : wy;
+    const bool onPicture = outputToPicture(fitPicture(outW, outH), px, py, x, y);
     const bool focused = window && SDL_GetMouseFocus() == window;
-    outside = !focused || x < 0 || y < 0 || x >= pictureWidth || y >= pictureHeight;
+    outside = !focused || !onPicture;
     recorderPointer(x, y, outside);
 }
 
@@ -325,6 +440,11 @@ void platformOpenFile(const char* relativePath)
 }
 #endif
 
+bool inputSimulated()
+{
+    return simulatedInput;
+}
+
 void platformSimulateInput()
 {
     simulatedInput = true;
@@ -340,19 +460,4 @@ void platformSetSimulatedPointer(int x, int y, bool inside)
     simulatedX = x;
     simulatedY = y;
     simulatedInside = inside;
-}
-
-// Presents a finished 640x480 RGB565 picture.
-bool presentPicture(const void* pixels, int pitch)
-{
-    if (!renderer || !texture) {
-        return false;
-    }
-    SDL_UpdateTexture(texture, nullptr, pixels, pitch);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderClear(renderer);
-    const SDL_Rect v = pictureViewport();
-    SDL_RenderCopy(renderer, texture, nullptr, &v);
-    SDL_RenderPresent(renderer);
-    return true;
 }

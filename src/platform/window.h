@@ -1,5 +1,7 @@
 // The one game window: creation, the windowed and full-screen modes, input
 // events, the pointer, message boxes and opening files with the desktop.
+// The window may be resized; the picture is always 640x480 and is scaled to
+// fit, so the game never learns the window's real size.
 #pragma once
 #include <cstdint>
 
@@ -20,12 +22,28 @@ struct PlatformEvent {
     int code;
 };
 
+// Where a window sits on the desktop when it is neither full screen nor
+// maximised, and whether it is maximised.
+struct WindowPlacement {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    bool maximised = false;
+};
+
 bool platformInit();
 void platformShutdown();
+// Without a placement given first, the window opens centred, at a size that
+// suits the display's density. A placement that is off every display is ignored.
+void platformSetWindowPlacement(const WindowPlacement& placement);
+// The window is shown with its first picture, never empty.
 bool platformCreateWindow(const char* caption);
 void platformDestroyWindow();
-// Windowed: a 640x480 client area centred on the desktop. Full screen: the
-// desktop's own mode with the picture scaled to fit and black borders.
+// The windowed placement to remember; false without a real desktop.
+bool platformWindowPlacement(WindowPlacement& placement);
+// Windowed: the window keeps (or regains) its placement. Full screen: the
+// desktop's own mode. Either way the picture is scaled to fit, black around it.
 bool platformSetWindowMode(bool fullscreen);
 
 bool platformPollEvent(PlatformEvent& event);

@@ -1,15 +1,18 @@
-// The desktop's window modes: full screen in the desktop's own mode, or a
-// fixed window of the picture's size centred on the desktop.
+// The desktop window's style and full screen: a window that may be resized
+// and is drawn at the display's density, and full screen in the desktop's mode.
 #include "platform/internal.h"
 
-bool applyWindowMode(SDL_Window* window, bool fullscreen, int width, int height)
+Uint32 windowStyle()
 {
-    if (fullscreen) {
-        return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
-    }
+    return SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+}
+
+bool enterFullscreen(SDL_Window* window)
+{
+    return SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) == 0;
+}
+
+void leaveFullscreen(SDL_Window* window)
+{
     SDL_SetWindowFullscreen(window, 0);
-    SDL_SetWindowResizable(window, SDL_FALSE);
-    SDL_SetWindowSize(window, width, height);
-    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    return true;
 }

@@ -7,6 +7,7 @@
 #include "base/error.h"
 #include "game/board.h"
 #include "game/game_screen.h"
+#include "game/title.h"
 #include "graphics/artwork.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
@@ -16,6 +17,7 @@
 #include "screens/options.h"
 #include "screens/save_file.h"
 #include "shell/frame_timer.h"
+#include "shell/settings.h"
 #include "shell/shell.h"
 
 uint8_t appReady = 0;
@@ -37,7 +39,11 @@ bool startGame()
 {
     // An error box from any layer ends the game through the destroy sequence.
     setShutdownWork(destroyGameWindow);
-    if (!platformInit() || !platformCreateWindow("Plumbrix v1.0")) {
+    if (!platformInit()) {
+        return false;
+    }
+    loadWindowSettings();
+    if (!platformCreateWindow("Plumbrix v1.0")) {
         return false;
     }
     desktopDepth = platformDesktopDepth();
@@ -67,6 +73,10 @@ bool initialiseAll()
     if (!switchDisplayMode(fullscreen != 0)) {
         return false;
     }
+    // Every run opens on the title, whose picture is loaded by now: the window
+    // shows it while the sounds and the music load, and is never seen empty.
+    drawTitle();
+    present();
     initSoundEffects();
     initMusicDevice();
     playTrack(0);
@@ -111,5 +121,6 @@ void destroyGameWindow()
     windowDestroyed = true;
     shutdownAll();
     releaseDisplay();
+    saveWindowSettings();
     platformDestroyWindow();
 }

@@ -1,0 +1,347 @@
+// Getting the finished picture onto the screen as cheaply as it looks right:
+// a GPU renderer that waits for the display where one exists, otherwise the
+// window's own surface, paced to the display's refresh by sleeping.
+#include <SDL.h>
+
+#include <glob.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "platform/frame_pacer.h"
+#include "platform/internal.h"
+#include "platform/picture_fit.h"
+#include "platform/pixel_expand.h"
+
+namespace {
+constexpr int fallbackRefreshRate = 60;
+// A renderer that claims to wait for the display but lets this many frames in
+// a row through in under half a period does not wait, and is paced instead.
+constexpr int unwaitedFramesAllowed = 30;
+
+SDL_Window* target = nullptr;
+SDL_Renderer* renderer = nullptr;
+SDL_Texture* texture = nullptr;
+bool rendererWaits = false;
+int unwaitedFrames = 0;
+uint64_t lastPresentCount = 0;
+std::string pathName = "none";
+
+// What the screen shows now, to find the part of the next picture that differs.
+std::vector<uint16_t> shown;
+// The picture in 32 bits, kept only while it is scaled smoothly.
+std::vector<uint32_t> expanded;
+bool redrawAll = true;
+const SDL_Surface* lastSurface = nullptr;
+double refreshPeriod = 1.0 / fallbackRefreshRate;
+
+// Render nodes, or the devices of a driver that makes none.
+bool anyGpuDevice()
+{
+    for (const char* pattern : {"/dev/dri/renderD*", "/dev/nvidia[0-9]*"}) {
+        glob_t found{};
+        const bool any = glob(pattern, 0, nullptr, &found) == 0 && found.gl_pathc > 0;
+        globfree(&found);
+        if (any) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Software rasterisers behind an OpenGL name cost more than the window
+// surface and load a large library for nothing.
+bool softwareGl()
+{
+    using GetString = const unsigned char* (*)(unsigned int);
+    constexpr unsigned int glRendererName = 0x1F01;
+    auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+    const unsigned char* name = getString ? getString(glRendererName) : nullptr;
+    if (!name) {
+        return true;
+    }
+    const std::string text = reinterpret_cast<const char*>(name);
+    for (const char* soft : {"llvmpipe", "softpipe", "swrast", "Software"}) {
+        if (text.find(soft) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void closeRenderer()
+{
+    if (texture) {
+        SDL_DestroyTexture(texture);
+        texture = nullptr;
+    }
+    if (renderer) {
+        SDL_DestroyRenderer(renderer);
+        renderer = nullptr;
+    }
+}
+
+bool openRenderer(bool forced)
+{
+    renderer = SDL_CreateRenderer(target, -1,
+                                  forced ? SDL_RENDERER_PRESENTVSYNC
+                                         : SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC);
+    if (!renderer) {
+        return false;
+    }
+    SDL_RendererInfo info{};
+    SDL_GetRendererInfo(renderer, &info);
+    const bool gl = std::strncmp(info.name, "opengl", std::strlen("opengl")) == 0;
+    if (!forced && (!(info.flags & SDL_RENDERER_PRESENTVSYNC) || (gl && softwareGl()))) {
+        closeRenderer();
+        return false;
+    }
+    texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, pictureWidth,
+                                pictureHeight);
+    if (!texture) {
+        closeRenderer();
+        return false;
+    }
+    rendererWaits = (info.flags & SDL_RENDERER_PRESENTVSYNC) != 0;
+    pathName = std::string("renderer ") + info.name;
+    return true;
+}
+
+double displayPeriod()
+{
+    SDL_DisplayMode mode{};
+    const int display = SDL_GetWindowDisplayIndex(target);
+    if (display < 0 || SDL_GetDesktopDisplayMode(display, &mode) != 0 || mode.refresh_rate <= 0) {
+        return 1.0 / fallbackRefreshRate;
+    }
+    return 1.0 / mode.refresh_rate;
+}
+
+void pace()
+{
+    // A scripted run has nobody watching in real time.
+    if (!inputSimulated()) {
+        paceFrame(refreshPeriod);
+    }
+}
+
+// Finds what to send this time: everything after a redraw request, else the
+// part that changed. False when the screen already shows this picture.
+bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
+{
+    const auto* picture = static_cast<const uint16_t*>(pixels);
+    if (shown.empty() || redrawAll) {
+        shown.resize(size_t(pictureWidth) * pictureHeight);
+        for (int y = 0; y < pictureHeight; ++y) {
+            std::memcpy(shown.data() + std::ptrdiff_t(y) * pictureWidth,
+                        static_cast<const uint8_t*>(pixels) + std::ptrdiff_t(y) * pitch,
+                        size_t(pictureWidth) * sizeof(uint16_t));
+        }
+        span = PixelSpan{0, 0, pictureWidth, pictureHeight};
+        return true;
+    }
+    return takeChange(picture, pitch, shown.data(), span);
+}
+
+bool presentThroughRenderer(const void* pixels, int pitch)
+{
+    PixelSpan span;
+    if (takeUpdate(pixels, pitch, span)) {
+        const SDL_Rect rows{0, span.top, pictureWidth, span.bottom - span.top};
+        void* locked = nullptr;
+        int lockedPitch = 0;
+        if (SDL_LockTexture(texture, &rows, &locked, &lockedPitch) == 0) {
+            const PixelSpan band{0, span.top, pictureWidth, span.bottom};
+            expandSharp(static_cast<const uint16_t*>(pixels), pitch, static_cast<uint32_t*>(locked),
+                        lockedPitch, 1, band);
+            SDL_UnlockTexture(texture);
+        }
+    }
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    const PictureFit fit = fitPicture(w, h);
+    SDL_SetTextureScaleMode(texture, fit.sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
+    SDL_RenderClear(renderer);
+    const SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
+    SDL_RenderCopy(renderer, texture, nullptr, &area);
+    SDL_RenderPresent(renderer);
+    redrawAll = false;
+
+    const uint64_t now = SDL_GetPerformanceCounter();
+    const double interval = double(now - lastPresentCount) / double(SDL_GetPerformanceFrequency());
+    lastPresentCount = now;
+    unwaitedFrames = interval < refreshPeriod / 2 ? unwaitedFrames + 1 : 0;
+    if (unwaitedFrames > unwaitedFramesAllowed) {
+        rendererWaits = false;
+    }
+    if (!rendererWaits) {
+        pace();
+    }
+    return true;
+}
+
+bool fastSurfaceFormat(const SDL_PixelFormat* f)
+{
+    return f->BytesPerPixel == 4 && f->Rmask == 0xFF0000 && f->Gmask == 0x00FF00 && f->Bmask == 0x0000FF;
+}
+
+uint32_t* pixelAt(SDL_Surface* s, int x, int y)
+{
+    return reinterpret_cast<uint32_t*>(static_cast<uint8_t*>(s->pixels) + std::ptrdiff_t(y) * s->pitch) + x;
+}
+
+// Writes the span into the surface; returns the window area it covered.
+SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int pitch, const PixelSpan& span)
+{
+    const auto* picture = static_cast<const uint16_t*>(pixels);
+    if (!fastSurfaceFormat(s->format)) {
+        // An unusual desktop format: SDL converts (and scales) the whole picture.
+        SDL_Surface* wrapped = SDL_CreateRGBSurfaceWithFormatFrom(
+            const_cast<void*>(pixels), pictureWidth, pictureHeight, 16, pitch, displayPixelFormat);
+        SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
+        if (wrapped) {
+            // SDL refuses to blit into a locked surface (a browser's canvas
+            // comes this way: its bytes are red first).
+            SDL_UnlockSurface(s);
+            SDL_BlitScaled(wrapped, nullptr, s, &area);
+            SDL_LockSurface(s);
+            SDL_FreeSurface(wrapped);
+        }
+        return SDL_Rect{fit.x, fit.y, fit.width, fit.height};
+    }
+    if (fit.sharp) {
+        const int scale = fit.width / pictureWidth;
+        expandSharp(picture, pitch, pixelAt(s, fit.x + span.left * scale, fit.y + span.top * scale), s->pitch,
+                    scale, span);
+        return SDL_Rect{fit.x + span.left * scale, fit.y + span.top * scale, (span.right - span.left) * scale,
+                        (span.bottom - span.top) * scale};
+    }
+    if (expanded.empty()) {
+        expanded.resize(size_t(pictureWidth) * pictureHeight);
+        expandSharp(picture, pitch, expanded.data(), pictureWidth * 4, 1,
+                    PixelSpan{0, 0, pictureWidth, pictureHeight});
+    } else {
+        expandSharp(picture, pitch, expanded.data() + std::ptrdiff_t(span.top) * pictureWidth + span.left,
+                    pictureWidth * 4, 1, span);
+    }
+    const PixelSpan out = expandSmooth(expanded.data(), pixelAt(s, fit.x, fit.y), s->pitch, fit, span);
+    return SDL_Rect{fit.x + out.left, fit.y + out.top, out.right - out.left, out.bottom - out.top};
+}
+
+bool presentThroughSurface(const void* pixels, int pitch)
+{
+    SDL_Surface* s = SDL_GetWindowSurface(target);
+    if (!s) {
+        return false;
+    }
+    // A new surface (after a resize) holds nothing yet.
+    if (s != lastSurface) {
+        lastSurface = s;
+        redrawAll = true;
+    }
+    PixelSpan span;
+    const bool all = redrawAll;
+    if (!takeUpdate(pixels, pitch, span)) {
+        pace();
+        return true;
+    }
+    const PictureFit fit = fitPicture(s->w, s->h);
+    if (fit.sharp) {
+        expanded.clear();
+    }
+    SDL_LockSurface(s);
+    if (all) {
+        SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
+    }
+    const SDL_Rect area = drawSpan(s, fit, pixels, pitch, span);
+    SDL_UnlockSurface(s);
+    if (all) {
+        SDL_UpdateWindowSurface(target);
+    } else {
+        SDL_UpdateWindowSurfaceRects(target, &area, 1);
+    }
+    redrawAll = false;
+    pace();
+    return true;
+}
+}  // namespace
+
+PresentChoice choosePresentPath(const char* videoDriver)
+{
+    const char* forced = std::getenv("PLUMBRIX_PRESENT");
+    if (forced && std::strcmp(forced, "surface") == 0) {
+        return PresentChoice::surface;
+    }
+    if (forced && std::strcmp(forced, "renderer") == 0) {
+        return PresentChoice::forcedRenderer;
+    }
+    const std::string driver = videoDriver ? videoDriver : "";
+    const char* softwareOnly = std::getenv("LIBGL_ALWAYS_SOFTWARE");
+    if (driver == "dummy" || driver == "offscreen" ||
+        (softwareOnly && *softwareOnly && *softwareOnly != '0')) {
+        return PresentChoice::surface;
+    }
+    // Without a GPU device node any OpenGL would be a software rasteriser.
+    return anyGpuDevice() ? PresentChoice::renderer : PresentChoice::surface;
+}
+
+bool openPresenter(SDL_Window* window, PresentChoice choice)
+{
+    target = window;
+    redrawAll = true;
+    if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
+        pathName = "window surface";
+        if (!SDL_GetWindowSurface(target)) {
+            return false;
+        }
+    }
+    // Said once, for whoever looks into a slow or odd-looking window; a
+    // scripted run has nothing to choose.
+    if (!inputSimulated()) {
+        std::fprintf(stderr, "Presenting through the %s\n", pathName.c_str());
+    }
+    return true;
+}
+
+void closePresenter()
+{
+    closeRenderer();
+    target = nullptr;
+    lastSurface = nullptr;
+    shown.clear();
+    expanded.clear();
+    resetFramePacer();
+}
+
+void redrawWholeWindow()
+{
+    redrawAll = true;
+    if (target) {
+        refreshPeriod = displayPeriod();
+    }
+}
+
+void drawableSize(int& width, int& height)
+{
+    width = pictureWidth;
+    height = pictureHeight;
+    if (renderer) {
+        SDL_GetRendererOutputSize(renderer, &width, &height);
+    } else if (target) {
+        SDL_GetWindowSizeInPixels(target, &width, &height);
+    }
+}
+
+bool presentPicture(const void* pixels, int pitch)
+{
+    if (!target) {
+        return false;
+    }
+    revealWindow();
+    return renderer ? presentThroughRenderer(pixels, pitch) : presentThroughSurface(pixels, pitch);
+}

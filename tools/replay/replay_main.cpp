@@ -92,7 +92,8 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             return false;
         }
         if (end && *end != 0) {
-            error = "bad number for " + arg + ": " + value;
+            error = "bad number for " + arg;
+            error += ": " + value;
             return false;
         }
         if (negative) {

@@ -16,6 +16,11 @@ echo "Running clang-tidy..."
 
 (cd build && ctest --output-on-failure -j2)
 
+# The browser version: built (the libraries once, into .web-deps/) and played in
+# headless Chromium.
+./web.sh
+tests/web/run.sh
+
 # The same suite again under AddressSanitizer, LeakSanitizer and UBSan (every
 # report fatal), built with clang into build-asan/; then every fuzz target for
 # twenty seconds. See docs/ROBUSTNESS.md.

@@ -14,9 +14,9 @@
 #include "platform/window.h"
 
 Sprite* backBuffer = nullptr;
-Sprite* fpsSprite = nullptr;
-
 namespace {
+// The frame-rate readout, of which one pixel reaches the picture.
+Sprite* fpsSprite = nullptr;
 bool displayDevice = false;
 
 struct ChannelFormat {

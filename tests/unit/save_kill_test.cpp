@@ -28,9 +28,9 @@
 
 namespace {
 #ifdef PLUMBRIX_SANITIZED
-constexpr int rounds = 20;  // each run is several times slower there
+constexpr int rounds = 30;  // each run is several times slower there
 #else
-constexpr int rounds = 200;
+constexpr int rounds = 300;
 #endif
 // The driver waits this long after each of the save's fourteen pieces.
 constexpr int pieceMilliseconds = 2;

@@ -351,3 +351,32 @@ TEST_F(Autoplay, GameLeftThroughTheMenuResumesFromTheSaveFileUnchanged)
     }
     EXPECT_EQ(left, resumed);
 }
+
+TEST_F(Autoplay, TheLastTwoLevelsEndInTheEndPictureAndTheTable)
+{
+    // A game of six kinds (it seldom runs out of moves) left after one move,
+    // moved on to level 98 with a bar of 72.
+    GameState left;
+    ASSERT_EQ(play(newGame(setUpUntimed, setUpSix), "--autoplay 2 --until leave:1", left), 0) << said;
+    {
+        std::fstream f(folder + "/game.sav", std::ios::in | std::ios::out | std::ios::binary);
+        const char almostFull[8] = {0, 0, char(0x90), 0x42, 0, 0, char(0x90), 0x42};  // 72.0f twice
+        const char level98[4] = {98, 0, 0, 0};
+        f.seekp(5);
+        f.write(almostFull, 8);  // the bar and the shown bar
+        f.seekp(5629);
+        f.write(level98, 4);
+    }
+    GameState finished;
+    const std::string resume = std::string("#! dt 0.015625\n10 click ") + titleButton + "\n140 click " +
+                               menuResume + "\n200 dt 0.05\n";
+    ASSERT_EQ(play(resume, "--autoplay 2 --until finish --name Finisher", finished), 0) << said;
+    EXPECT_EQ(stateInt(finished, "level"), 99);
+    EXPECT_EQ(stateInt(finished, "currentScreen"), screenHighScores);
+    EXPECT_EQ(stateInt(finished, "endOfGameFlag"), 0);
+    EXPECT_EQ(stateInt(finished, "nameEntryActive"), 0);
+    EXPECT_EQ(stateInt(finished, "noGameInProgress"), 1);
+    EXPECT_EQ(finished.at("nameBuffer"), "Finisher_");
+    const std::vector<int> sounds = soundIds(finished);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 8), 2);  // both levels' fanfares
+}

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Sets everything up, checks the house style and runs the whole test suite.
+# Sets everything up, checks the house style (formatting, cppcheck, ./lint.sh) and runs
+# the whole test suite.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/setup.sh
@@ -10,6 +11,8 @@ clang-format --dry-run -Werror $sources
 echo "Running cppcheck..."
 cppcheck --quiet --error-exitcode=1 --std=c++17 --language=c++ --inline-suppr \
   --enable=warning,performance,portability -I src src
+echo "Running clang-tidy..."
+./lint.sh
 
 cd build
 ctest --output-on-failure -j2

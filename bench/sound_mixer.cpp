@@ -38,7 +38,7 @@ std::string writeStandIns()
     if (!mkdtemp(name)) {
         std::abort();
     }
-    const std::string dir = name;
+    std::string dir = name;
     for (int n = 1; n <= 10; ++n) {
         const uint32_t rate = n % 2 ? 22050 : 44100;
         const uint32_t frames = rate * (4 + n) / 10;
@@ -81,7 +81,7 @@ bool openDevice()
     return true;
 }
 
-void BM_MixOneSecondAllVoices(benchmark::State& state)
+void mixOneSecondAllVoices(benchmark::State& state)
 {
     if (!openDevice()) {
         state.SkipWithError("no audio device");
@@ -103,7 +103,7 @@ void BM_MixOneSecondAllVoices(benchmark::State& state)
             voices.push_back(platformDuplicateVoice(first));
         }
     }
-    std::vector<int16_t> block(1024 * 2);
+    std::vector<int16_t> block(size_t(1024) * 2);
     for (auto _ : state) {
         state.PauseTiming();
         for (PlatformVoice* voice : voices) {
@@ -123,9 +123,9 @@ void BM_MixOneSecondAllVoices(benchmark::State& state)
     }
     platformCloseAudio();
 }
-BENCHMARK(BM_MixOneSecondAllVoices)->Unit(benchmark::kMicrosecond);
+BENCHMARK(mixOneSecondAllVoices)->Unit(benchmark::kMicrosecond);
 
-void BM_LoadTenEffects(benchmark::State& state)
+void loadTenEffects(benchmark::State& state)
 {
     if (!openDevice()) {
         state.SkipWithError("no audio device");
@@ -151,5 +151,5 @@ void BM_LoadTenEffects(benchmark::State& state)
         std::filesystem::remove_all(dir);
     }
 }
-BENCHMARK(BM_LoadTenEffects)->Unit(benchmark::kMillisecond);
+BENCHMARK(loadTenEffects)->Unit(benchmark::kMillisecond);
 }  // namespace

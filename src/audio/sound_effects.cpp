@@ -22,17 +22,18 @@ struct EffectFile {
 
 // Indexed by sound id.
 constexpr EffectFile effectFiles[soundEffectCount] = {
-    {3, 2},   // 0: the pointer enters a button
-    {5, 2},   // 1: a button is clicked
-    {6, 4},   // 2: matched pieces fly off
-    {7, 1},   // 3: the hint starts
-    {8, 1},   // 4: no move left, or time is up
-    {9, 6},   // 5: a piece lands in the drop-in
-    {4, 1},   // 6: the timed bar's warning tick
-    {1, 2},   // 7: the mixer turns
-    {2, 2},   // 8: level complete
-    {10, 6},  // 9: a piece is selected
+    {3, 2},   // soundHover
+    {5, 2},   // soundClick
+    {6, 4},   // soundFlyOff
+    {7, 1},   // soundHint
+    {8, 1},   // soundNoMoves
+    {9, 6},   // soundDropIn
+    {4, 1},   // soundTimeTick
+    {1, 2},   // soundMixer
+    {2, 2},   // soundLevelComplete
+    {10, 6},  // soundSelect
 };
+static_assert(soundSelect + 1 == soundEffectCount, "one file for every sound id");
 
 // In file order, 01 to 10. A file that fails leaves its effect silent.
 void loadSoundEffects()
@@ -67,7 +68,7 @@ void shutdownSoundEffects()
     platformCloseAudio();
 }
 
-bool playSound(int id)
+bool playSound(SoundId id)
 {
     if (soundObserver) {
         soundObserver(id);

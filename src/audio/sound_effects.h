@@ -4,6 +4,19 @@
 
 class SoundEffect;
 
+// The effects by what they sound for; an id is also the effect's index in the table.
+enum SoundId : int {
+    soundHover,          // the pointer enters a button
+    soundClick,          // a button is clicked
+    soundFlyOff,         // matched pieces start flying into the mixer
+    soundHint,           // the hint starts
+    soundNoMoves,        // no move is left, or the timed bar has run out
+    soundDropIn,         // a piece of a new board lands
+    soundTimeTick,       // the timed bar's warning tick
+    soundMixer,          // the mixer turns
+    soundLevelComplete,  // the bar is full
+    soundSelect,         // a piece is chosen
+};
 constexpr int soundEffectCount = 10;
 
 // The effects by id; null until a sound device has been opened.
@@ -14,6 +27,7 @@ extern void (*soundObserver)(int id);
 
 bool initSoundEffects();
 void shutdownSoundEffects();
-bool playSound(int id);
+// Any id outside the table is ignored.
+bool playSound(SoundId id);
 // Hundredths of a decibel, as the options slider asks for.
 void setEffectsVolume(int volume);

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "audio/music.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/board_change.h"
@@ -36,7 +37,7 @@ void bannerEnded(int phase, float dt)
         } else if (phase == phaseLevelDone) {
             bar = 30;
         }
-        selectState = 0;
+        selectState = selectNone;
         startFlyOut();
         levelDoneFrames = 0;
         gamePhase = phasePlay;
@@ -61,7 +62,7 @@ void updateBanner(int phase, float dt)
     }
     clearHighlights();
     if (phase == phaseLevelDone) {
-        bar = 73;  // the bar stays full while the level banner shows
+        bar = fullBar;  // the bar stays full while the level banner shows
     }
     bannerClock += 360 * dt;
     const float t = bannerClock;
@@ -74,7 +75,7 @@ void updateBanner(int phase, float dt)
         bannerY -= 600 * dt;
     }
     if (bannerSprite && phase >= phaseUntimedOver && phase <= phaseTimedNoMove) {
-        bannerSprite->drawClippedTo(backBuffer, 286, int(bannerY), 0, 61 * phase, 300, 61 * phase + 61);
+        bannerSprite->drawClippedTo(backBuffer, layout::bannerX, int(bannerY), layout::bannerFrame(phase));
     }
     if (bannerClock >= 1000) {
         bannerEnded(phase, dt);

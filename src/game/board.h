@@ -4,11 +4,16 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/layout.h"
+
 constexpr int boardColumns = 8;
 constexpr int boardRows = 8;
-constexpr int boardLeft = 236;
-constexpr int boardTop = 4;
-constexpr int cellSize = 50;
+using layout::boardLeft;
+using layout::boardTop;
+using layout::cellSize;
+static_assert(layout::boardArea.w() == boardColumns * cellSize &&
+                  layout::boardArea.h() == boardRows * cellSize,
+              "the board's picture holds every cell");
 constexpr uint8_t emptyKind = 9;
 constexpr uint8_t offBoardKind = 150;
 

@@ -53,18 +53,18 @@ bool updateDropIn(float dt)
         for (int r = 0; r < 8; ++r) {
             float& y = dropY[c * 8 + r];
             y += 650 * dt;
-            const float rest = float(4 + 50 * r);
+            const float rest = float(boardTop + cellSize * r);
             if (y >= rest) {
                 y = rest;
-                playSound(5);
+                playSound(soundDropIn);
             } else {
                 arrived = false;
             }
-            drawPiece(236 + 50 * c, int(y), cellAt(c, r).kind, 0);
+            drawPiece(boardLeft + cellSize * c, int(y), cellAt(c, r).kind, 0);
         }
     }
     if (arrived) {
-        selectState = 0;
+        selectState = selectNone;
         dropIn = 0;
     }
     return arrived;
@@ -76,8 +76,8 @@ void startFlyOut()
     for (int c = 0; c < 8; ++c) {
         for (int r = 0; r < 8; ++r) {
             FlyOutPiece& p = flyOutPieces[c * 8 + r];
-            p.x = float(236 + 50 * c);
-            p.y = float(4 + 50 * r);
+            p.x = float(boardLeft + cellSize * c);
+            p.y = float(boardTop + cellSize * r);
             p.offset = 0;
             p.kind = cellAt(c, r).kind;
             p.threshold = 270 - 30 * r + std::rand() % 25;

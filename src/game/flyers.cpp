@@ -2,6 +2,7 @@
 // shrinks on the way.
 #include "game/flyers.h"
 
+#include "base/layout.h"
 #include "game/board.h"
 #include "graphics/artwork.h"
 #include "graphics/display.h"
@@ -20,9 +21,11 @@ void launchFlyer(int column, int row, int kind)
     flyer.kind = uint8_t(kind);
     // Speeds are the distances to the mixer, so every flight lasts one second;
     // pieces starting below the mixer's mouth rise as if from 20 px lower and arrive early.
-    flyer.speedX = flyer.x - 91;
-    flyer.speedY = flyer.y >= 280 ? 260 - flyer.y : flyer.y - 280;
-    flyer.size = 50;
+    const int mouthX = layout::mixerMouth.x;
+    const int mouthY = layout::mixerMouth.y;
+    flyer.speedX = flyer.x - mouthX;
+    flyer.speedY = flyer.y >= mouthY ? mouthY - 20 - flyer.y : flyer.y - mouthY;
+    flyer.size = cellSize;
     flyers.push_front(flyer);
 }
 
@@ -36,30 +39,32 @@ void updateFlyers(float dt)
         const int k = f.kind;
         piecesSprite->drawStretchedTo(backBuffer,
                                       Rect{int(f.x), int(f.y), int(f.x + f.size), int(f.y + f.size)},
-                                      Rect{50 * k, 0, 50 * k + 50, 50});
+                                      Rect{cellSize * k, 0, cellSize * k + cellSize, cellSize});
         f.size -= shrink;
         if (f.size < 5) {
             f.size = 5;
         }
-        // speedY is negative on both sides, so the piece heads for y 280.
-        if (f.y > 280) {
+        // speedY is negative on both sides, so the piece heads for the mouth's height.
+        const int mouthX = layout::mixerMouth.x;
+        const int mouthY = layout::mixerMouth.y;
+        if (f.y > mouthY) {
             f.y += f.speedY * dt;
-            if (f.y < 280) {
-                f.y = 280;
+            if (f.y < mouthY) {
+                f.y = mouthY;
             }
-        } else if (f.y < 280) {
+        } else if (f.y < mouthY) {
             f.y -= f.speedY * dt;
-            if (f.y > 280) {
-                f.y = 280;
+            if (f.y > mouthY) {
+                f.y = mouthY;
             }
         }
-        if (f.x > 91) {
+        if (f.x > mouthX) {
             f.x -= f.speedX * dt;
-            if (f.x < 91) {
-                f.x = 91;
+            if (f.x < mouthX) {
+                f.x = mouthX;
             }
         }
-        if (f.x == 91 && f.y == 280) {
+        if (f.x == mouthX && f.y == mouthY) {
             mixerRequest = 1;
             it = flyers.erase(it);
         } else {

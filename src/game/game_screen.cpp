@@ -7,6 +7,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/banner.h"
 #include "game/board.h"
@@ -28,7 +29,6 @@ uint8_t panHover = 0;
 float mixerClock = 0;
 
 namespace {
-const Rect menuButton{9, 376, 117, 473};
 bool panRegion = false;
 float panClock = 0;
 uint8_t panDone = 0;
@@ -46,12 +46,13 @@ void drawPan(float dt)
     // the background paints it.
     if (panDone == 0) {
         panClock += 7 * dt;
-        if (panClock > 3) {
+        if (panClock > layout::panFrames - 1) {
             panDone = 1;
             panClock = 0;
         }
         const int f = int(panClock);
-        panSprite->drawTo(backBuffer, 5, 24, 0, 155 * f, 95, 155 * f + 155);
+        panSprite->drawTo(backBuffer, layout::panAt,
+                          {0, layout::panH * f, layout::panW, layout::panH * f + layout::panH});
     }
 }
 
@@ -71,7 +72,7 @@ void drawBlink(float dt)
             blinkOn = 0;
             blinkTime = 0;
         }
-        blinkSprite->drawTo(backBuffer, 112, 200, 0, 0, 77, 28);
+        blinkSprite->drawTo(backBuffer, layout::blinkAt, {0, 0, layout::blinkW, layout::blinkH});
     }
 }
 
@@ -82,22 +83,23 @@ void drawMixer(float dt)
     }
     if (mixerRequest) {
         mixerClock += 10 * dt;
-        playSound(7);
-        if (mixerClock > 11) {
+        playSound(soundMixer);
+        if (mixerClock > layout::mixerFrames - 1) {
             mixerRequest = 0;
             mixerClock = 0;
             noFlyers = 1;
         }
     }
     const int f = int(mixerClock);
-    mixerSprite->drawTo(backBuffer, 36, 278, 0, 109 * f, 109, 109 * f + 109);
+    const int size = layout::mixerSize;
+    mixerSprite->drawTo(backBuffer, layout::mixerAt, {0, size * f, size, size * f + size});
 }
 
 void drawCellPiece(const Cell& cell, bool withFrame)
 {
     drawPiece(int(cell.x), int(cell.y), cell.kind, int(cell.frame));
-    if (withFrame && cell.highlighted && cell.kind <= 7) {
-        easyFoodSprite->drawTo(backBuffer, int(cell.x), int(cell.y), 400, 0, 450, 50);
+    if (withFrame && cell.highlighted && cell.kind < layout::pieceKinds) {
+        easyFoodSprite->drawTo(backBuffer, int(cell.x), int(cell.y), layout::selectionFrame);
     }
 }
 
@@ -110,9 +112,9 @@ bool boardIdleForButtons()
 
 bool loadGameArtwork()
 {
-    snapshotSprite = windowDestroyed ? nullptr : new Sprite(640, 480, false);
+    snapshotSprite = windowDestroyed ? nullptr : new Sprite(layout::screenW, layout::screenH, false);
     if (snapshotSprite) {
-        snapshotSprite->setClipRect(0, 0, 640, 480);
+        snapshotSprite->setClipRect(layout::screenArea);
     }
     return !windowDestroyed;
 }
@@ -137,22 +139,25 @@ bool inPanRegion(int x, int y)
     if (!panRegion) {
         return false;
     }
-    // The ellipse inscribed in (14, 100)-(91, 175), tested at pixel centres.
-    const double dx = (x + 0.5 - 52.5) / 38.5;
-    const double dy = (y + 0.5 - 137.5) / 37.5;
+    // The ellipse inscribed in the pan's hit rectangle, tested at pixel centres.
+    const layout::Rect& r = layout::panHit;
+    const double dx = (x + 0.5 - (r.l + r.r) / 2.0) / (r.w() / 2.0);
+    const double dy = (y + 0.5 - (r.t + r.b) / 2.0) / (r.h() / 2.0);
     return dx * dx + dy * dy <= 1.0;
 }
 
 void drawPiece(int x, int y, int kind, int frame)
 {
-    if (kind < 0 || kind > 7 || !piecesSprite || !easyFoodSprite) {
+    if (kind < 0 || kind >= layout::pieceKinds || !piecesSprite || !easyFoodSprite) {
         return;
     }
+    const int left = cellSize * kind;
     // The kind's coloured tile goes under the piece when that option is on.
     if (easyFood) {
-        easyFoodSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 0, 50 * kind + 50, 50);
+        easyFoodSprite->drawClippedTo(backBuffer, x, y, left, 0, left + cellSize, cellSize);
     }
-    piecesSprite->drawClippedTo(backBuffer, x, y, 50 * kind, 50 * frame, 50 * kind + 50, 50 * frame + 50);
+    piecesSprite->drawClippedTo(backBuffer, x, y, left, cellSize * frame, left + cellSize,
+                                cellSize * frame + cellSize);
 }
 
 void drawGameBackdrop(float dt)
@@ -160,11 +165,11 @@ void drawGameBackdrop(float dt)
     if (currentScreen != screenGame || windowDestroyed) {
         return;
     }
-    backgroundSprite->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+    backgroundSprite->drawTo(backBuffer, 0, 0, layout::screenArea);
     if (menuTextSprite) {
-        menuTextSprite->drawTo(backBuffer, 295, 449, 179, 292, 276, 323);
+        menuTextSprite->drawTo(backBuffer, layout::levelCaptionAt, layout::levelCaption);
         if (menuHover) {
-            menuTextSprite->drawTo(backBuffer, 13, 379, 179, 212, 264, 291);
+            menuTextSprite->drawTo(backBuffer, layout::menuButtonLitAt, layout::menuButtonLit);
         }
     }
     drawPan(dt);
@@ -185,7 +190,8 @@ void updateBoard(float dt)
     hintStep(dt);
     if (paused) {
         // The pieces hide behind the pause sign, but the moves under way go on.
-        bannerSprite->drawClippedTo(backBuffer, 286, 170, 0, 61, 300, 122);
+        bannerSprite->drawClippedTo(backBuffer, layout::bannerX, layout::pauseY,
+                                    layout::bannerFrame(layout::pauseBanner));
         return;
     }
     for (Cell& cell : board) {
@@ -202,7 +208,7 @@ void updateBoard(float dt)
     }
     updateBanner(gamePhase, dt);
     if (flyersLaunched) {
-        playSound(2);
+        playSound(soundFlyOff);
         flyersLaunched = 0;
     }
     updateFlyers(dt);
@@ -213,16 +219,16 @@ void gameHover(int x, int y)
     if (!boardIdleForButtons()) {
         return;
     }
-    const bool onMenu = pointInRect(menuButton, x, y);
+    const bool onMenu = layout::menuButtonHit.contains(x, y);
     if (onMenu) {
-        hoverSound(0);
+        hoverSound(soundHover);
         menuHover = 1;
     } else {
         menuHover = 0;
     }
     const bool onPan = inPanRegion(x, y);
     if (onPan) {
-        hoverSound(0);
+        hoverSound(soundHover);
         panHover = 1;
     } else {
         panClock = 0;
@@ -241,7 +247,7 @@ bool gameClick(int x, int y)
     }
     pressX = x;
     pressY = y;
-    if (pointInRect(menuButton, x, y)) {
+    if (layout::menuButtonHit.contains(x, y)) {
         // The game keeps every value and can be resumed from the menu.
         noFlyers = 1;
         menuHover = 0;
@@ -260,6 +266,6 @@ bool gameClick(int x, int y)
 void drawCursor(int x, int y)
 {
     if (systemCursor == 0 && cursorOutside == 0 && cursorSprite) {
-        cursorSprite->drawClippedTo(backBuffer, x, y, 0, 0, 30, 30);
+        cursorSprite->drawClippedTo(backBuffer, x, y, layout::pointerSource);
     }
 }

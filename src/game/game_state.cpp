@@ -28,7 +28,7 @@ void resetBoardAndMoves()
         resetSpawnCell(c);
     }
     pieceKindCount = 6;
-    selectState = 0;
+    selectState = selectNone;
     firstColumn = firstRow = targetColumn = targetRow = 0;
     pressX = pressY = 0;
     swapTravel = fallTravel = 0;

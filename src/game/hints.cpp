@@ -78,7 +78,6 @@ constexpr bool allPatternsInside()
 static_assert(allPatternsInside(), "a pattern's range lets it reach beyond the board");
 
 constexpr float hintSpeed = 160;
-constexpr int hintSound = 3;
 
 bool patternHolds(const Pattern& p, int c, int r)
 {
@@ -167,7 +166,7 @@ void hintStep(float dt)
         snapHintCells();
         hintLegs = 0;
         hintTravel = 0;
-        selectState = 0;
+        selectState = selectNone;
         hintActive = 0;
         clearHighlights();
     }
@@ -175,9 +174,9 @@ void hintStep(float dt)
 
 void useHint()
 {
-    playSound(hintSound);
+    playSound(soundHint);
     clearHighlights();
-    selectState = 0;
+    selectState = selectNone;
     // With no move on the board the pair of the last search is shown again.
     findHint();
     hintActive = 1;

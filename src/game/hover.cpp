@@ -5,7 +5,7 @@
 
 int hoverLatch = 0;
 
-void hoverSound(int id)
+void hoverSound(SoundId id)
 {
     if (hoverLatch == 0) {
         hoverLatch = 1;

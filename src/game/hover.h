@@ -2,6 +2,8 @@
 // pointer is over no button again.
 #pragma once
 
+#include "audio/sound_effects.h"
+
 extern int hoverLatch;
 
-void hoverSound(int id);
+void hoverSound(SoundId id);

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/board_change.h"
@@ -21,8 +22,6 @@ uint8_t levelDoneFrames = 0;
 uint8_t lastLevelFrames = 0;
 
 namespace {
-constexpr float fullBar = 73;
-
 void rollScore(float dt)
 {
     const int s = int(shownScore);
@@ -66,7 +65,7 @@ bool barSettled(float dt)
     if (b <= 0 && (gameMode == 1 || bar <= 0)) {
         // Time is up on every frame the empty bar is seen, until the banner ends.
         if (gameMode == 1 && bar <= 0) {
-            playSound(4);
+            playSound(soundNoMoves);
             gamePhase = phaseTimeUp;
         }
         shownBar = 0;
@@ -102,7 +101,7 @@ void warningTick(float dt)
     if (gameMode == 1 && !paused && shownBar > 0 && shownBar < 10) {
         tickTime += dt;
         if (tickTime > 1) {
-            playSound(6);
+            playSound(soundTimeTick);
             tickTime = 0;
         }
     }
@@ -118,7 +117,9 @@ void drawBar()
     }
     // The background paints the full bar; this covers its empty top part.
     if (activeOptionSprite) {
-        activeOptionSprite->drawTo(backBuffer, 174, 339, 210, 0, 230, 73 - int(shownBar));
+        layout::Rect cover = layout::barCover;
+        cover.b -= int(shownBar);
+        activeOptionSprite->drawTo(backBuffer, layout::barAt, cover);
     }
 }
 
@@ -135,11 +136,11 @@ void levelCompleteTest()
         lastLevelFrames += 1;
         if (lastLevelFrames == 1) {
             endOfGameFlag = 1;
-            playSound(8);
+            playSound(soundLevelComplete);
         }
     } else {
         if (levelDoneFrames == 1) {
-            playSound(8);
+            playSound(soundLevelComplete);
         }
         gamePhase = phaseLevelDone;
     }
@@ -162,8 +163,8 @@ void updateHud(float dt)
         drain(dt);
     }
     warningTick(dt);
-    drawSmallNumber(535, 437, int(shownScore));
-    drawLargeNumber(370, 453, level);
+    drawSmallNumber(layout::scoreCentreX, layout::scoreDigitsY, int(shownScore));
+    drawLargeNumber(layout::levelCentreX, layout::levelDigitsY, level);
     drawBar();
     levelCompleteTest();
 }

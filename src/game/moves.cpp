@@ -6,12 +6,13 @@
 #include <utility>
 
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/scoring.h"
 #include "platform/clock.h"
 
-int selectState = 0;
+int selectState = selectNone;
 int firstColumn = 0;
 int firstRow = 0;
 int targetColumn = 0;
@@ -28,10 +29,7 @@ int clearedCount = 0;
 namespace {
 // How far the pointer moves with the button down before it drags a piece.
 constexpr int dragThreshold = 10;
-constexpr int boardRight = boardLeft + boardColumns * cellSize;
-constexpr int boardBottom = boardTop + boardRows * cellSize;
 constexpr float swapSpeed = 160;
-constexpr int chooseSound = 9;
 
 int& markAt(int column, int row)
 {
@@ -40,7 +38,7 @@ int& markAt(int column, int row)
 
 bool inBoardRect(int x, int y)
 {
-    return x >= boardLeft && x < boardRight && y >= boardTop && y < boardBottom;
+    return layout::boardArea.contains(x, y);
 }
 
 // Truncates toward zero, so a point up to a cell beyond the left or top edge
@@ -76,7 +74,7 @@ void chooseFirst(int column, int row)
     firstColumn = column;
     firstRow = row;
     cellAt(column, row).highlighted = 1;
-    playSound(chooseSound);
+    playSound(soundSelect);
 }
 
 void endSwap()
@@ -139,41 +137,41 @@ bool boardClick(int x, int y)
 {
     if (!inBoardRect(x, y)) {
         clearHighlights();
-        selectState = 0;
+        selectState = selectNone;
         return false;
     }
     selectState += 1;
-    if (selectState == 1) {
+    if (selectState == selectFirst) {
         fallSpeed = 3;
         chooseFirst(columnUnder(x), rowUnder(y));
         return true;
     }
     // A second click whose button is already up, or any click after it, only
     // counts on until something resets the selection.
-    if (selectState != 2 || !mouseDown) {
+    if (selectState != selectSecond || !mouseDown) {
         return false;
     }
     targetColumn = columnUnder(x);
     targetRow = rowUnder(y);
     if (targetNextToFirst()) {
-        selectState = 0;
+        selectState = selectNone;
         flagTarget();
         return true;
     }
     if (targetColumn == firstColumn && targetRow == firstRow) {
         clearHighlights();
-        selectState = 0;
+        selectState = selectNone;
         return false;
     }
     clearHighlights();
     chooseFirst(targetColumn, targetRow);
-    selectState = 1;
+    selectState = selectFirst;
     return true;
 }
 
 void boardDrag(int x, int y)
 {
-    if (!mouseDown || selectState != 1) {
+    if (!mouseDown || selectState != selectFirst) {
         return;
     }
     int aimX = x;
@@ -192,7 +190,7 @@ void boardDrag(int x, int y)
     targetColumn = columnUnder(aimX);
     targetRow = rowUnder(aimY);
     if (!inBoardRect(x, y)) {
-        selectState = 0;
+        selectState = selectNone;
         clearHighlights();
         return;
     }
@@ -217,7 +215,7 @@ void swapStep(float dt)
         return;
     }
     float step = swapSpeed * dt;
-    selectState = 3;
+    selectState = selectSwapping;
     swapTravel += step;
     if (swapTravel > cellSize) {
         swapLegs += 1;
@@ -230,12 +228,12 @@ void swapStep(float dt)
         if (hasLine()) {
             swapLegs = 0;
             endSwap();
-            selectState = 0;
+            selectState = selectNone;
             markLines();
             clearPass();
             clearHighlights();
         } else if (swapLegs > 1) {
-            selectState = 0;
+            selectState = selectNone;
             swapLegs = 0;
             endSwap();
             clearHighlights();
@@ -308,7 +306,7 @@ void advanceFrames(Cell& cell, float dt)
     // A piece that lost its highlight finishes its loop and rests at frame 0.
     if (cell.highlighted || cell.frame > 0) {
         cell.frame += 25 * dt;
-        if (cell.frame > 13) {
+        if (cell.frame > layout::pieceFrames - 1) {
             cell.frame = 0;
         }
     }

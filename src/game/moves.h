@@ -3,7 +3,16 @@
 #pragma once
 #include <cstdint>
 
-extern int selectState;  // 0 none, 1 first chosen, 2 second click, 3 swap running
+// What the board's selection is doing. A board click counts it up by one, so it
+// can also stand above the last of these until something resets it.
+enum SelectState : int {
+    selectNone,      // nothing chosen
+    selectFirst,     // a first piece is chosen
+    selectSecond,    // a second click is being handled
+    selectSwapping,  // a swap is running
+};
+
+extern int selectState;
 extern int firstColumn;
 extern int firstRow;
 extern int targetColumn;

@@ -33,9 +33,9 @@ void noMoveTest()
     if (!boardFull() || hasMove() || hintActive) {
         return;
     }
-    playSound(4);
+    playSound(soundNoMoves);
     // A full bar still completes the level instead.
-    if (bar < 73) {
+    if (bar < fullBar) {
         gamePhase = gameMode == 0 ? phaseUntimedOver : phaseTimedNoMove;
     }
 }

@@ -3,6 +3,11 @@
 #pragma once
 #include <cstdint>
 
+#include "base/layout.h"
+
+// The bar's value is the height of its picture that shows.
+constexpr float fullBar = layout::barH;
+
 extern int score;
 extern float shownScore;
 extern int multiplier;

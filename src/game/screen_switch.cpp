@@ -7,7 +7,7 @@
 void switchScreen(int screen, unsigned what)
 {
     if (what & withClick) {
-        playSound(1);
+        playSound(soundClick);
     }
     if (what & withMenuReset) {
         menuHighlight = noMenuHighlight;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/game_screen.h"
 #include "game/hover.h"
@@ -22,14 +23,17 @@ struct Tile {
     int threshold;
 };
 
-const Rect titleButton{173, 422, 467, 463};
-Tile tiles[16 * 12];
+// The old screen falls away in square tiles that cover it exactly.
+constexpr int tileSize = 40;
+constexpr int tileColumns = layout::screenW / tileSize;
+constexpr int tileRows = layout::screenH / tileSize;
+Tile tiles[tileColumns * tileRows];
 }  // namespace
 
 void drawTitle()
 {
     if (currentScreen == screenTitle && titleSprite) {
-        titleSprite->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+        titleSprite->drawTo(backBuffer, 0, 0, layout::screenArea);
     }
 }
 
@@ -38,9 +42,10 @@ void hoverTitle(int x, int y, float dt)
     if (currentScreen != screenTitle || !fontSprite) {
         return;
     }
-    if (pointInRect(titleButton, x, y)) {
-        hoverSound(0);
-        fontSprite->drawTo(backBuffer, 161, 406, 0, 103, 320, 168);
+    const layout::Point at = layout::titleButtonAt;
+    if (layout::titleHit.contains(x, y)) {
+        hoverSound(soundHover);
+        fontSprite->drawTo(backBuffer, at, layout::titleLit);
         return;
     }
     // Two frames alternate every 0.2 s; the clock can rest on 2 for a frame,
@@ -49,14 +54,16 @@ void hoverTitle(int x, int y, float dt)
     if (titleClock > 2) {
         titleClock = 0;
     }
-    const int f = int(titleClock);
-    fontSprite->drawTo(backBuffer, 161, 406, 320 * f, 38, 320 * f + 320, 103);
+    const int left = layout::titleButtonW * int(titleClock);
+    fontSprite->drawTo(backBuffer, at,
+                       {left, layout::titleFramesY, left + layout::titleButtonW,
+                        layout::titleFramesY + layout::titleButtonH});
     hoverLatch = 0;
 }
 
 bool clickTitle(int x, int y)
 {
-    if (currentScreen != screenTitle || !pointInRect(titleButton, x, y)) {
+    if (currentScreen != screenTitle || !layout::titleHit.contains(x, y)) {
         return false;
     }
     switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
@@ -72,13 +79,13 @@ void captureTransition()
     // The back buffer still shows the old screen: the click that asked for the
     // change came after this frame's drawing.
     if (backBuffer && snapshotSprite) {
-        backBuffer->drawTo(snapshotSprite, 0, 0, 0, 0, 640, 480);
+        backBuffer->drawTo(snapshotSprite, 0, 0, layout::screenArea);
     }
-    for (int i = 0; i < 16; ++i) {
-        for (int j = 0; j < 12; ++j) {
-            Tile& t = tiles[i * 12 + j];
-            t.x = float(40 * i);
-            t.y = float(40 * j);
+    for (int i = 0; i < tileColumns; ++i) {
+        for (int j = 0; j < tileRows; ++j) {
+            Tile& t = tiles[i * tileRows + j];
+            t.x = float(tileSize * i);
+            t.y = float(tileSize * j);
             t.offset = 0;
             t.threshold = 390 - 30 * j + std::rand() % 25;
         }
@@ -92,15 +99,15 @@ void stepTransition(float dt)
         return;
     }
     transitionClock += 400 * dt;
-    for (int i = 0; i < 16; ++i) {
-        for (int j = 0; j < 12; ++j) {
-            Tile& t = tiles[i * 12 + j];
+    for (int i = 0; i < tileColumns; ++i) {
+        for (int j = 0; j < tileRows; ++j) {
+            Tile& t = tiles[i * tileRows + j];
             if (float(t.threshold) <= transitionClock) {
                 t.offset += 600 * dt;
             }
             if (snapshotSprite) {
-                snapshotSprite->drawClippedTo(backBuffer, int(t.x), int(t.y) + int(t.offset), 40 * i, 40 * j,
-                                              40 * i + 40, 40 * j + 40);
+                snapshotSprite->drawClippedTo(backBuffer, int(t.x), int(t.y) + int(t.offset), tileSize * i,
+                                              tileSize * j, tileSize * i + tileSize, tileSize * j + tileSize);
             }
             // The rest of this frame's tiles are still drawn after the end.
             if (tiles[0].offset > 500) {

@@ -2,6 +2,7 @@
 // clip rectangle its clipped copies use. Adding a picture is adding a row.
 #include "graphics/artwork.h"
 
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "graphics/sprite.h"
 
@@ -29,14 +30,14 @@ Sprite* optionsPanel = nullptr;
 namespace {
 struct Artwork {
     const char* file;
-    bool keyed;  // magenta is transparent
-    Rect clip;   // for clipped copies; most pictures never make one
+    bool keyed;         // magenta is transparent
+    layout::Rect clip;  // for clipped copies; most pictures never make one
     Sprite** sprite;
 };
 
-const Rect noClip{};
-const Rect board{236, 4, 636, 404};
-const Rect screen{0, 0, 640, 480};
+constexpr layout::Rect noClip{0, 0, 0, 0};
+constexpr layout::Rect board = layout::boardArea;
+constexpr layout::Rect screen = layout::screenArea;
 
 // In the order the screens have always loaded them, so that a missing file
 // shows the same error boxes as ever.
@@ -71,7 +72,7 @@ bool loadArtwork()
         // picture that raised it keeps its empty sprite.
         *a.sprite = windowDestroyed ? nullptr : new Sprite(a.file, a.keyed);
         if (*a.sprite) {
-            (*a.sprite)->clipRect = a.clip;
+            (*a.sprite)->setClipRect(a.clip);
         }
     }
     return !windowDestroyed;

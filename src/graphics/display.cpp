@@ -7,15 +7,16 @@
 #include <cstring>
 
 #include "base/error.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
 #include "platform/window.h"
 
 Sprite* backBuffer = nullptr;
-Sprite* fpsSprite = nullptr;
-
 namespace {
+// The frame-rate readout, of which one pixel reaches the picture.
+Sprite* fpsSprite = nullptr;
 bool displayDevice = false;
 
 struct ChannelFormat {
@@ -133,8 +134,8 @@ bool setUpDisplay(bool wantFullscreen)
         return false;
     }
     // The game always sees its 640x480 picture, whatever the window shows.
-    clientRect = Rect{0, 0, 640, 480};
-    backBuffer->createSurface(640, 480, false);
+    clientRect = Rect{0, 0, layout::screenW, layout::screenH};
+    backBuffer->createSurface(layout::screenW, layout::screenH, false);
     fpsSprite = new Sprite(70, 16, false);
     analysePixelFormat();
     return true;

@@ -7,7 +7,6 @@
 #include "platform/rect.h"
 
 extern Sprite* backBuffer;
-extern Sprite* fpsSprite;
 
 bool createDisplayDevice();
 bool setUpDisplay(bool wantFullscreen);

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 
+#include "base/layout.h"
 #include "platform/rect.h"
 
 struct PlatformSurface;
@@ -44,6 +45,24 @@ public:
                        int srcBottom);
     void drawStretchedTo(Sprite* destination, const Rect& destinationRect, const Rect& sourceRect);
     void setClipRect(int left, int top, int right, int bottom);
+
+    // The same with a rectangle and a position from the layout table.
+    void drawTo(Sprite* destination, int x, int y, const layout::Rect& source)
+    {
+        drawTo(destination, x, y, source.l, source.t, source.r, source.b);
+    }
+    void drawTo(Sprite* destination, layout::Point at, const layout::Rect& source)
+    {
+        drawTo(destination, at.x, at.y, source);
+    }
+    void drawClippedTo(Sprite* destination, int x, int y, const layout::Rect& source)
+    {
+        drawClippedTo(destination, x, y, source.l, source.t, source.r, source.b);
+    }
+    void setClipRect(const layout::Rect& clip)
+    {
+        setClipRect(clip.l, clip.t, clip.r, clip.b);
+    }
 
     PlatformSurface* surface = nullptr;
     uint8_t colourKeyed = 0;

@@ -12,9 +12,6 @@
 namespace {
 constexpr int firstGlyph = 32;
 constexpr int lastGlyph = 126;
-constexpr int glyphHeight = 17;
-constexpr int smallDigitWidth = 10;
-constexpr int largeDigitWidth = 15;
 constexpr char cursorChar = '_';
 constexpr int8_t longestName = 9;
 
@@ -37,14 +34,6 @@ void drawNumber(Sprite* strip, int digitWidth, int centreX, int y, int value)
 }
 }  // namespace
 
-const int glyphWidths[95] = {
-    6,  4,  5,  11, 10, 16, 12, 4,  7,  5,  7,  11, 3,  8,  3,  6,   // 32..47
-    11, 9,  10, 9,  11, 10, 10, 10, 10, 11, 5,  4,  10, 10, 10, 10,  // 48..63
-    17, 13, 12, 13, 13, 12, 11, 14, 14, 4,  9,  12, 10, 15, 13, 14,  // 64..79
-    12, 14, 13, 11, 12, 13, 11, 17, 13, 11, 12, 4,  6,  4,  8,  11,  // 80..95
-    4,  10, 10, 9,  10, 10, 5,  10, 10, 2,  6,  9,  4,  15, 10, 10,  // 96..111
-    10, 10, 6,  8,  6,  9,  9,  13, 10, 8,  10, 6,  9,  7,  0,       // 112..126
-};
 int glyphOffsets[95];
 char nameBuffer[11];
 int8_t nameLength = 0;
@@ -73,19 +62,19 @@ void drawText(int x, int y, const char* text)
         }
         const int i = code - firstGlyph;
         fontSprite->drawTo(backBuffer, x + advance, y, glyphOffsets[i], 0, glyphOffsets[i] + glyphWidths[i],
-                           glyphHeight);
+                           layout::glyphRows);
         advance += glyphWidths[i];
     }
 }
 
 void drawSmallNumber(int centreX, int y, int value)
 {
-    drawNumber(smallDigitsSprite, smallDigitWidth, centreX, y, value);
+    drawNumber(smallDigitsSprite, layout::smallDigitW, centreX, y, value);
 }
 
 void drawLargeNumber(int centreX, int y, int value)
 {
-    drawNumber(largeDigitsSprite, largeDigitWidth, centreX, y, value);
+    drawNumber(largeDigitsSprite, layout::largeDigitW, centreX, y, value);
 }
 
 void resetName()

@@ -3,7 +3,9 @@
 #pragma once
 #include <cstdint>
 
-extern const int glyphWidths[95];
+#include "base/layout.h"
+
+using layout::glyphWidths;
 extern int glyphOffsets[95];
 extern char nameBuffer[11];  // typed text, "_" as the cursor, then zero
 extern int8_t nameLength;

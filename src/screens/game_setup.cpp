@@ -4,6 +4,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/board_change.h"
@@ -17,43 +18,32 @@
 #include "screens/panel_rows.h"
 
 namespace {
-constexpr int panelX = 154;
-constexpr int panelY = 48;
+// The rows of the layout table, in this order; the kinds rows stand for 6, 7 and 8.
+enum SetUpRow { timedRow, untimedRow, sixKindsRow, sevenKindsRow, eightKindsRow };
 
-const PanelRow rows[5] = {
-    {114, 68, {112, 26, 210, 52}},     // timed
-    {97, 110, {0, 159, 137, 192}},     // untimed
-    {132, 215, {138, 159, 206, 194}},  // 6 kinds
-    {112, 255, {0, 192, 108, 220}},    // 7 kinds
-    {128, 293, {108, 194, 182, 221}},  // 8 kinds
-};
-
-const Rect backButton{198, 385, 269, 416};
-const Rect startButton{377, 384, 437, 421};
-
-void drawHighlight(const Rect& source, int x, int y)
+void drawHighlight(const layout::Highlight& h)
 {
-    activeOptionSprite->drawTo(backBuffer, x, y, source.left, source.top, source.right, source.bottom);
+    activeOptionSprite->drawTo(backBuffer, h.at, h.source);
 }
 
-void drawCheck(int x, int y)
+void drawCheck(SetUpRow row)
 {
     if (cursorSprite) {
-        cursorSprite->drawTo(backBuffer, x, y, 30, 0, 49, 25);
+        cursorSprite->drawTo(backBuffer, layout::setUpRows[row].check, layout::checkMarkSource);
     }
 }
 
 void choose(int row)
 {
     switch (row) {
-    case 0:
+    case timedRow:
         gameMode = 1;
         break;
-    case 1:
+    case untimedRow:
         gameMode = 0;
         break;
     default:
-        pieceKindCount = row + 4;
+        pieceKindCount = 6 + row - sixKindsRow;
         break;
     }
 }
@@ -69,7 +59,7 @@ void start()
 
 int findSetUpRow(int x, int y)
 {
-    return panelRowAt(rows, panelX, panelY, x, y);
+    return panelRowAt(layout::setUpRows, x, y);
 }
 
 void drawSetUp()
@@ -78,21 +68,17 @@ void drawSetUp()
         return;
     }
     drawMenuBackdrop();
-    setUpPanel->drawTo(backBuffer, panelX, panelY, 0, 0, 332, 383);
-    if (gameMode == 0) {
-        drawCheck(219, 158);
-    } else {
-        drawCheck(239, 117);
-    }
+    setUpPanel->drawTo(backBuffer, layout::setUpAt, {0, 0, layout::setUpW, layout::setUpH});
+    drawCheck(gameMode == 0 ? untimedRow : timedRow);
     switch (pieceKindCount) {
     case 6:
-        drawCheck(251, 266);
+        drawCheck(sixKindsRow);
         break;
     case 7:
-        drawCheck(232, 306);
+        drawCheck(sevenKindsRow);
         break;
     case 8:
-        drawCheck(250, 342);
+        drawCheck(eightKindsRow);
         break;
     default:
         break;
@@ -105,16 +91,15 @@ void hoverSetUp(int x, int y)
         return;
     }
     const int row = findSetUpRow(x, y);
-    if (row >= 0) {
-        hoverSound(0);
-        const Rect hit = panelRowRect(rows[row], panelX, panelY);
-        drawHighlight(rows[row].source, hit.left, hit.top);
-    } else if (pointInRect(backButton, x, y)) {
-        hoverSound(0);
-        drawHighlight(Rect{115, 125, 235, 158}, 172, 384);
-    } else if (pointInRect(startButton, x, y)) {
-        hoverSound(0);
-        drawHighlight(Rect{0, 118, 115, 156}, 348, 384);
+    if (row != noPanelRow) {
+        hoverSound(soundHover);
+        drawHighlight(layout::setUpRows[row]);
+    } else if (layout::setUpBackHit.contains(x, y)) {
+        hoverSound(soundHover);
+        drawHighlight(layout::setUpBack);
+    } else if (layout::setUpStartHit.contains(x, y)) {
+        hoverSound(soundHover);
+        drawHighlight(layout::setUpStart);
     } else {
         hoverLatch = 0;
     }
@@ -126,17 +111,17 @@ bool clickSetUp(int x, int y)
         return false;
     }
     const int row = findSetUpRow(x, y);
-    if (row >= 0) {
+    if (row != noPanelRow) {
         choose(row);
-        playSound(1);
+        playSound(soundClick);
         return true;
     }
-    if (pointInRect(backButton, x, y)) {
+    if (layout::setUpBackHit.contains(x, y)) {
         // The choices stay, also for a game in progress that the menu resumes.
         switchScreen(screenMainMenu, withClick | withMenuReset);
         return true;
     }
-    if (pointInRect(startButton, x, y)) {
+    if (layout::setUpStartHit.contains(x, y)) {
         start();
         return true;
     }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/flyers.h"
@@ -25,12 +26,6 @@ float nextArrowFrame = 0;
 float endPictureY = -300;
 uint8_t endPictureArrived = 0;
 
-const Rect backButton{285, 425, 354, 453};
-const Rect prevArrow{55, 426, 111, 466};
-const Rect nextArrow{524, 425, 581, 468};
-const Rect okButton{299, 262, 338, 294};
-const Rect endButton{187, 303, 459, 351};
-
 bool buttonsLive()
 {
     return gamePhase == phasePlay || !namePending;
@@ -46,18 +41,21 @@ void drawNumber(int x, int y, int value)
 void drawTables()
 {
     const int k = shownTable;
-    activeOptionSprite->drawTo(backBuffer, 507, 114, 0, 35 * k + 47, 84, 35 * k + 81);
-    activeOptionSprite->drawTo(backBuffer, 221, 114, 85, 35 * k + 47, 169, 35 * k + 81);
-    for (int r = 0; r < 9; ++r) {
-        const int y = 183 + 25 * r;
+    activeOptionSprite->drawTo(backBuffer, layout::timedLabelAt, layout::timedLabel(k));
+    activeOptionSprite->drawTo(backBuffer, layout::untimedLabelAt, layout::untimedLabel(k));
+    // The columns of a table: position, name, score.
+    const int(&untimedCols)[3] = layout::untimedCols;
+    const int(&timedCols)[3] = layout::timedCols;
+    for (int r = 0; r < layout::scoreRows; ++r) {
+        const int y = layout::scoreRowY + layout::scoreRowStep * r;
         const HighScoreRow& untimed = highScoreRow(r, 0, k);
         const HighScoreRow& timed = highScoreRow(r, 1, k);
-        drawNumber(225, y, untimed.score);
-        drawNumber(510, y, timed.score);
-        drawNumber(70, y, r + 1);
-        drawNumber(355, y, r + 1);
-        drawText(370, y, timed.name);
-        drawText(85, y, untimed.name);
+        drawNumber(untimedCols[2], y, untimed.score);
+        drawNumber(timedCols[2], y, timed.score);
+        drawNumber(untimedCols[0], y, r + 1);
+        drawNumber(timedCols[0], y, r + 1);
+        drawText(timedCols[1], y, timed.name);
+        drawText(untimedCols[1], y, untimed.name);
     }
 }
 
@@ -70,15 +68,19 @@ int stepTable(int kinds, int step)
     return kinds > 8 ? 6 : kinds;
 }
 
-void drawArrow(float& clock, float dt, int srcX, int firstRow, int x, int y)
+// The right arrow's frames start one row lower than the left arrow's but end
+// where the left one's do, so its last row is never shown.
+void drawArrow(float& clock, float dt, layout::Rect (*frame)(int), layout::Point at)
 {
     clock += 8 * dt;
-    if (clock > 4) {
+    if (clock > layout::arrowFrames - 1) {
         clock = 0;
     }
-    hoverSound(0);
+    hoverSound(soundHover);
     const int f = int(clock);
-    menuTextSprite->drawTo(backBuffer, x, y, srcX, 53 * f + firstRow, srcX + 107, 53 * f + 53);
+    layout::Rect source = frame(f);
+    source.b = layout::leftArrow(f).b;
+    menuTextSprite->drawTo(backBuffer, at, source);
 }
 }  // namespace
 
@@ -95,13 +97,13 @@ void drawHighScores(float)
     if (currentScreen != screenHighScores || !highScoresBackground) {
         return;
     }
-    highScoresBackground->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
+    highScoresBackground->drawTo(backBuffer, 0, 0, layout::screenArea);
     if (validKinds(shownTable)) {
         drawTables();
     }
     if (nameEntryActive) {
-        namePanel->drawTo(backBuffer, 145, 175, 0, 0, 350, 130);
-        drawText(169, 229, nameBuffer);
+        namePanel->drawTo(backBuffer, layout::namePanelAt, {0, 0, layout::namePanelW, layout::namePanelH});
+        drawText(layout::nameTextAt.x, layout::nameTextAt.y, nameBuffer);
     }
 }
 
@@ -110,20 +112,19 @@ void hoverHighScores(int x, int y, float dt)
     if (currentScreen != screenHighScores || !activeOptionSprite || !menuTextSprite) {
         return;
     }
-    if (nameEntryActive && pointInRect(okButton, x, y)) {
-        activeOptionSprite->drawTo(backBuffer, 295, 259, 182, 194, 231, 231);
+    if (nameEntryActive && layout::nameOkHit.contains(x, y)) {
+        activeOptionSprite->drawTo(backBuffer, layout::nameOk.at, layout::nameOk.source);
     }
     if (!buttonsLive()) {
         return;
     }
-    if (pointInRect(backButton, x, y)) {
-        hoverSound(0);
-        activeOptionSprite->drawTo(backBuffer, 278, 423, 0, 221, 83, 257);
-    } else if (pointInRect(prevArrow, x, y)) {
-        drawArrow(prevArrowFrame, dt, 179, 0, 8, 417);
-    } else if (pointInRect(nextArrow, x, y)) {
-        // The right arrow's frames start one row lower than the left arrow's.
-        drawArrow(nextArrowFrame, dt, 286, 1, 522, 418);
+    if (layout::scoresBackHit.contains(x, y)) {
+        hoverSound(soundHover);
+        activeOptionSprite->drawTo(backBuffer, layout::scoresBack.at, layout::scoresBack.source);
+    } else if (layout::leftArrowHit.contains(x, y)) {
+        drawArrow(prevArrowFrame, dt, layout::leftArrow, layout::leftArrowAt);
+    } else if (layout::rightArrowHit.contains(x, y)) {
+        drawArrow(nextArrowFrame, dt, layout::rightArrow, layout::rightArrowAt);
     } else {
         hoverLatch = 0;
     }
@@ -134,7 +135,7 @@ bool clickHighScores(int x, int y)
     if (currentScreen != screenHighScores) {
         return false;
     }
-    if (nameEntryActive && pointInRect(okButton, x, y)) {
+    if (nameEntryActive && layout::nameOkHit.contains(x, y)) {
         nameEntryActive = 0;
         commitName();
         gamePhase = phasePlay;
@@ -145,7 +146,7 @@ bool clickHighScores(int x, int y)
     if (!buttonsLive()) {
         return false;
     }
-    if (pointInRect(backButton, x, y)) {
+    if (layout::scoresBackHit.contains(x, y)) {
         // An open name panel stays open; Enter can still commit it anywhere.
         noFlyers = 1;
         gamePhase = phasePlay;
@@ -153,14 +154,14 @@ bool clickHighScores(int x, int y)
         switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
         return true;
     }
-    if (pointInRect(prevArrow, x, y)) {
+    if (layout::leftArrowHit.contains(x, y)) {
         shownTable = stepTable(shownTable, -1);
-        playSound(1);
+        playSound(soundClick);
         return true;
     }
-    if (pointInRect(nextArrow, x, y)) {
+    if (layout::rightArrowHit.contains(x, y)) {
         shownTable = stepTable(shownTable, 1);
-        playSound(1);
+        playSound(soundClick);
         return true;
     }
     return false;
@@ -172,14 +173,15 @@ void drawEndPicture(float dt)
         return;
     }
     // Slides in only the first time in a run; later it shows at rest at once.
-    bannerSprite->setClipRect(0, 0, 640, 480);
+    bannerSprite->setClipRect(layout::screenArea);
     endPictureY += 500 * dt;
-    if (endPictureY >= 101) {
-        endPictureY = 101;
+    if (endPictureY >= layout::endPictureAt.y) {
+        endPictureY = layout::endPictureAt.y;
         endPictureArrived = 1;
     }
-    bannerSprite->drawClippedTo(backBuffer, 119, int(endPictureY), 328, 0, 731, 278);
-    bannerSprite->setClipRect(236, 4, 636, 404);
+    bannerSprite->drawClippedTo(backBuffer, layout::endPictureAt.x, int(endPictureY),
+                                layout::endPictureSource);
+    bannerSprite->setClipRect(layout::boardArea);
 }
 
 void hoverEndPicture(int x, int y)
@@ -187,10 +189,10 @@ void hoverEndPicture(int x, int y)
     if (!endOfGameFlag) {
         return;
     }
-    if (pointInRect(endButton, x, y) && endPictureArrived) {
-        hoverSound(0);
+    if (layout::endButtonHit.contains(x, y) && endPictureArrived) {
+        hoverSound(soundHover);
         if (menuTextSprite) {
-            menuTextSprite->drawTo(backBuffer, 180, 296, 0, 831, 287, 894);
+            menuTextSprite->drawTo(backBuffer, layout::endButtonLitAt, layout::endButtonLit);
         }
     } else {
         hoverLatch = 0;
@@ -199,7 +201,7 @@ void hoverEndPicture(int x, int y)
 
 bool clickEndPicture(int x, int y)
 {
-    if (!endOfGameFlag || !pointInRect(endButton, x, y)) {
+    if (!endOfGameFlag || !layout::endButtonHit.contains(x, y)) {
         return false;
     }
     shownTable = pieceKindCount;

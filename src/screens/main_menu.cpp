@@ -4,6 +4,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/flyers.h"
@@ -16,22 +17,17 @@
 #include "screens/save_file.h"
 
 namespace {
+// In the order of the layout table's buttons.
 enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
+static_assert(noButton == noMenuHighlight, "a lit button is its own highlight");
 
-const Rect buttons[5] = {
-    {85, 171, 264, 223}, {85, 231, 264, 283}, {85, 292, 264, 344}, {85, 354, 264, 406}, {85, 416, 264, 468},
-};
-// The pictures of the second row differ in height.
-const Rect pictures[5] = {
-    {0, 0, 245, 256}, {245, 0, 490, 256}, {490, 0, 735, 256}, {0, 256, 245, 508}, {245, 256, 490, 518},
-};
 // The order in which the buttons are tested; the rectangles do not overlap.
 const Button testOrder[5] = {newGameButton, exitButton, resumeButton, highScoresButton, optionsButton};
 
 Button buttonAt(int x, int y)
 {
     for (Button b : testOrder) {
-        if (pointInRect(buttons[b], x, y)) {
+        if (layout::menuButtons[b].hit.contains(x, y)) {
             return b;
         }
     }
@@ -44,19 +40,18 @@ void drawMenuBackdrop()
     if (!menuBackground || !menuPictures || !menuTextSprite) {
         return;
     }
-    menuBackground->drawTo(backBuffer, 0, 0, 0, 0, 640, 480);
-    const bool highlighted = menuHighlight >= 0 && menuHighlight <= 4;
+    menuBackground->drawTo(backBuffer, 0, 0, layout::screenArea);
+    const bool highlighted = menuHighlight >= 0 && menuHighlight < noMenuHighlight;
     if (highlighted) {
-        const Rect& p = pictures[menuHighlight];
-        menuPictures->drawTo(backBuffer, 313, 195, p.left, p.top, p.right, p.bottom);
+        menuPictures->drawTo(backBuffer, layout::menuPictureAt, layout::menuButtons[menuHighlight].picture);
     }
     if (noGameInProgress) {
-        menuTextSprite->drawTo(backBuffer, 85, 171, 0, 260, 179, 312);
+        const layout::Rect& resume = layout::menuButtons[resumeButton].hit;
+        menuTextSprite->drawTo(backBuffer, resume.l, resume.t, layout::greyResume);
     }
     if (highlighted) {
-        const Rect& b = buttons[menuHighlight];
-        menuTextSprite->drawTo(backBuffer, b.left, b.top, 0, 52 * menuHighlight, 179,
-                               52 * menuHighlight + 52);
+        const layout::MenuButton& b = layout::menuButtons[menuHighlight];
+        menuTextSprite->drawTo(backBuffer, b.hit.l, b.hit.t, b.litCaption);
     }
 }
 
@@ -80,7 +75,7 @@ void hoverMainMenu(int x, int y)
         return;
     }
     menuHighlight = b;
-    hoverSound(0);
+    hoverSound(soundHover);
 }
 
 bool clickMainMenu(int x, int y)

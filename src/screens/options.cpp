@@ -4,6 +4,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/hover.h"
 #include "game/screen_switch.h"
@@ -21,43 +22,28 @@ int grabOffsetMusic = 0;
 
 namespace {
 int grabOffsetSound = 0;
-constexpr int knobLeftEnd = 227;
-constexpr int knobRightEnd = 391;
-
-constexpr int panelX = 161;
-constexpr int panelY = 50;
-const PanelRow settingRows[3] = {
-    {84, 32, {0, 0, 156, 27}},    // full screen
-    {105, 72, {0, 27, 112, 52}},  // the game's pointer
-    {88, 109, {0, 52, 146, 87}},  // coloured tiles under the pieces
-};
-const Rect backButton{196, 403, 266, 431};
-const Rect helpButton{385, 405, 446, 442};
+// The rows of the layout table, in this order.
+enum SettingRow { fullScreenRow, gameCursorRow, foodTilesRow };
 
 int clampKnob(int x)
 {
-    return x <= knobLeftEnd ? knobLeftEnd : x >= knobRightEnd ? knobRightEnd : x;
+    return x <= layout::knobMinX ? layout::knobMinX : x >= layout::knobMaxX ? layout::knobMaxX : x;
 }
 
-Rect musicKnob()
+layout::Rect knobHit(int knobX, int hitY)
 {
-    return Rect{musicSliderX, 263, musicSliderX + 28, 294};
+    return {knobX, hitY, knobX + layout::sliderKnobSource.w(), hitY + layout::knobHitH};
 }
 
-Rect soundKnob()
+void drawHighlight(const layout::Highlight& h)
 {
-    return Rect{soundSliderX, 338, soundSliderX + 28, 369};
+    activeOptionSprite->drawTo(backBuffer, h.at, h.source);
 }
 
-void drawSheet(Sprite* sheet, int x, int y, const Rect& source)
-{
-    sheet->drawTo(backBuffer, x, y, source.left, source.top, source.right, source.bottom);
-}
-
-void drawCheck(int x, int y)
+void drawCheck(const layout::Highlight& row)
 {
     if (cursorSprite) {
-        cursorSprite->drawTo(backBuffer, x, y, 30, 0, 49, 25);
+        cursorSprite->drawTo(backBuffer, row.check, layout::checkMarkSource);
     }
 }
 }  // namespace
@@ -91,7 +77,7 @@ void drawOptions()
         return;
     }
     drawMenuBackdrop();
-    optionsPanel->drawTo(backBuffer, panelX, panelY, 0, 0, 323, 403);
+    optionsPanel->drawTo(backBuffer, layout::optionsAt, {0, 0, layout::optionsW, layout::optionsH});
 }
 
 void hoverOptions(int x, int y)
@@ -104,39 +90,37 @@ void hoverOptions(int x, int y)
     } else if (dragSound) {
         soundSliderX = clampKnob(x - grabOffsetSound);
     }
-    const bool onBack = pointInRect(backButton, x, y);
-    const bool onHelp = pointInRect(helpButton, x, y);
+    const bool onBack = layout::optionsBackHit.contains(x, y);
+    const bool onHelp = layout::optionsHelpHit.contains(x, y);
     if (onBack) {
-        drawSheet(activeOptionSprite, 175, 403, Rect{0, 87, 112, 118});
+        drawHighlight(layout::optionsBack);
     }
     if (onHelp) {
-        drawSheet(activeOptionSprite, 363, 405, Rect{112, 87, 218, 125});
+        drawHighlight(layout::optionsHelp);
     }
-    const int row = panelRowAt(settingRows, panelX, panelY, x, y);
-    if (row >= 0) {
-        const Rect hit = panelRowRect(settingRows[row], panelX, panelY);
-        drawSheet(activeOptionSprite, hit.left, hit.top, settingRows[row].source);
+    const int row = panelRowAt(layout::optionRows, x, y);
+    if (row != noPanelRow) {
+        drawHighlight(layout::optionRows[row]);
     }
-    if (onBack || onHelp || row >= 0) {
-        hoverSound(0);
+    if (onBack || onHelp || row != noPanelRow) {
+        hoverSound(soundHover);
     } else {
         hoverLatch = 0;
     }
     if (fullscreen) {
-        drawCheck(206, 83);
+        drawCheck(layout::optionRows[fullScreenRow]);
     }
     // The player sees "the game's pointer on", the inverse of the stored flag.
     if (systemCursor == 0) {
-        drawCheck(226, 121);
+        drawCheck(layout::optionRows[gameCursorRow]);
     }
     if (easyFood) {
-        drawCheck(211, 160);
+        drawCheck(layout::optionRows[foodTilesRow]);
     }
     clampSliders();
     setMusicVolume(musicVolumeFor(musicSliderX));
-    const Rect knob{0, 312, 28, 333};
-    drawSheet(menuTextSprite, musicSliderX, 269, knob);
-    drawSheet(menuTextSprite, soundSliderX + 1, 345, knob);
+    menuTextSprite->drawTo(backBuffer, musicSliderX, layout::musicKnobY, layout::sliderKnobSource);
+    menuTextSprite->drawTo(backBuffer, soundSliderX + 1, layout::soundKnobY, layout::sliderKnobSource);
 }
 
 bool clickOptions(int x, int y)
@@ -145,35 +129,35 @@ bool clickOptions(int x, int y)
         return false;
     }
     // A grab alone does not take the click.
-    if (pointInRect(musicKnob(), x, y)) {
+    if (knobHit(musicSliderX, layout::musicKnobHitY).contains(x, y)) {
         dragMusic = 1;
         grabOffsetMusic = x - musicSliderX;
-    } else if (pointInRect(soundKnob(), x, y)) {
+    } else if (knobHit(soundSliderX, layout::soundKnobHitY).contains(x, y)) {
         dragSound = 1;
         grabOffsetSound = x - soundSliderX;
     }
-    if (pointInRect(backButton, x, y)) {
+    if (layout::optionsBackHit.contains(x, y)) {
         switchScreen(screenMainMenu, withClick | withMenuReset);
         return true;
     }
-    if (pointInRect(helpButton, x, y)) {
-        playSound(1);
+    if (layout::optionsHelpHit.contains(x, y)) {
+        playSound(soundClick);
         platformOpenFile("ReadMe.htm");
         return true;
     }
-    switch (panelRowAt(settingRows, panelX, panelY, x, y)) {
-    case 0:
-        playSound(1);
+    switch (panelRowAt(layout::optionRows, x, y)) {
+    case fullScreenRow:
+        playSound(soundClick);
         // The shell switches after the click chain; the switch reloads every
         // picture, so nothing else may run on the old ones in between.
         displayModeRequest = 1;
         return true;
-    case 1:
-        playSound(1);
+    case gameCursorRow:
+        playSound(soundClick);
         systemCursor = !systemCursor;
         return true;
-    case 2:
-        playSound(1);
+    case foodTilesRow:
+        playSound(soundClick);
         easyFood = !easyFood;
         return true;
     default:

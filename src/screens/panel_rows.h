@@ -1,27 +1,24 @@
-// Rows of choices on the set-up and options panels: each lights up with a
+// Rows of choices on the set-up and options panels: each lights up with its
 // highlight from the shared sheet, and the highlight's size is its hit area.
 #pragma once
-#include "platform/rect.h"
+#include "base/layout.h"
 
-struct PanelRow {
-    int x;  // relative to the panel's corner
-    int y;
-    Rect source;  // the highlight in "ActiveOption.bmp"
-};
+// What panelRowAt finds when the point is on no row.
+constexpr int noPanelRow = -1;
 
-// Where the row lies on screen with the panel's corner at (panelX, panelY).
-inline Rect panelRowRect(const PanelRow& row, int panelX, int panelY)
+// Where the row's highlight lies on screen.
+constexpr layout::Rect panelRowRect(const layout::Highlight& row)
 {
-    return rectAt(row.x + panelX, row.y + panelY, row.source);
+    return row.source.at(row.at.x, row.at.y);
 }
 
-// The first row holding the point, or -1.
-template <int count> int panelRowAt(const PanelRow (&rows)[count], int panelX, int panelY, int x, int y)
+// The first row holding the point, or noPanelRow.
+template <int count> int panelRowAt(const layout::Highlight (&rows)[count], int x, int y)
 {
     for (int i = 0; i < count; ++i) {
-        if (pointInRect(panelRowRect(rows[i], panelX, panelY), x, y)) {
+        if (panelRowRect(rows[i]).contains(x, y)) {
             return i;
         }
     }
-    return -1;
+    return noPanelRow;
 }

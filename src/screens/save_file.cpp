@@ -11,6 +11,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/score_tables.h"
@@ -140,10 +141,12 @@ bool plausible(const GameSection& g)
         return false;
     }
     for (const Cell& c : g.cells) {
-        // A saved piece is at most a cell's travel away from the board.
-        const bool onScreen = c.x >= 136 && c.x <= 686 && c.y >= -96 && c.y <= 454;
+        // A saved piece lies within two cells' travel of the board's outer cells.
+        const layout::Rect& area = layout::boardArea;
+        const bool onScreen = c.x >= area.l - 2 * cellSize && c.x <= area.r + cellSize &&
+                              c.y >= area.t - 2 * cellSize && c.y <= area.b + cellSize;
         if (!std::isfinite(c.x) || !std::isfinite(c.y) || !onScreen || !std::isfinite(c.frame) ||
-            c.frame < 0 || c.frame > 14 || c.kind > 7) {
+            c.frame < 0 || c.frame > layout::pieceFrames || c.kind >= layout::pieceKinds) {
             return false;
         }
     }

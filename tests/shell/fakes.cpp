@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "graphics/sprite.h"
+#include "screens/options.h"
 
 std::vector<std::string> trace;
 std::map<std::string, bool> takes;

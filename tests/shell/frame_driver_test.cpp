@@ -5,6 +5,7 @@
 #include "fakes.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "screens/options.h"
 #include "shell/frame_timer.h"
 #include "shell/shell.h"
 
@@ -160,8 +161,6 @@ TEST_F(FrameDriverTest, EnterCommitsTheNameOnlyDuringNameEntry)
 
 TEST_F(FrameDriverTest, ButtonReleaseEndsSliderDrags)
 {
-    extern uint8_t dragMusic;
-    extern uint8_t dragSound;
     dragMusic = 1;
     dragSound = 1;
     event(EventType::buttonDown);

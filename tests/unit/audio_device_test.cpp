@@ -15,6 +15,7 @@ const PlatformPcmFormat mono16{1, 44100, 16};
 std::vector<int16_t> ramp(int frames)
 {
     std::vector<int16_t> out;
+    out.reserve(size_t(frames));
     for (int i = 0; i < frames; ++i) {
         out.push_back(int16_t(100 * i - 5000));
     }
@@ -75,7 +76,7 @@ TEST_F(AudioDeviceTest, DuplicatesShareTheSampleAndOutliveTheFirstVoice)
     ASSERT_TRUE(platformPlayVoice(duplicate));
     EXPECT_EQ(platformVoiceStatus(duplicate), platformVoicePlaying);
     const std::vector<int16_t> out = mixed(101);
-    for (int i = 0; i < 100; ++i) {
+    for (size_t i = 0; i < 100; ++i) {
         ASSERT_EQ(out[2 * i], ramp(100)[i]) << i;
         ASSERT_EQ(out[2 * i + 1], ramp(100)[i]) << i;
     }
@@ -128,7 +129,7 @@ TEST_F(AudioDeviceTest, ConvertsEightBitAndOtherRatesToDeviceFrames)
     platformPlayVoice(voice);
     const std::vector<int16_t> out = mixed(44100);
     double sum = 0;
-    for (int i = 4410; i < 39690; ++i) {  // away from the resampler's edges
+    for (size_t i = 4410; i < 39690; ++i) {  // away from the resampler's edges
         EXPECT_EQ(out[2 * i], out[2 * i + 1]);
         sum += double(out[2 * i]) * out[2 * i];
     }

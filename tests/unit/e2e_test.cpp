@@ -22,6 +22,7 @@
 #include "graphics/jpeg_decode.h"
 #include "platform/rect.h"
 #include "screens/high_scores.h"
+#include "screens/main_menu.h"
 #include "screens/options.h"
 #include "screens/save_file.h"
 #include "test_support.h"
@@ -40,9 +41,19 @@ const char* const setUpBack = "230 400";
 const char* const setUpStart = "400 400";
 const char* const boardMenu = "60 420";
 
+int centreX(int column)
+{
+    return boardLeft + cellSize * column + cellSize / 2;
+}
+
+int centreY(int row)
+{
+    return boardTop + cellSize * row + cellSize / 2;
+}
+
 std::string cellCentre(int column, int row)
 {
-    return std::to_string(261 + 50 * column) + " " + std::to_string(29 + 50 * row);
+    return std::to_string(centreX(column)) + " " + std::to_string(centreY(row));
 }
 
 // Title at frame 10, then the menu once the tiles have fallen.
@@ -57,7 +68,7 @@ void loadBoard(const GameState& state)
     const std::string rows = state.at("board");
     for (int r = 0; r < 8; ++r) {
         for (int c = 0; c < 8; ++c) {
-            cellAt(c, r).kind = uint8_t(rows[size_t(r * 9 + c)] - '0');
+            cellAt(c, r).kind = uint8_t(rows[size_t(r) * 9 + size_t(c)] - '0');
         }
     }
 }
@@ -74,7 +85,7 @@ std::string tileOf(const std::string& shot, int x, int y)
 {
     std::string tile;
     for (int row = y; row < y + 40; ++row) {
-        tile += shot.substr(54 + size_t((479 - row) * 640 + x) * 3, 40 * 3);
+        tile += shot.substr(54 + size_t((479 - row) * 640 + x) * 3, size_t(40) * 3);
     }
     return tile;
 }
@@ -123,7 +134,7 @@ TEST_F(EndToEnd, MenuSetUpAndBoardRoundTrip)
       << "370 click " << setUpBack << "\n"  // back keeps the choices
       << "380 click " << menuNewGame << "\n390 click " << setUpStart << "\n";
     GameState menu = run(s.str(), 320);
-    EXPECT_EQ(stateInt(menu, "menuHighlight"), 5);
+    EXPECT_EQ(stateInt(menu, "menuHighlight"), noMenuHighlight);
     EXPECT_EQ(stateInt(menu, "currentScreen"), screenMainMenu);
     EXPECT_EQ(soundIds(menu), (std::vector<int>{0, 1}));  // only the title button's hover and click
 
@@ -178,8 +189,8 @@ TEST_F(EndToEnd, HintMoveByClicksAndByDragScores)
     const int dy = (hintSecondRow - hintFirstRow) * 20;
     std::ostringstream drag;
     drag << newGame << "910 move " << first << "\n911 down\n";
-    const int x = 261 + 50 * hintFirstColumn;
-    const int y = 29 + 50 * hintFirstRow;
+    const int x = centreX(hintFirstColumn);
+    const int y = centreY(hintFirstRow);
     drag << "915 move " << x + dx / 2 << " " << y + dy / 2 << "\n920 move " << x + dx << " " << y + dy
          << "\n925 up\n";
     GameState dragged = run(drag.str(), 1300);

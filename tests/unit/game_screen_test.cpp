@@ -60,7 +60,7 @@ TEST_F(GameScreenTest, BurstOfFlyersSoundsOnce)
     }
     updateBoard(frameTime);
     updateBoard(frameTime);
-    EXPECT_EQ(count(takeSounds(), 2), 1);
+    EXPECT_EQ(count(takeSounds(), soundFlyOff), 1);
     EXPECT_EQ(flyersLaunched, 0);
 }
 
@@ -75,12 +75,12 @@ TEST_F(GameScreenTest, PauseFreezesFlyersButNotTheMoveUnderWay)
         updateBoard(frameTime);
     }
     EXPECT_EQ(flyers.front().x, x);
-    EXPECT_GT(swapTravel, 0);              // hidden, the swap goes on
-    EXPECT_EQ(count(takeSounds(), 2), 0);  // the flyers' sound waits for the pause to end
+    EXPECT_GT(swapTravel, 0);                        // hidden, the swap goes on
+    EXPECT_EQ(count(takeSounds(), soundFlyOff), 0);  // the flyers' sound waits for the pause to end
     paused = 0;
     updateBoard(frameTime);
     EXPECT_LT(flyers.front().x, x);
-    EXPECT_EQ(count(takeSounds(), 2), 1);
+    EXPECT_EQ(count(takeSounds(), soundFlyOff), 1);
 }
 
 TEST_F(GameScreenTest, HoverSoundNeedsAFrameOnNeitherButton)
@@ -93,7 +93,7 @@ TEST_F(GameScreenTest, HoverSoundNeedsAFrameOnNeitherButton)
     EXPECT_EQ(menuHover, 0);
     gameHover(400, 200);  // the board: neither button
     gameHover(52, 137);
-    EXPECT_EQ(takeSounds(), (std::vector<int>{0, 0}));
+    EXPECT_EQ(takeSounds(), (std::vector<int>{soundHover, soundHover}));
 }
 
 TEST_F(GameScreenTest, HintIsRefusedWhileASwapRuns)
@@ -105,7 +105,7 @@ TEST_F(GameScreenTest, HintIsRefusedWhileASwapRuns)
     // The pan click falls through to the board, which sees a click outside it.
     EXPECT_FALSE(gameClick(52, 137));
     EXPECT_EQ(hintActive, 0);
-    EXPECT_EQ(count(takeSounds(), 3), 0);
+    EXPECT_EQ(count(takeSounds(), soundHint), 0);
     settleBoard();
     EXPECT_TRUE(gameClick(52, 137));
     EXPECT_EQ(hintActive, 1);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "audio/sound_effects.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/game_state.h"
@@ -112,7 +113,7 @@ TEST_F(HighScoresTest, ArrowsWrapBetweenSixAndEight)
     EXPECT_EQ(shownTable, 6);
     EXPECT_TRUE(clickHighScores(530, 440));
     EXPECT_EQ(shownTable, 7);
-    EXPECT_EQ(takeSounds(), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(takeSounds(), (std::vector<int>{soundClick, soundClick, soundClick}));
 }
 
 TEST_F(HighScoresTest, BackKeepsTheNamePanelOpen)

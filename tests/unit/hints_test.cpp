@@ -7,6 +7,7 @@
 #include <tuple>
 #include <vector>
 
+#include "audio/sound_effects.h"
 #include "board_support.h"
 #include "game/board.h"
 #include "game/flyers.h"
@@ -241,8 +242,8 @@ TEST_F(HintsTest, HintCostsPointsAndBarUnlessTimedAndLow)
         useHint();
         EXPECT_EQ(bar, c.barAfter) << int(c.mode) << " " << c.barBefore;
         EXPECT_EQ(score, c.scoreAfter) << int(c.mode) << " " << c.barBefore;
-        EXPECT_EQ(takeSounds(), std::vector<int>{3});
-        EXPECT_EQ(selectState, 0);
+        EXPECT_EQ(takeSounds(), std::vector<int>{soundHint});
+        EXPECT_EQ(selectState, selectNone);
         EXPECT_EQ(hintActive, 1);
         EXPECT_FALSE(cellAt(2, 2).highlighted);
     }
@@ -274,7 +275,7 @@ TEST_F(HintsTest, AnimationSwapsThereAndBackAndLeavesTheBoardAsItWas)
     EXPECT_EQ(hintActive, 1);
     boardFrame();
     EXPECT_EQ(hintActive, 0);
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
     EXPECT_EQ(boardBytes(), before);
     EXPECT_TRUE(flyers.empty()) << "a hint never clears";
 }

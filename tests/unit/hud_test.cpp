@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "audio/sound_effects.h"
 #include "base/screen_state.h"
 #include "game/banner.h"
 #include "game/board.h"
@@ -95,7 +96,7 @@ TEST_F(HudTest, TimedBarDrainsByLevelAndEndsTheGame)
     EXPECT_EQ(bar, 0);
     EXPECT_EQ(gamePhase, 3);
     const auto sounds = takeSounds();
-    EXPECT_NE(std::find(sounds.begin(), sounds.end(), 4), sounds.end());
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), soundNoMoves), sounds.end());
 
     gamePhase = 1;
     level = 10;
@@ -141,7 +142,7 @@ TEST_F(HudTest, WarningTicksOnceASecondBelowTen)
     takeSounds();
     runFor(3.05f);
     const auto sounds = takeSounds();
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 6), 3);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), soundTimeTick), 3);
 }
 
 TEST_F(HudTest, UntimedEmptyBarIsNotGameOver)
@@ -161,7 +162,7 @@ TEST_F(HudTest, LevelCompletesOnlyWithTheShownBarFullOnAFullBoard)
     EXPECT_EQ(shownBar, 73);
     EXPECT_EQ(gamePhase, 2);
     const auto sounds = takeSounds();
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 8), 1);  // once, not every frame
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), soundLevelComplete), 1);  // once, not every frame
 
     gamePhase = 1;
     levelDoneFrames = 0;
@@ -274,5 +275,5 @@ TEST_F(HudTest, FlyOutThenDropInReplaceTheBoard)
     // The highest piece starts at most 996 px above its place, at 650 px/s.
     EXPECT_LE(frames * dt, 1000.0f / 650 + 0.02f);
     EXPECT_EQ(dropIn, 0);
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
 }

@@ -85,6 +85,7 @@ TEST_F(ImageLoaderTest, EveryBmpDepthShowsItsOwnColours)
     const std::vector<Rgb> twoColours = {{10, 20, 120}, {250, 220, 20}};
     std::vector<Rgb> fiveColours = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 0, 255}};
     std::vector<Rgb> greys;
+    greys.reserve(256);
     for (int i = 0; i < 256; ++i) {
         greys.push_back(Rgb{i, 255 - i, i / 2});
     }

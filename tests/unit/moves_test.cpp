@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "audio/sound_effects.h"
 #include "base/screen_state.h"
 #include "board_support.h"
 #include "game/board.h"
@@ -61,14 +62,14 @@ TEST_F(MovesTest, ClicksChooseMoveAndDropTheSelection)
 {
     fallSpeed = 7;
     EXPECT_TRUE(clickCell(2, 2));
-    EXPECT_EQ(selectState, 1);
+    EXPECT_EQ(selectState, selectFirst);
     EXPECT_EQ(fallSpeed, 3);
     EXPECT_TRUE(cellAt(2, 2).highlighted);
-    EXPECT_EQ(takeSounds(), Sounds{9});
+    EXPECT_EQ(takeSounds(), Sounds{soundSelect});
 
     // The same piece again: deselected silently, and left to the next handler.
     EXPECT_FALSE(clickCell(2, 2));
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
     EXPECT_EQ(countCells(&Cell::highlighted), 0);
     EXPECT_EQ(takeSounds(), Sounds{});
 
@@ -76,21 +77,21 @@ TEST_F(MovesTest, ClicksChooseMoveAndDropTheSelection)
     clickCell(2, 2);
     EXPECT_TRUE(clickCell(4, 2));
     EXPECT_TRUE(clickCell(5, 3));
-    EXPECT_EQ(selectState, 1);
+    EXPECT_EQ(selectState, selectFirst);
     EXPECT_EQ(firstColumn, 5);
     EXPECT_EQ(firstRow, 3);
     EXPECT_EQ(countCells(&Cell::highlighted), 1);
     EXPECT_EQ(countCells(&Cell::swapping), 0);
-    EXPECT_EQ(takeSounds(), (Sounds{9, 9, 9}));
+    EXPECT_EQ(takeSounds(), (Sounds{soundSelect, soundSelect, soundSelect}));
 
     // Outside the board, right and bottom edges included: not taken, nothing chosen.
     EXPECT_FALSE(boardClick(636, 100));
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
     EXPECT_EQ(countCells(&Cell::highlighted), 0);
     EXPECT_TRUE(boardClick(635, 403));
     EXPECT_EQ(firstColumn * 10 + firstRow, 77);
     EXPECT_FALSE(boardClick(300, 404));
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
 }
 
 TEST_F(MovesTest, SecondClickOnANeighbourFlagsTheSwap)
@@ -101,13 +102,13 @@ TEST_F(MovesTest, SecondClickOnANeighbourFlagsTheSwap)
         clickCell(3, 3);
         takeSounds();
         EXPECT_TRUE(clickCell(n[0], n[1]));
-        EXPECT_EQ(selectState, 0);
+        EXPECT_EQ(selectState, selectNone);
         EXPECT_TRUE(cellAt(n[0], n[1]).swapping);
         EXPECT_EQ(countCells(&Cell::highlighted), 2);
         EXPECT_TRUE(targetSwapping());
         EXPECT_EQ(takeSounds(), Sounds{});
         boardFrame();
-        EXPECT_EQ(selectState, 3);
+        EXPECT_EQ(selectState, selectSwapping);
     }
 }
 
@@ -117,7 +118,7 @@ TEST_F(MovesTest, SecondClickWithTheButtonUpOnlyCountsOn)
     takeSounds();
     mouseDown = 0;
     EXPECT_FALSE(boardClick(361, 79));  // the right neighbour
-    EXPECT_EQ(selectState, 2);
+    EXPECT_EQ(selectState, selectSecond);
     EXPECT_FALSE(clickCell(1, 1));
     EXPECT_FALSE(clickCell(2, 1));
     EXPECT_EQ(selectState, 4);
@@ -126,7 +127,7 @@ TEST_F(MovesTest, SecondClickWithTheButtonUpOnlyCountsOn)
     // Only something that resets the selection frees the board again.
     EXPECT_FALSE(boardClick(10, 10));
     EXPECT_TRUE(clickCell(1, 1));
-    EXPECT_EQ(selectState, 1);
+    EXPECT_EQ(selectState, selectFirst);
 }
 
 TEST_F(MovesTest, DragFlagsANeighbourPastTheThreshold)
@@ -136,7 +137,7 @@ TEST_F(MovesTest, DragFlagsANeighbourPastTheThreshold)
     EXPECT_EQ(countCells(&Cell::swapping), 0) << "9 px is not a drag yet";
     boardDrag(421, 185);
     EXPECT_TRUE(cellAt(4, 3).swapping);
-    EXPECT_EQ(selectState, 1) << "the swap step takes over on the next frame";
+    EXPECT_EQ(selectState, selectFirst) << "the swap step takes over on the next frame";
 
     resetBoardState();
     pressCell(3, 3);
@@ -151,11 +152,11 @@ TEST_F(MovesTest, DragFlagsANeighbourPastTheThreshold)
     mouseDown = 0;
     boardDrag(440, 179);
     EXPECT_EQ(countCells(&Cell::swapping), 0);
-    EXPECT_EQ(selectState, 1);
+    EXPECT_EQ(selectState, selectFirst);
     // Leaving the board drops the selection.
     mouseDown = 1;
     boardDrag(230, 179);
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
     EXPECT_EQ(countCells(&Cell::highlighted), 0);
 
     // Beyond the right edge the aim names column 8: kept, but never swapped.
@@ -164,7 +165,7 @@ TEST_F(MovesTest, DragFlagsANeighbourPastTheThreshold)
     boardDrag(631, 29);
     EXPECT_EQ(targetColumn, 8);
     boardFrame();
-    EXPECT_EQ(selectState, 1);
+    EXPECT_EQ(selectState, selectFirst);
     // Toward the left edge the aim truncates to column 0: the piece itself.
     resetBoardState();
     pressCell(0, 0);
@@ -188,14 +189,14 @@ TEST_F(MovesTest, SwapWithoutALineGoesThereAndBackUnchanged)
     EXPECT_EQ(swapLegs, 1);
     EXPECT_EQ(kindAt(1, 0) * 10 + kindAt(2, 0), 76);
     EXPECT_EQ(targetColumn, 1) << "the target follows the flagged record";
-    EXPECT_EQ(selectState, 3);
+    EXPECT_EQ(selectState, selectSwapping);
     for (int i = 0; i < 40; ++i) {
         boardFrame();
     }
     EXPECT_TRUE(targetSwapping());
     boardFrame();
     EXPECT_FALSE(targetSwapping());
-    EXPECT_EQ(selectState, 0);
+    EXPECT_EQ(selectState, selectNone);
     EXPECT_EQ(boardBytes(), before);
     EXPECT_EQ(score, 0);
 }

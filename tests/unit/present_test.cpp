@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "game/board.h"
@@ -225,6 +226,7 @@ TEST(Pacing, SleepsToTheRefreshAndNeverHurriesToCatchUp)
 
 TEST(Pacing, PresentingWithoutVsyncKeepsNearTheRefreshRate)
 {
+    setenv("PLUMBRIX_PRESENT", "surface", 1);
     openTestDisplay();
     present();
     const auto start = Clock::now();

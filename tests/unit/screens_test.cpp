@@ -37,7 +37,7 @@ TEST_F(ScreensTest, DeadResumeButtonNeitherLightsNorSoundsNorTakes)
 {
     hoverLatch = 1;
     hoverMainMenu(100, 190);
-    EXPECT_EQ(menuHighlight, 5);
+    EXPECT_EQ(menuHighlight, noMenuHighlight);
     EXPECT_EQ(hoverLatch, 0);  // re-armed
     EXPECT_FALSE(clickMainMenu(100, 190));
     EXPECT_TRUE(takeSounds().empty());
@@ -45,7 +45,7 @@ TEST_F(ScreensTest, DeadResumeButtonNeitherLightsNorSoundsNorTakes)
     noGameInProgress = 0;
     hoverMainMenu(100, 190);
     EXPECT_EQ(menuHighlight, 0);
-    EXPECT_EQ(takeSounds(), std::vector<int>{0});
+    EXPECT_EQ(takeSounds(), std::vector<int>{soundHover});
 }
 
 TEST_F(ScreensTest, HoverSoundPlaysOncePerEntryAndGapsReArmIt)
@@ -56,7 +56,7 @@ TEST_F(ScreensTest, HoverSoundPlaysOncePerEntryAndGapsReArmIt)
     EXPECT_EQ(menuHighlight, 2);
     hoverMainMenu(100, 287);  // the gap between them
     hoverMainMenu(100, 300);
-    EXPECT_EQ(takeSounds(), (std::vector<int>{0, 0}));
+    EXPECT_EQ(takeSounds(), (std::vector<int>{soundHover, soundHover}));
 }
 
 TEST_F(ScreensTest, NewGameOpensTheSetUpOverTheLitMenu)
@@ -87,7 +87,7 @@ TEST_F(ScreensTest, SetUpChoicesPersistThroughBack)
     EXPECT_EQ(currentScreen, screenMainMenu);
     EXPECT_EQ(gameMode, 1);
     EXPECT_EQ(pieceKindCount, 7);
-    EXPECT_EQ(takeSounds(), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(takeSounds(), (std::vector<int>{soundClick, soundClick, soundClick}));
     EXPECT_EQ(findSetUpRow(300, 350), 4);
     EXPECT_EQ(findSetUpRow(300, 200), -1);
 }
@@ -151,7 +151,7 @@ TEST_F(ScreensTest, TitleButtonLeadsToTheMenuAndOnlyTheButton)
     EXPECT_TRUE(clickTitle(300, 440));
     EXPECT_EQ(currentScreen, screenMainMenu);
     EXPECT_EQ(transitionRequest, 1);
-    EXPECT_EQ(takeSounds(), std::vector<int>{1});
+    EXPECT_EQ(takeSounds(), std::vector<int>{soundClick});
 }
 
 TEST_F(ScreensTest, TransitionEndsAfterAboutOnePointEightSeconds)

@@ -116,7 +116,7 @@ TEST_F(SoundEffectsTest, IdsOutsideTheTableDoNothing)
     writeEffects();
     start();
     for (int id : {-1, 10, 255}) {
-        EXPECT_FALSE(playSound(id));
+        EXPECT_FALSE(playSound(SoundId(id)));
     }
     EXPECT_EQ(takeSounds(), (std::vector<int>{-1, 10, 255}));
     EXPECT_EQ(voicesPlaying(), 0);
@@ -127,23 +127,23 @@ TEST_F(SoundEffectsTest, EveryRequestStartsOneMoreVoiceUntilAllAreBusy)
     writeEffects();
     start();
     // The mixer asks for id 7 on every frame of its animation.
-    EXPECT_TRUE(playSound(7));
+    EXPECT_TRUE(playSound(soundMixer));
     mixFrames(512);
-    EXPECT_TRUE(playSound(7));
+    EXPECT_TRUE(playSound(soundMixer));
     EXPECT_TRUE(voicePlaying(7, 0) && voicePlaying(7, 1));
     mixFrames(512);
-    EXPECT_FALSE(playSound(7));  // dropped, not stolen
+    EXPECT_FALSE(playSound(soundMixer));  // dropped, not stolen
     mixUntilIdle(7, 0);
     EXPECT_TRUE(voicePlaying(7, 1));
-    EXPECT_TRUE(playSound(7));  // the first voice to finish is the next one used
+    EXPECT_TRUE(playSound(soundMixer));  // the first voice to finish is the next one used
     EXPECT_TRUE(voicePlaying(7, 0));
 
     // The hint sound has one voice: it never restarts while it plays.
-    EXPECT_TRUE(playSound(3));
+    EXPECT_TRUE(playSound(soundHint));
     mixFrames(512);
-    EXPECT_FALSE(playSound(3));
+    EXPECT_FALSE(playSound(soundHint));
     mixUntilIdle(3, 0);
-    EXPECT_TRUE(playSound(3));
+    EXPECT_TRUE(playSound(soundHint));
     EXPECT_TRUE(voicePlaying(3, 0));
 }
 
@@ -173,14 +173,14 @@ TEST_F(SoundEffectsTest, DamagedFilesLeaveOnlyTheirOwnEffectSilent)
 
     for (int id : {7, 8, 0, 6, 2, 3}) {
         EXPECT_EQ(soundEffects[id].voiceCount, 0) << "id " << id;
-        EXPECT_FALSE(playSound(id));
+        EXPECT_FALSE(playSound(SoundId(id)));
     }
     EXPECT_EQ(soundEffects[1].voiceCount, 2);
     EXPECT_EQ(soundEffects[1].sampleBytes, 1000u);  // the whole frames present
     EXPECT_EQ(soundEffects[4].voiceCount, 1);
     EXPECT_EQ(soundEffects[4].sampleBytes, 200u);
     for (int id : {1, 4, 5, 9}) {
-        EXPECT_TRUE(playSound(id)) << "id " << id;
+        EXPECT_TRUE(playSound(SoundId(id))) << "id " << id;
     }
 }
 
@@ -189,7 +189,7 @@ TEST_F(SoundEffectsTest, MissingSoundFolderLeavesTheGameSilentAndRunning)
     start();
     for (int frame = 0; frame < 3; ++frame) {
         for (int id = 0; id < soundEffectCount; ++id) {
-            EXPECT_FALSE(playSound(id));
+            EXPECT_FALSE(playSound(SoundId(id)));
             EXPECT_EQ(soundEffects[id].voiceCount, 0);
         }
     }
@@ -205,7 +205,7 @@ TEST_F(SoundEffectsTest, WithoutADeviceTheGameRunsSilent)
     EXPECT_FALSE(initSoundEffects());
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "Error DirectSoundCreate\n");
     EXPECT_EQ(soundEffects, nullptr);
-    EXPECT_FALSE(playSound(1));
+    EXPECT_FALSE(playSound(soundClick));
     EXPECT_EQ(takeSounds(), std::vector<int>{1});
     shutdownSoundEffects();
     EXPECT_TRUE(takeErrorBoxes().empty());

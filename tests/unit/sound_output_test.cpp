@@ -43,7 +43,7 @@ std::vector<int16_t> recordEffect(int slider, const std::string& output)
         return {};
     }
     EXPECT_EQ(platformAudioRate(), 44100);
-    EXPECT_TRUE(playSound(7));
+    EXPECT_TRUE(playSound(soundMixer));
     PlatformVoice* voice = soundEffects[7].voices[0];
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while ((platformVoiceStatus(voice) & platformVoicePlaying) &&

@@ -95,8 +95,8 @@ std::vector<uint8_t> encodeBmp(const BmpLayout& layout, const PixelValue& value)
                 row[x] = uint8_t(v);
                 break;
             case 16:
-                row[2 * x] = uint8_t(v);
-                row[2 * x + 1] = uint8_t(v >> 8);
+                row[2 * size_t(x)] = uint8_t(v);
+                row[2 * size_t(x) + 1] = uint8_t(v >> 8);
                 break;
             case 24:
             case 32: {

@@ -69,6 +69,7 @@ protected:
     static std::vector<int> columnsFrom(int x, int y, int count)
     {
         std::vector<int> out;
+        out.reserve(size_t(count));
         for (int i = 0; i < count; ++i) {
             out.push_back(columnAt(x + i, y));
         }

@@ -81,6 +81,7 @@ Bytes pcm16(const std::vector<int16_t>& values)
 std::vector<int16_t> squareWave(int frames, int amplitude, int period)
 {
     std::vector<int16_t> out;
+    out.reserve(size_t(frames));
     for (int i = 0; i < frames; ++i) {
         out.push_back(int16_t(i % period < period / 2 ? amplitude : -amplitude));
     }

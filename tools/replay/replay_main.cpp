@@ -133,7 +133,8 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
             return false;
         }
         if (end && *end != 0) {
-            error = "bad number for " + arg + ": " + value;
+            error = "bad number for " + arg;
+            error += ": " + value;
             return false;
         }
         if (negative) {

@@ -24,16 +24,16 @@ void spiceJar(cairo_t* cr, double x, double y, double w, double h, Colour conten
     cairo_set_source_rgba(cr, 1, 1, 1, 0.35);
     cairo_fill(cr);
     cairo_restore(cr);
-    strokeOutline(cr, theme::kWalnut, 1.4);
+    strokeOutline(cr, theme::walnut, 1.4);
     cairo_new_path(cr);
     roundedRect(cr, x - 1, y, w + 2, 8, 2);
     fillVertical(cr, y, y + 8, lighter(lid, 0.3), darker(lid, 0.2));
-    strokeOutline(cr, theme::kWalnut, 1.4);
+    strokeOutline(cr, theme::walnut, 1.4);
     cairo_new_path(cr);
     roundedRect(cr, x + 3, y + h * 0.45, w - 6, h * 0.3, 2);
     setColour(cr, hex(0xFFF4DC));
     cairo_fill_preserve(cr);
-    strokeOutline(cr, withAlpha(theme::kWalnut, 0.6), 0.8);
+    strokeOutline(cr, withAlpha(theme::walnut, 0.6), 0.8);
     cairo_new_path(cr);
 }
 
@@ -47,7 +47,7 @@ void gameScene(const Canvas& c)
     woodRect(c, {104, 60, 236, 70}, 21, hex(0xB9783C), false, 10);
     cairo_new_path(cr);
     cairo_rectangle(cr, 104.5, 60.5, 132, 9);
-    strokeOutline(cr, theme::kWalnut, 1.2);
+    strokeOutline(cr, theme::walnut, 1.2);
     cairo_new_path(cr);
     spiceJar(cr, 110, 28, 20, 32, hex(0xD9412B), hex(0x6A3A18));
     spiceJar(cr, 196, 22, 18, 38, hex(0x7FA657), hex(0x6A3A18));
@@ -65,14 +65,14 @@ void gameScene(const Canvas& c)
     PanelStyle tag;
     tag.face = hex(0xF6E3B8);
     tag.faceBottom = hex(0xDDB880);
-    tag.outline = theme::kWalnut;
+    tag.outline = theme::walnut;
     tag.radius = 5;
     tag.outlineWidth = 1.5;
     tag.bevel = 1;
     tag.gloss = 0.3;
     panel(cr, 26, 185, 53, 19, tag);
     TextStyle hint;
-    hint.face = Face::SansBold;
+    hint.face = Face::sansBold;
     hint.size = 11;
     hint.fill = hex(0x8A2A10);
     drawTextCentred(cr, "HINT", 52.5, 194.5, hint);
@@ -81,21 +81,21 @@ void gameScene(const Canvas& c)
     woodRect(c, {0, 372, 236, 386}, 32, hex(0xD59A5A), false, 14);
     cairo_new_path(cr);
     cairo_rectangle(cr, -2, 372.5, 238, 13);
-    strokeOutline(cr, theme::kWalnut, 1.4);
+    strokeOutline(cr, theme::walnut, 1.4);
     cairo_new_path(cr);
     // Right counter under the board.
     woodRect(c, {236, 422, 640, 480}, 33, hex(0x9A5A2A), true, 26);
     woodRect(c, {226, 410, 640, 422}, 34, hex(0xD59A5A), false, 12);
     cairo_new_path(cr);
     cairo_rectangle(cr, 226.5, 410.5, 416, 11);
-    strokeOutline(cr, theme::kWalnut, 1.4);
+    strokeOutline(cr, theme::walnut, 1.4);
     cairo_new_path(cr);
     // Board: a frame of dark wood round glazed tiles.
     woodRect(c, {226, 0, 640, 410}, 35, hex(0x7A4422), false, 400);
-    tileRect(c, {kBoard.l, kBoard.t, kBoard.r, kBoard.b}, kCell, hex(0xCDAE86), hex(0xBE9C72), hex(0x7A5636),
-             36);
+    tileRect(c, {boardArea.l, boardArea.t, boardArea.r, boardArea.b}, cellSize, hex(0xCDAE86), hex(0xBE9C72),
+             hex(0x7A5636), 36);
     cairo_new_path(cr);
-    cairo_rectangle(cr, kBoard.l - 1.5, kBoard.t - 1.5, kBoard.w() + 3, kBoard.h() + 3);
+    cairo_rectangle(cr, boardArea.l - 1.5, boardArea.t - 1.5, boardArea.w() + 3, boardArea.h() + 3);
     strokeOutline(cr, hex(0x2A1408), 2);
     cairo_new_path(cr);
     cairo_rectangle(cr, 226.5, -1, 416, 411);
@@ -105,15 +105,15 @@ void gameScene(const Canvas& c)
     cairo_new_path(cr);
     roundedRect(cr, 162, 327, 44, 97, 8);
     fillVertical(cr, 327, 424, hex(0xC88A4C), hex(0x8A5226));
-    strokeOutline(cr, theme::kWalnut, 2);
+    strokeOutline(cr, theme::walnut, 2);
     cairo_new_path(cr);
-    cairo_rectangle(cr, kBarAt.x - 1.5, kBarAt.y - 1.5, kBarW + 3, kBarH + 3);
+    cairo_rectangle(cr, barAt.x - 1.5, barAt.y - 1.5, barW + 3, barH + 3);
     setColour(cr, hex(0x2A1408));
     cairo_set_line_width(cr, 3);
     cairo_stroke(cr);
     for (int i = 0; i <= 4; ++i) {
         cairo_new_path(cr);
-        const double y = kBarAt.y + kBarH * i / 4.0;
+        const double y = barAt.y + barH * i / 4.0;
         cairo_move_to(cr, 165, y);
         cairo_line_to(cr, 171, y);
         cairo_move_to(cr, 197, y);
@@ -123,11 +123,11 @@ void gameScene(const Canvas& c)
         cairo_stroke(cr);
     }
     {
-        Cell cell(cr, Rect{kBarAt.x, kBarAt.y, kBarAt.x + kBarW, kBarAt.y + kBarH});
+        Cell cell(cr, Rect{barAt.x, barAt.y, barAt.x + barW, barAt.y + barH});
         barTube(cr, true);
     }
     // Score display: a label and a dark inset under the digits.
-    TextStyle label = captionStyle(13, Look::Unlit);
+    TextStyle label = captionStyle(13, Look::unlit);
     drawTextCentred(cr, "SCORE", 434, 448, label);
     roundedRect(cr, 470, 433, 130, 30, 8);
     fillVertical(cr, 433, 463, hex(0x3A2214), hex(0x5A3820));
@@ -139,58 +139,57 @@ void gameScene(const Canvas& c)
     cairo_stroke(cr);
     cairo_new_path(cr);
     // The level plaque sits at the bottom edge; under it the counter stays plain.
-    gameMenuButton(cr, kMenuButtonLitAt.x, kMenuButtonLitAt.y, Look::Unlit);
+    gameMenuButton(cr, menuButtonLitAt.x, menuButtonLitAt.y, Look::unlit);
 }
 
 }  // namespace
 
 GameArt renderGameArt()
 {
-    Canvas base(kScreenW, kScreenH);
+    Canvas base(screenW, screenH);
     gameScene(base);
 
     GameArt art;
     // The background with the pan and the blender at rest.
     {
-        Canvas full(kScreenW, kScreenH);
+        Canvas full(screenW, screenH);
         full.paste(base, 0, 0);
         {
-            Cell cell(full.cr(), Rect{kPanAt.x, kPanAt.y, kPanAt.x + kPanW, kPanAt.y + kPanH});
+            Cell cell(full.cr(), Rect{panAt.x, panAt.y, panAt.x + panW, panAt.y + panH});
             fryingPan(full.cr(), 0);
         }
         {
-            Cell cell(full.cr(),
-                      Rect{kMixerAt.x, kMixerAt.y, kMixerAt.x + kMixerSize, kMixerAt.y + kMixerSize});
+            Cell cell(full.cr(), Rect{mixerAt.x, mixerAt.y, mixerAt.x + mixerSize, mixerAt.y + mixerSize});
             blender(full.cr(), 0);
         }
         art.background = full.finish({});
     }
     // Pan frames: opaque crops of the scene with the pan drawn in.
     {
-        Canvas sheet(kPanW, kPanH * kPanFrames);
-        for (int f = 0; f < kPanFrames; ++f) {
-            sheet.pasteRect(base, Rect{kPanAt.x, kPanAt.y, kPanAt.x + kPanW, kPanAt.y + kPanH}, 0, f * kPanH);
-            Cell cell(sheet.cr(), Rect{0, f * kPanH, kPanW, (f + 1) * kPanH});
+        Canvas sheet(panW, panH * panFrames);
+        for (int f = 0; f < panFrames; ++f) {
+            sheet.pasteRect(base, Rect{panAt.x, panAt.y, panAt.x + panW, panAt.y + panH}, 0, f * panH);
+            Cell cell(sheet.cr(), Rect{0, f * panH, panW, (f + 1) * panH});
             fryingPan(sheet.cr(), f);
         }
         art.pan = sheet.finish({});
     }
     // Blender frames on a transparent sheet.
     {
-        Canvas sheet(kMixerSize, kMixerSize * kMixerFrames);
-        for (int f = 0; f < kMixerFrames; ++f) {
-            Cell cell(sheet.cr(), Rect{0, f * kMixerSize, kMixerSize, (f + 1) * kMixerSize});
+        Canvas sheet(mixerSize, mixerSize * mixerFrames);
+        for (int f = 0; f < mixerFrames; ++f) {
+            Cell cell(sheet.cr(), Rect{0, f * mixerSize, mixerSize, (f + 1) * mixerSize});
             blender(sheet.cr(), f);
         }
         // The menu button below the blender must show through.
-        for (int f = 0; f < kMixerFrames; ++f)
-            sheet.clear(kMixerMustBeClear.moved(-kMixerAt.x, -kMixerAt.y + f * kMixerSize));
+        for (int f = 0; f < mixerFrames; ++f)
+            sheet.clear(mixerMustBeClear.moved(-mixerAt.x, -mixerAt.y + f * mixerSize));
         art.mixer = sheet.finish({true});
     }
     // The blink: closed eyelids over the chef's open eyes.
     {
-        Canvas lids(kBlinkW, kBlinkH);
-        cairo_translate(lids.cr(), -kBlinkAt.x, -kBlinkAt.y);
+        Canvas lids(blinkW, blinkH);
+        cairo_translate(lids.cr(), -blinkAt.x, -blinkAt.y);
         chefEyelids(lids.cr());
         art.blink = lids.finish({true});
     }
@@ -199,10 +198,10 @@ GameArt renderGameArt()
 
 Raster renderFigures()
 {
-    Canvas sheet(kKinds * kCell, kPieceFrames * kCell);
-    for (int k = 0; k < kKinds; ++k)
-        for (int f = 0; f < kPieceFrames; ++f) {
-            Cell cell(sheet.cr(), Rect{k * kCell, f * kCell, (k + 1) * kCell, (f + 1) * kCell});
+    Canvas sheet(pieceKinds * cellSize, pieceFrames * cellSize);
+    for (int k = 0; k < pieceKinds; ++k)
+        for (int f = 0; f < pieceFrames; ++f) {
+            Cell cell(sheet.cr(), Rect{k * cellSize, f * cellSize, (k + 1) * cellSize, (f + 1) * cellSize});
             drawPieceFrame(sheet.cr(), k, f);
         }
     return sheet.finish({true});
@@ -210,12 +209,12 @@ Raster renderFigures()
 
 Raster renderEasyFood()
 {
-    Canvas sheet(9 * kCell, kCell);
+    Canvas sheet(9 * cellSize, cellSize);
     cairo_t* cr = sheet.cr();
-    for (int k = 0; k < kKinds; ++k) {
-        Cell cell(cr, Rect{k * kCell, 0, (k + 1) * kCell, kCell});
+    for (int k = 0; k < pieceKinds; ++k) {
+        Cell cell(cr, Rect{k * cellSize, 0, (k + 1) * cellSize, cellSize});
         const Colour c = kindColour(k);
-        const Colour soft = k == Egg ? hex(0x8ED1C0) : lighter(c, 0.35);
+        const Colour soft = k == kindEgg ? hex(0x8ED1C0) : lighter(c, 0.35);
         cairo_new_path(cr);
         roundedRect(cr, 2, 2, 46, 46, 9);
         cairo_pattern_t* p = cairo_pattern_create_radial(20, 18, 3, 25, 25, 34);
@@ -233,7 +232,7 @@ Raster renderEasyFood()
     }
     // Selection frame: thick golden corners with a dark edge, open in the middle.
     {
-        Cell cell(cr, kSelectionFrame);
+        Cell cell(cr, selectionFrame);
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         cairo_new_path(cr);
         roundedRect(cr, 3, 3, 44, 44, 8);
@@ -251,10 +250,10 @@ Raster renderEasyFood()
 
 Raster renderCursor()
 {
-    Canvas sheet(kCheckMark.r, kPointer.b);
+    Canvas sheet(checkMarkSource.r, pointerSource.b);
     cairo_t* cr = sheet.cr();
     {
-        Cell cell(cr, kPointer);
+        Cell cell(cr, pointerSource);
         // A chunky arrow with its tip at the hot spot (0, 0).
         cairo_new_path(cr);
         cairo_move_to(cr, 1.0, 1.0);
@@ -272,7 +271,7 @@ Raster renderCursor()
         cairo_new_path(cr);
     }
     {
-        Cell cell(cr, kCheckMark);
+        Cell cell(cr, checkMarkSource);
         checkMark(cr);
     }
     return sheet.finish({true});

@@ -18,7 +18,7 @@ namespace {
 // of different heights meet the window without a seam.
 Colour windowBackdrop(double row)
 {
-    return mix(hex(0xFFF5DE), hex(0xF0D6A4), std::clamp(row / double(kMenuPictureWindowH), 0.0, 1.0));
+    return mix(hex(0xFFF5DE), hex(0xF0D6A4), std::clamp(row / double(menuPictureWindowH), 0.0, 1.0));
 }
 
 void paintWindowBackdrop(const Canvas& c, const Rect& r)
@@ -34,9 +34,9 @@ void paintWindowBackdrop(const Canvas& c, const Rect& r)
 void caption(cairo_t* cr, const std::string& text, double cx, double cy, double size)
 {
     TextStyle ts;
-    ts.face = Face::SansBold;
+    ts.face = Face::sansBold;
     ts.size = size;
-    ts.fill = theme::kInk;
+    ts.fill = theme::ink;
     drawTextCentred(cr, text, cx, cy, ts);
 }
 
@@ -83,9 +83,9 @@ void potPicture(cairo_t* cr)
     fillVertical(cr, 86, 114, hex(0xFFB45A), hex(0xE0621E));
     strokeOutline(cr, hex(0x2A0A04), 2.5);
     cairo_new_path(cr);
-    drawPiece(cr, Carrot, 100, 94, 0.55);
-    drawPiece(cr, Broccoli, 140, 92, 0.55);
-    drawPiece(cr, Mushroom, 122, 102, 0.5);
+    drawPiece(cr, kindCarrot, 100, 94, 0.55);
+    drawPiece(cr, kindBroccoli, 140, 92, 0.55);
+    drawPiece(cr, kindMushroom, 122, 102, 0.5);
     // Ladle.
     cairo_new_path(cr);
     cairo_move_to(cr, 160, 98);
@@ -99,7 +99,7 @@ void potPicture(cairo_t* cr)
 void basketPicture(cairo_t* cr)
 {
     // Food piled in the basket.
-    const int kinds[7] = {Cheese, Grapes, Tomato, Fish, Egg, Carrot, Broccoli};
+    const int kinds[7] = {kindCheese, kindGrapes, kindTomato, kindFish, kindEgg, kindCarrot, kindBroccoli};
     const double pos[7][3] = {{70, 108, 1.2}, {172, 104, 1.2},  {106, 96, 1.25}, {142, 92, 1.2},
                               {90, 130, 1.1}, {160, 128, 1.15}, {124, 122, 1.2}};
     for (int i = 0; i < 7; ++i)
@@ -274,8 +274,8 @@ void platePicture(cairo_t* cr)
         cairo_new_path(cr);
         cairo_restore(cr);
     }
-    drawPiece(cr, Grapes, 122, 110, 0.8);
-    TextStyle ts = captionStyle(22, Look::Unlit);
+    drawPiece(cr, kindGrapes, 122, 110, 0.8);
+    TextStyle ts = captionStyle(22, Look::unlit);
     drawTextCentred(cr, "See you soon!", 122.5, 218, ts);
     caption(cr, "Leave the kitchen", 122.5, 246, 15);
 }
@@ -284,17 +284,17 @@ void platePicture(cairo_t* cr)
 
 Raster renderMenuBackground()
 {
-    Canvas c(kScreenW, kScreenH);
+    Canvas c(screenW, screenH);
     cairo_t* cr = c.cr();
     woodenWall(c, 51, 200, 120, 0.18, 0.45);
     // Title sign.
     const PanelStyle sign = signStyle(22, 3, 0.15);
     raisedPanel(cr, 150, 18, 340, 104, sign, 3, 5, 0.5);
     drawTextCentred(cr, "Plumbrix", 320, 62, titleStyle(58));
-    TextStyle sub = captionStyle(14, Look::Unlit);
+    TextStyle sub = captionStyle(14, Look::unlit);
     drawTextCentred(cr, "the kitchen match-three", 320, 104, sub);
-    drawPiece(cr, Tomato, 112, 70, 1.3);
-    drawPiece(cr, Cheese, 528, 70, 1.3);
+    drawPiece(cr, kindTomato, 112, 70, 1.3);
+    drawPiece(cr, kindCheese, 528, 70, 1.3);
     // Menu board behind the captions.
     PanelStyle board = sign;
     board.face = hex(0x5A3A26);
@@ -305,11 +305,11 @@ Raster renderMenuBackground()
     roundedRect(cr, 66, 156, 217, 322, 20);
     shadowPath(cr, 3, 5, 0.45, 3);
     panel(cr, 66, 156, 217, 322, board);
-    for (const MenuButton& b : kMenuButtons)
-        menuCaption(cr, b.hit, b.caption, Look::Unlit);
+    for (const MenuButton& b : menuButtons)
+        menuCaption(cr, b.hit, b.caption, Look::unlit);
     // The picture window in a wooden frame.
-    const Rect win{kMenuPictureAt.x, kMenuPictureAt.y, kMenuPictureAt.x + 245,
-                   kMenuPictureAt.y + kMenuPictureWindowH};
+    const Rect win{menuPictureAt.x, menuPictureAt.y, menuPictureAt.x + 245,
+                   menuPictureAt.y + menuPictureWindowH};
     PanelStyle frame = sign;
     frame.face = hex(0xD69A58);
     frame.faceBottom = hex(0x9A5E2C);
@@ -321,27 +321,27 @@ Raster renderMenuBackground()
     strokeOutline(cr, hex(0x3A1E0A), 2);
     cairo_new_path(cr);
     // The empty window: a welcome note.
-    TextStyle hello = captionStyle(24, Look::Unlit);
+    TextStyle hello = captionStyle(24, Look::unlit);
     drawTextCentred(cr, "Bon appetit!", win.l + 122.5, win.t + 100, hello);
     caption(cr, "Choose a dish on the left", win.l + 122.5, win.t + 138, 14);
-    drawPiece(cr, Egg, win.l + 80, win.t + 190, 1.2);
-    drawPiece(cr, Mushroom, win.l + 122, win.t + 196, 1.2);
-    drawPiece(cr, Carrot, win.l + 165, win.t + 190, 1.2);
+    drawPiece(cr, kindEgg, win.l + 80, win.t + 190, 1.2);
+    drawPiece(cr, kindMushroom, win.l + 122, win.t + 196, 1.2);
+    drawPiece(cr, kindCarrot, win.l + 165, win.t + 190, 1.2);
     return c.finish({});
 }
 
 Raster renderMenuImages()
 {
-    Canvas c(kMenuImageW, kMenuImageH);
+    Canvas c(menuImageW, menuImageH);
     cairo_t* cr = c.cr();
     // Everything not covered by a picture is painted too, with the same backdrop.
-    for (const MenuButton& b : kMenuButtons)
+    for (const MenuButton& b : menuButtons)
         paintWindowBackdrop(c, b.picture);
     paintWindowBackdrop(c, {0, 508, 245, 518});
     paintWindowBackdrop(c, {490, 256, 735, 518});
     void (*draw[5])(cairo_t*) = {potPicture, basketPicture, toolsPicture, trophyPicture, platePicture};
     for (int i = 0; i < 5; ++i) {
-        Cell cell(cr, kMenuButtons[i].picture);
+        Cell cell(cr, menuButtons[i].picture);
         draw[i](cr);
     }
     return c.finish({});
@@ -349,40 +349,40 @@ Raster renderMenuImages()
 
 Raster renderMenuText()
 {
-    Canvas c(kMenuTxtW, kMenuTxtH);
+    Canvas c(menuTxtW, menuTxtH);
     cairo_t* cr = c.cr();
-    for (const MenuButton& b : kMenuButtons) {
+    for (const MenuButton& b : menuButtons) {
         Cell cell(cr, b.litCaption);
-        menuCaption(cr, {0, 0, b.litCaption.w(), b.litCaption.h()}, b.caption, Look::Lit);
+        menuCaption(cr, {0, 0, b.litCaption.w(), b.litCaption.h()}, b.caption, Look::lit);
     }
     {
-        Cell cell(cr, kGreyResume);
-        menuCaption(cr, {0, 0, kGreyResume.w(), kGreyResume.h()}, kMenuButtons[0].caption, Look::Greyed);
+        Cell cell(cr, greyResume);
+        menuCaption(cr, {0, 0, greyResume.w(), greyResume.h()}, menuButtons[0].caption, Look::greyed);
     }
     {
-        Cell cell(cr, kSliderKnob);
+        Cell cell(cr, sliderKnobSource);
         sliderKnob(cr);
     }
     {
-        Cell cell(cr, kEndButtonLit);
-        endButton(cr, Look::Lit);
+        Cell cell(cr, endButtonLit);
+        endButton(cr, Look::lit);
     }
-    for (int f = 0; f < kArrowFrames; ++f) {
+    for (int f = 0; f < arrowFrames; ++f) {
         {
             Cell cell(cr, leftArrow(f));
-            scoreArrow(cr, true, f, Look::Lit);
+            scoreArrow(cr, true, f, Look::lit);
         }
         Cell cell(cr, rightArrow(f));
-        scoreArrow(cr, false, f, Look::Lit);
+        scoreArrow(cr, false, f, Look::lit);
     }
     // The game screen's lit menu button takes its place over the left arrow's last frame.
-    c.clear(kMenuButtonLit);
+    c.clear(menuButtonLit);
     {
-        Cell cell(cr, kMenuButtonLit);
-        gameMenuButton(cr, 0, 0, Look::Lit);
+        Cell cell(cr, menuButtonLit);
+        gameMenuButton(cr, 0, 0, Look::lit);
     }
     {
-        Cell cell(cr, kLevelCaption);
+        Cell cell(cr, levelCaption);
         levelPlaque(cr);
     }
     return c.finish({true});

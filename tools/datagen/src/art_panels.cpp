@@ -22,14 +22,14 @@ template <size_t N> void checkRows(cairo_t* cr, const Highlight (&rows)[N])
 {
     for (const Highlight& row : rows) {
         checkBox(cr, row.check);
-        panelCaption(cr, rectAt(row), row.caption, Look::Unlit);
+        panelCaption(cr, rectAt(row), row.caption, Look::unlit);
     }
 }
 
 void sectionLabel(cairo_t* cr, const std::string& text, double cx, double cy)
 {
     TextStyle ts;
-    ts.face = Face::SerifBold;
+    ts.face = Face::serifBold;
     ts.size = 17;
     ts.fill = hex(0x8A3A14);
     drawTextCentred(cr, text, cx, cy, ts);
@@ -105,39 +105,39 @@ void highScoreScene(const Canvas& c)
     cairo_t* cr = c.cr();
     woodenWall(c, 61, 220, 100, 0.15, 0.5);
     drawTextCentred(cr, "High scores", 320, 52, titleStyle(46));
-    drawPiece(cr, Grapes, 118, 52, 1.1);
-    drawPiece(cr, Fish, 522, 52, 1.1);
+    drawPiece(cr, kindGrapes, 118, 52, 1.1);
+    drawPiece(cr, kindFish, 522, 52, 1.1);
     // Two recipe cards, one per game mode.
     const struct {
         int left;
         const char* title;
         const int* cols;
-    } cards[2] = {{kUntimedCols[0] - 14, "Untimed", kUntimedCols}, {kTimedCols[0] - 14, "Timed", kTimedCols}};
+    } cards[2] = {{untimedCols[0] - 14, "Untimed", untimedCols}, {timedCols[0] - 14, "Timed", timedCols}};
     for (auto& card : cards) {
         const double x = card.left, y = 100, w = 266, h = 318;
         cairo_new_path(cr);
         roundedRect(cr, x, y, w, h, 12);
         shadowPath(cr, 3, 5, 0.5, 3);
-        fillVertical(cr, y, y + h, hex(0xFFF6E2), theme::kPaper);
+        fillVertical(cr, y, y + h, hex(0xFFF6E2), theme::paper);
         strokeOutline(cr, hex(0x5A3418), 2);
         cairo_new_path(cr);
         // Rows: the paper shows through every other row as a faint stripe.
-        for (int r = 0; r < kScoreRows; ++r) {
-            const double ry = kScoreRowY + kScoreRowStep * r - 4;
+        for (int r = 0; r < scoreRows; ++r) {
+            const double ry = scoreRowY + scoreRowStep * r - 4;
             if (r % 2 == 0) {
                 cairo_new_path(cr);
-                roundedRect(cr, x + 6, ry, w - 12, kScoreRowStep, 5);
+                roundedRect(cr, x + 6, ry, w - 12, scoreRowStep, 5);
                 setColour(cr, withAlpha(hex(0xEFD7A8), 0.55));
                 cairo_fill(cr);
             }
         }
         TextStyle head;
-        head.face = Face::SerifBold;
+        head.face = Face::serifBold;
         head.size = 22;
         head.fill = hex(0x8A3A14);
         drawTextCentred(cr, card.title, x + 77, 131, head);
         TextStyle col;
-        col.face = Face::SansBold;
+        col.face = Face::sansBold;
         col.size = 11;
         col.fill = hex(0x9A6A40);
         drawTextAt(cr, "#", card.cols[0], 173, col);
@@ -153,16 +153,16 @@ void highScoreScene(const Canvas& c)
     // Buttons along the bottom, unlit.
     {
         cairo_save(cr);
-        cairo_translate(cr, kLeftArrowAt.x, kLeftArrowAt.y);
-        scoreArrow(cr, true, 0, Look::Unlit);
+        cairo_translate(cr, leftArrowAt.x, leftArrowAt.y);
+        scoreArrow(cr, true, 0, Look::unlit);
         cairo_restore(cr);
         cairo_save(cr);
-        cairo_translate(cr, kRightArrowAt.x, kRightArrowAt.y);
-        scoreArrow(cr, false, 0, Look::Unlit);
+        cairo_translate(cr, rightArrowAt.x, rightArrowAt.y);
+        scoreArrow(cr, false, 0, Look::unlit);
         cairo_restore(cr);
     }
-    panelButton(cr, rectAt(kScoresBack), kScoresBack.caption, Look::Unlit);
-    TextStyle hint = captionStyle(12, Look::Unlit);
+    panelButton(cr, rectAt(scoresBack), scoresBack.caption, Look::unlit);
+    TextStyle hint = captionStyle(12, Look::unlit);
     drawTextCentred(cr, "fewer kinds", 83, 472, hint);
     drawTextCentred(cr, "more kinds", 553, 472, hint);
 }
@@ -171,60 +171,60 @@ void highScoreScene(const Canvas& c)
 
 Raster renderOptionsPanel()
 {
-    Canvas c(kOptionsW, kOptionsH);
+    Canvas c(optionsW, optionsH);
     cairo_t* cr = c.cr();
-    parchmentPanel(cr, kOptionsW, kOptionsH, "Options");
-    cairo_translate(cr, -kOptionsAt.x, -kOptionsAt.y);  // draw in screen coordinates
-    checkRows(cr, kOptionRows);
-    sliderTrack(cr, kMusicKnobY, "Music");
-    sliderTrack(cr, kSoundKnobY, "Sound effects");
-    panelButton(cr, rectAt(kOptionsBack), kOptionsBack.caption, Look::Unlit);
-    panelButton(cr, rectAt(kOptionsHelp), kOptionsHelp.caption, Look::Unlit);
+    parchmentPanel(cr, optionsW, optionsH, "Options");
+    cairo_translate(cr, -optionsAt.x, -optionsAt.y);  // draw in screen coordinates
+    checkRows(cr, optionRows);
+    sliderTrack(cr, musicKnobY, "Music");
+    sliderTrack(cr, soundKnobY, "Sound effects");
+    panelButton(cr, rectAt(optionsBack), optionsBack.caption, Look::unlit);
+    panelButton(cr, rectAt(optionsHelp), optionsHelp.caption, Look::unlit);
     return c.finish({true});
 }
 
 Raster renderSetUpPanel()
 {
-    Canvas c(kSetUpW, kSetUpH);
+    Canvas c(setUpW, setUpH);
     cairo_t* cr = c.cr();
-    parchmentPanel(cr, kSetUpW, kSetUpH, "New game");
-    cairo_translate(cr, -kSetUpAt.x, -kSetUpAt.y);
-    sectionLabel(cr, "Game mode", kSetUpAt.x + kSetUpW / 2.0, 98);
-    sectionLabel(cr, "Kinds of food", kSetUpAt.x + kSetUpW / 2.0, 240);
-    checkRows(cr, kSetUpRows);
+    parchmentPanel(cr, setUpW, setUpH, "New game");
+    cairo_translate(cr, -setUpAt.x, -setUpAt.y);
+    sectionLabel(cr, "Game mode", setUpAt.x + setUpW / 2.0, 98);
+    sectionLabel(cr, "Kinds of food", setUpAt.x + setUpW / 2.0, 240);
+    checkRows(cr, setUpRows);
     stopwatch(cr, 404, 129);
     teacup(cr, 414, 174);
     // The extra kinds that the bigger boards bring in.
-    drawPiece(cr, Mushroom, 395, 317, 0.6);
-    drawPiece(cr, Mushroom, 380, 355, 0.6);
-    drawPiece(cr, Fish, 408, 355, 0.6);
-    panelButton(cr, rectAt(kSetUpBack), kSetUpBack.caption, Look::Unlit);
-    panelButton(cr, rectAt(kSetUpStart), kSetUpStart.caption, Look::Unlit);
+    drawPiece(cr, kindMushroom, 395, 317, 0.6);
+    drawPiece(cr, kindMushroom, 380, 355, 0.6);
+    drawPiece(cr, kindFish, 408, 355, 0.6);
+    panelButton(cr, rectAt(setUpBack), setUpBack.caption, Look::unlit);
+    panelButton(cr, rectAt(setUpStart), setUpStart.caption, Look::unlit);
     return c.finish({true});
 }
 
 Raster renderActiveOption()
 {
-    Canvas c(kActiveOptionW, kActiveOptionH);
+    Canvas c(activeOptionW, activeOptionH);
     cairo_t* cr = c.cr();
     auto lit = [&](const Highlight& h, bool button) {
         Cell cell(cr, h.source);
         const Rect local{0, 0, h.source.w(), h.source.h()};
         if (button)
-            panelButton(cr, local, h.caption, Look::Lit);
+            panelButton(cr, local, h.caption, Look::lit);
         else
-            panelCaption(cr, local, h.caption, Look::Lit);
+            panelCaption(cr, local, h.caption, Look::lit);
     };
-    for (const Highlight& h : kOptionRows)
+    for (const Highlight& h : optionRows)
         lit(h, false);
-    for (const Highlight& h : kSetUpRows)
+    for (const Highlight& h : setUpRows)
         lit(h, false);
-    lit(kOptionsBack, true);
-    lit(kOptionsHelp, true);
-    lit(kSetUpBack, true);
-    lit(kSetUpStart, true);
-    lit(kScoresBack, true);
-    lit(kNameOk, true);
+    lit(optionsBack, true);
+    lit(optionsHelp, true);
+    lit(setUpBack, true);
+    lit(setUpStart, true);
+    lit(scoresBack, true);
+    lit(nameOk, true);
     for (int k = 6; k <= 8; ++k) {
         {
             Cell cell(cr, untimedLabel(k));
@@ -234,18 +234,18 @@ Raster renderActiveOption()
         tableLabel(cr, k, true);
     }
     {
-        Cell cell(cr, kBarCover);
+        Cell cell(cr, barCover);
         barTube(cr, false);
     }
     // Where two highlights share pixels, neither may paint them.
-    for (const Rect& r : kActiveOptionShared)
+    for (const Rect& r : activeOptionShared)
         c.clear(r);
     return c.finish({true});
 }
 
 Raster renderHighScores()
 {
-    Canvas c(kScreenW, kScreenH);
+    Canvas c(screenW, screenH);
     highScoreScene(c);
     return c.finish({});
 }
@@ -253,21 +253,20 @@ Raster renderHighScores()
 Raster renderNamePanel()
 {
     // The panel's rounded corners show the high-score screen it is drawn over.
-    Canvas scene(kScreenW, kScreenH);
+    Canvas scene(screenW, screenH);
     highScoreScene(scene);
-    Canvas c(kNamePanelW, kNamePanelH);
+    Canvas c(namePanelW, namePanelH);
     cairo_t* cr = c.cr();
-    c.pasteRect(scene,
-                {kNamePanelAt.x, kNamePanelAt.y, kNamePanelAt.x + kNamePanelW, kNamePanelAt.y + kNamePanelH},
+    c.pasteRect(scene, {namePanelAt.x, namePanelAt.y, namePanelAt.x + namePanelW, namePanelAt.y + namePanelH},
                 0, 0);
-    parchmentPanel(cr, kNamePanelW, kNamePanelH, "");
+    parchmentPanel(cr, namePanelW, namePanelH, "");
     TextStyle title = titleStyle(19);
-    drawTextCentred(cr, "New high score!", kNamePanelW / 2.0, 30, title);
+    drawTextCentred(cr, "New high score!", namePanelW / 2.0, 30, title);
     // The name field: paper of the same colour the font's edges were blended with.
-    const double fx = kNameTextAt.x - kNamePanelAt.x - 8, fy = kNameTextAt.y - kNamePanelAt.y - 6;
+    const double fx = nameTextAt.x - namePanelAt.x - 8, fy = nameTextAt.y - namePanelAt.y - 6;
     cairo_new_path(cr);
-    roundedRect(cr, fx, fy, kNamePanelW - 2 * fx, 29, 6);
-    setColour(cr, theme::kPaper);
+    roundedRect(cr, fx, fy, namePanelW - 2 * fx, 29, 6);
+    setColour(cr, theme::paper);
     cairo_fill_preserve(cr);
     cairo_save(cr);
     cairo_clip_preserve(cr);
@@ -278,13 +277,13 @@ Raster renderNamePanel()
     strokeOutline(cr, hex(0x5A3418), 1.5);
     cairo_new_path(cr);
     TextStyle hint;
-    hint.face = Face::Sans;
+    hint.face = Face::sans;
     hint.size = 11;
     hint.fill = hex(0x8A6040);
     drawTextAt(cr, "Type your name,", 26, 100, hint);
     drawTextAt(cr, "then press Enter", 26, 114, hint);
-    drawPiece(cr, Cheese, 262, 104, 0.62);
-    drawPiece(cr, Tomato, 298, 104, 0.62);
-    panelButton(cr, rectAt(kNameOk).moved(-kNamePanelAt.x, -kNamePanelAt.y), kNameOk.caption, Look::Unlit);
+    drawPiece(cr, kindCheese, 262, 104, 0.62);
+    drawPiece(cr, kindTomato, 298, 104, 0.62);
+    panelButton(cr, rectAt(nameOk).moved(-namePanelAt.x, -namePanelAt.y), nameOk.caption, Look::unlit);
     return c.finish({});
 }

@@ -13,10 +13,10 @@ using namespace layout;
 
 Raster renderTitle()
 {
-    Canvas c(kScreenW, kScreenH);
+    Canvas c(screenW, screenH);
     cairo_t* cr = c.cr();
     // Sunburst behind everything.
-    c.pixels({0, 0, kScreenW, kScreenH}, [](int x, int y) {
+    c.pixels({0, 0, screenW, screenH}, [](int x, int y) {
         const double dx = x - 320, dy = y - 150;
         const double a = std::atan2(dy, dx), d = std::sqrt(dx * dx + dy * dy);
         const bool ray = std::fmod(a + 4 * M_PI + 0.05, M_PI / 10) < M_PI / 20;
@@ -27,15 +27,15 @@ Raster renderTitle()
         return col;
     });
     // Table top.
-    woodRect(c, {0, 360, kScreenW, kScreenH}, 71, hex(0xB06A34), false, 30);
+    woodRect(c, {0, 360, screenW, screenH}, 71, hex(0xB06A34), false, 30);
     cairo_new_path(cr);
-    cairo_rectangle(cr, -2, 359.5, kScreenW + 4, 3);
+    cairo_rectangle(cr, -2, 359.5, screenW + 4, 3);
     setColour(cr, hex(0x3A1E0A));
     cairo_fill(cr);
     cairo_pattern_t* shade = cairo_pattern_create_linear(0, 362, 0, 400);
     cairo_pattern_add_color_stop_rgba(shade, 0, 0.1, 0.04, 0.0, 0.45);
     cairo_pattern_add_color_stop_rgba(shade, 1, 0.1, 0.04, 0.0, 0.0);
-    cairo_rectangle(cr, 0, 362, kScreenW, 40);
+    cairo_rectangle(cr, 0, 362, screenW, 40);
     cairo_set_source(cr, shade);
     cairo_fill(cr);
     cairo_pattern_destroy(shade);
@@ -52,7 +52,8 @@ Raster renderTitle()
     blender(cr, 5);
     cairo_restore(cr);
     // A ring of food round the name.
-    const int ring[8] = {Tomato, Cheese, Egg, Carrot, Grapes, Broccoli, Mushroom, Fish};
+    const int ring[8] = {kindTomato, kindCheese,   kindEgg,      kindCarrot,
+                         kindGrapes, kindBroccoli, kindMushroom, kindFish};
     for (int i = 0; i < 8; ++i) {
         const double a = M_PI * (1.08 + i * 0.84 / 7.0);
         drawPiece(cr, ring[i], 320 + std::cos(a) * 250, 190 + std::sin(a) * 150, 1.25);
@@ -63,14 +64,14 @@ Raster renderTitle()
     // Ribbon under the sign.
     ribbon(cr, 190, 218, 260, 34, 10, 2.2, "line up the tastiest trios", 15);
     // Pieces resting on the table.
-    const int front[5] = {Cheese, Tomato, Grapes, Egg, Broccoli};
+    const int front[5] = {kindCheese, kindTomato, kindGrapes, kindEgg, kindBroccoli};
     const double fx[5] = {175, 235, 320, 405, 465};
     for (int i = 0; i < 5; ++i)
         drawPiece(cr, front[i], fx[i], 352 - (i == 2 ? 6 : 0), i == 2 ? 1.6 : 1.35);
     // The start button at rest, where its frames will be drawn.
     cairo_save(cr);
-    cairo_translate(cr, kTitleButtonAt.x, kTitleButtonAt.y);
-    titleButton(cr, 0, Look::Unlit);
+    cairo_translate(cr, titleButtonAt.x, titleButtonAt.y);
+    titleButton(cr, 0, Look::unlit);
     cairo_restore(cr);
     return c.finish({});
 }

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-constexpr int kEffectCount = 10;
-constexpr int kTrackCount = 4;
+constexpr int effectCount = 10;
+constexpr int trackCount = 4;
 
 // Synthesises effect file number n (1..10, as in "01.wav".."10.wav"), peak-normalised
 // 16-bit mono at 44100 Hz.

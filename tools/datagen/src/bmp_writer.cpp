@@ -145,7 +145,7 @@ std::vector<uint8_t> encodeBmp8(const Raster& img)
     std::vector<Rgb> palette;
     palette.reserve(256);
     if (img.keyed)
-        palette.push_back(kKeyColour);
+        palette.push_back(keyColour);
     if (!counts.empty())
         for (const Rgb& c : medianCut({counts.begin(), counts.end()}, 256 - palette.size()))
             palette.push_back(c);

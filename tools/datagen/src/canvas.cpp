@@ -53,74 +53,74 @@ cairo_pattern_t* linearGradient(double x0, double y0, double x1, double y1, std:
 // ---------------------------------------------------------------- canvas
 
 Canvas::Canvas(int w, int h)
-    : w_(w), h_(h), surface_(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
-      cr_(cairo_create(surface_))
+    : pixelWidth(w), pixelHeight(h), cairoSurface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, w, h)),
+      context(cairo_create(cairoSurface))
 {
-    cairo_set_antialias(cr_, CAIRO_ANTIALIAS_BEST);
+    cairo_set_antialias(context, CAIRO_ANTIALIAS_BEST);
 }
 
 Canvas::~Canvas()
 {
-    cairo_destroy(cr_);
-    cairo_surface_destroy(surface_);
+    cairo_destroy(context);
+    cairo_surface_destroy(cairoSurface);
 }
 
 void Canvas::paste(const Canvas& src, double x, double y) const
 {
-    cairo_save(cr_);
-    cairo_set_source_surface(cr_, src.surface(), x, y);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
+    cairo_save(context);
+    cairo_set_source_surface(context, src.surface(), x, y);
+    cairo_paint(context);
+    cairo_restore(context);
 }
 
 void Canvas::pasteRect(const Canvas& src, const layout::Rect& from, double x, double y) const
 {
-    cairo_save(cr_);
-    cairo_rectangle(cr_, x, y, from.w(), from.h());
-    cairo_clip(cr_);
-    cairo_set_source_surface(cr_, src.surface(), x - from.l, y - from.t);
-    cairo_paint(cr_);
-    cairo_restore(cr_);
+    cairo_save(context);
+    cairo_rectangle(context, x, y, from.w(), from.h());
+    cairo_clip(context);
+    cairo_set_source_surface(context, src.surface(), x - from.l, y - from.t);
+    cairo_paint(context);
+    cairo_restore(context);
 }
 
 void Canvas::clear(const layout::Rect& r) const
 {
-    cairo_save(cr_);
-    cairo_set_operator(cr_, CAIRO_OPERATOR_CLEAR);
-    cairo_rectangle(cr_, r.l, r.t, r.w(), r.h());
-    cairo_fill(cr_);
-    cairo_restore(cr_);
+    cairo_save(context);
+    cairo_set_operator(context, CAIRO_OPERATOR_CLEAR);
+    cairo_rectangle(context, r.l, r.t, r.w(), r.h());
+    cairo_fill(context);
+    cairo_restore(context);
 }
 
 void Canvas::pixels(const layout::Rect& r, const std::function<Colour(int, int)>& fn) const
 {
-    cairo_surface_flush(surface_);
-    unsigned char* data = cairo_image_surface_get_data(surface_);
-    const int stride = cairo_image_surface_get_stride(surface_);
-    for (int y = std::max(0, r.t); y < std::min(h_, r.b); ++y) {
+    cairo_surface_flush(cairoSurface);
+    unsigned char* data = cairo_image_surface_get_data(cairoSurface);
+    const int stride = cairo_image_surface_get_stride(cairoSurface);
+    for (int y = std::max(0, r.t); y < std::min(pixelHeight, r.b); ++y) {
         uint32_t* row = reinterpret_cast<uint32_t*>(data + size_t(y) * stride);
-        for (int x = std::max(0, r.l); x < std::min(w_, r.r); ++x) {
+        for (int x = std::max(0, r.l); x < std::min(pixelWidth, r.r); ++x) {
             const Colour c = fn(x, y);
             const double a = std::clamp(c.a, 0.0, 1.0);
             auto ch = [&](double v) { return uint32_t(std::lround(std::clamp(v, 0.0, 1.0) * a * 255.0)); };
             row[x] = (uint32_t(std::lround(a * 255.0)) << 24) | (ch(c.r) << 16) | (ch(c.g) << 8) | ch(c.b);
         }
     }
-    cairo_surface_mark_dirty(surface_);
+    cairo_surface_mark_dirty(cairoSurface);
 }
 
-Cell::Cell(cairo_t* cr, const layout::Rect& r, bool clip) : cr_(cr)
+Cell::Cell(cairo_t* cr, const layout::Rect& r, bool clip) : context(cr)
 {
-    cairo_save(cr_);
+    cairo_save(context);
     if (clip) {
-        cairo_rectangle(cr_, r.l, r.t, r.w(), r.h());
-        cairo_clip(cr_);
+        cairo_rectangle(context, r.l, r.t, r.w(), r.h());
+        cairo_clip(context);
     }
-    cairo_translate(cr_, r.l, r.t);
+    cairo_translate(context, r.l, r.t);
 }
 Cell::~Cell()
 {
-    cairo_restore(cr_);
+    cairo_restore(context);
 }
 
 // ---------------------------------------------------------------- shapes
@@ -400,11 +400,11 @@ Fonts& fonts()
 const char* fileOf(Face f)
 {
     switch (f) {
-    case Face::Sans:
+    case Face::sans:
         return "DejaVuSans.ttf";
-    case Face::SansBold:
+    case Face::sansBold:
         return "DejaVuSans-Bold.ttf";
-    case Face::SerifBold:
+    case Face::serifBold:
         return "DejaVuSerif-Bold.ttf";
     }
     return "DejaVuSans.ttf";

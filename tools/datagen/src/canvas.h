@@ -44,24 +44,24 @@ public:
 
     cairo_t* cr() const
     {
-        return cr_;
+        return context;
     }
     cairo_surface_t* surface() const
     {
-        return surface_;
+        return cairoSurface;
     }
     int width() const
     {
-        return w_;
+        return pixelWidth;
     }
     int height() const
     {
-        return h_;
+        return pixelHeight;
     }
 
     Raster finish(const Flatten& how) const
     {
-        return flatten(surface_, how);
+        return flatten(cairoSurface, how);
     }
     // Draws another canvas (or part of it) at a position.
     void paste(const Canvas& src, double x, double y) const;
@@ -72,9 +72,9 @@ public:
     void pixels(const layout::Rect& r, const std::function<Colour(int, int)>& fn) const;
 
 private:
-    int w_, h_;
-    cairo_surface_t* surface_;
-    cairo_t* cr_;
+    int pixelWidth, pixelHeight;
+    cairo_surface_t* cairoSurface;
+    cairo_t* context;
 };
 
 // Saves the context, clips to a rectangle and moves the origin there; restores on exit.
@@ -86,7 +86,7 @@ public:
     Cell& operator=(const Cell&) = delete;
 
 private:
-    cairo_t* cr_;
+    cairo_t* context;
 };
 
 // ---------------------------------------------------------------- shapes
@@ -138,12 +138,12 @@ void tileRect(const Canvas& c, const layout::Rect& r, int tile, Colour a, Colour
               uint32_t seed);
 
 // ---------------------------------------------------------------- text
-enum class Face { Sans, SansBold, SerifBold };
+enum class Face { sans, sansBold, serifBold };
 
 void setFace(cairo_t* cr, Face f, double size);
 
 struct TextStyle {
-    Face face = Face::SansBold;
+    Face face = Face::sansBold;
     double size = 20;
     Colour fill{1, 1, 1, 1};
     Colour fillBottom{0, 0, 0, -1};  // bottom of a vertical gradient; alpha < 0: same as fill

@@ -29,7 +29,7 @@ bool checkPicture(const Picture& p, const std::vector<uint8_t>& bytes, std::stri
 {
     int w = 0, h = 0;
     std::vector<uint8_t> rgb;
-    const bool ok = p.format == Format::Jpeg ? decodeJpeg(bytes, w, h, rgb) : decodeBmp(bytes, w, h, rgb);
+    const bool ok = p.format == Format::jpeg ? decodeJpeg(bytes, w, h, rgb) : decodeBmp(bytes, w, h, rgb);
     if (!ok) {
         why = "cannot decode it again";
         return false;
@@ -61,10 +61,10 @@ bool generateAll(const std::string& outDir, std::ostream& log)
     }
 
     // Music on two worker threads, one track at a time each.
-    std::vector<std::vector<uint8_t>> oggs(kTrackCount);
+    std::vector<std::vector<uint8_t>> oggs(trackCount);
     std::atomic<int> nextTrack{0};
     auto worker = [&] {
-        for (int i; (i = nextTrack.fetch_add(1)) < kTrackCount;)
+        for (int i; (i = nextTrack.fetch_add(1)) < trackCount;)
             oggs[size_t(i)] = encodeOgg(composeTrack(i), 0x504C0000 + i);
     };
     std::thread workers[2] = {std::thread(worker), std::thread(worker)};
@@ -88,15 +88,16 @@ bool generateAll(const std::string& outDir, std::ostream& log)
         log << "pictures: " << pictures.size() << " in " << seconds(t0) << " s\n";
 
         const auto t1 = std::chrono::steady_clock::now();
-        for (int n = 1; n <= kEffectCount; ++n) {
+        for (int n = 1; n <= effectCount; ++n) {
             char name[16];
             std::snprintf(name, sizeof name, "%02d.wav", n);
-            if (!writeFile((fs::path(outDir) / "sound" / name).string(), encodeWav(soundEffect(n), kRate))) {
+            if (!writeFile((fs::path(outDir) / "sound" / name).string(),
+                           encodeWav(soundEffect(n), sampleRate))) {
                 log << "cannot write sound/" << name << "\n";
                 ok = false;
             }
         }
-        log << "sound effects: " << kEffectCount << " in " << seconds(t1) << " s\n";
+        log << "sound effects: " << effectCount << " in " << seconds(t1) << " s\n";
 
         const std::string html = helpPage();
         if (!writeFile((fs::path(outDir) / "ReadMe.htm").string(), {html.begin(), html.end()})) {
@@ -111,7 +112,7 @@ bool generateAll(const std::string& outDir, std::ostream& log)
     const auto t2 = std::chrono::steady_clock::now();
     for (auto& w : workers)
         w.join();
-    for (int i = 0; i < kTrackCount; ++i) {
+    for (int i = 0; i < trackCount; ++i) {
         const std::string name = "track" + std::to_string(i) + ".ogg";
         if (oggs[size_t(i)].empty() ||
             !writeFile((fs::path(outDir) / "music" / name).string(), oggs[size_t(i)])) {

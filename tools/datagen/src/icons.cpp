@@ -41,9 +41,9 @@ void tile(cairo_t* cr)
 // tomato in front.
 void pieces(cairo_t* cr)
 {
-    drawPiece(cr, Cheese, 78, 90, 2.5);
-    drawPiece(cr, Grapes, 180, 86, 2.5);
-    drawPiece(cr, Tomato, 128, 160, 3.4);
+    drawPiece(cr, kindCheese, 78, 90, 2.5);
+    drawPiece(cr, kindGrapes, 180, 86, 2.5);
+    drawPiece(cr, kindTomato, 128, 160, 3.4);
 }
 
 bool writeSvg(const fs::path& path)

@@ -1,4 +1,5 @@
 // JPEG encoding and decoding through libjpeg, plus the 5-6-5 key comparison and file I/O.
+#include <cmath>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -21,12 +22,12 @@ void onError(j_common_ptr cinfo)
 
 uint8_t clampByte(double v)
 {
-    return uint8_t(v < 0 ? 0 : v > 255 ? 255 : int(v + 0.5));
+    return uint8_t(v < 0 ? 0 : v > 255 ? 255 : int(std::floor(v + 0.5)));
 }
 
 // Keyed pixels: Y 100, Cb 240, Cr 255 decode to R 278, G -29, B 298 before clamping,
 // i.e. to the key with a margin of about 30 steps in every channel.
-constexpr uint8_t kKeyY = 100, kKeyCb = 240, kKeyCr = 255;
+constexpr uint8_t keyY = 100, keyCb = 240, keyCr = 255;
 
 }  // namespace
 
@@ -67,9 +68,9 @@ std::vector<uint8_t> encodeJpeg(const Raster& img, const JpegOptions& opt)
         for (int x = 0; x < img.width; ++x) {
             uint8_t* q = &row[size_t(x) * 3];
             if (img.transparent(x, y)) {
-                q[0] = kKeyY;
-                q[1] = kKeyCb;
-                q[2] = kKeyCr;
+                q[0] = keyY;
+                q[1] = keyCb;
+                q[2] = keyCr;
                 continue;
             }
             const Rgb c = img.at(x, y);

@@ -34,7 +34,7 @@ using Voice = std::function<double(double t, double held, double hz, Random& rnd
 // nothing is ever cut off with a click.
 double endFade(size_t k, size_t length)
 {
-    const double left = double(length - k) / (0.012 * kRate);
+    const double left = double(length - k) / (0.012 * sampleRate);
     return left < 1.0 ? left : 1.0;
 }
 
@@ -45,10 +45,10 @@ void play(Stereo& out, const std::vector<Note>& notes, const Voice& voice, doubl
     Random rnd(seed);
     for (const Note& n : notes) {
         const double hz = midiToHz(n.pitch);
-        const size_t s0 = size_t(n.start * kRate);
-        const size_t len = size_t((n.length + tail) * kRate);
+        const size_t s0 = size_t(n.start * sampleRate);
+        const size_t len = size_t((n.length + tail) * sampleRate);
         for (size_t k = 0; k < len; ++k) {
-            const double t = double(k) / kRate;
+            const double t = double(k) / sampleRate;
             out.add(s0 + k, gain * n.velocity * voice(t, n.length, hz, rnd) * endFade(k, len), pan);
         }
     }
@@ -58,16 +58,16 @@ void play(Stereo& out, const std::vector<Note>& notes, const Voice& voice, doubl
 // in over `rise` seconds (the integral of the frequency wobble).
 double vibratoOffset(double t, double rate, double depth, double rise)
 {
-    return depth * std::min(1.0, t / rise) * (1.0 - std::cos(kTau * rate * t)) / (kTau * rate);
+    return depth * std::min(1.0, t / rise) * (1.0 - std::cos(tau * rate * t)) / (tau * rate);
 }
 
 // Mallets: a struck bar with a bright overtone that dies fast.
 double marimba(double t, double, double hz, Random&)
 {
     const double a = std::min(1.0, t / 0.002);
-    return a * (std::sin(kTau * hz * t) * std::exp(-t / 0.45) +
-                0.35 * std::sin(kTau * hz * 3.93 * t) * std::exp(-t / 0.06) +
-                0.15 * std::sin(kTau * hz * 9.2 * t) * std::exp(-t / 0.02));
+    return a * (std::sin(tau * hz * t) * std::exp(-t / 0.45) +
+                0.35 * std::sin(tau * hz * 3.93 * t) * std::exp(-t / 0.06) +
+                0.15 * std::sin(tau * hz * 9.2 * t) * std::exp(-t / 0.02));
 }
 
 // Soft electric piano: two-operator FM with a decaying index.
@@ -76,9 +76,9 @@ double electricPiano(double t, double held, double hz, Random&)
     const Adsr env{0.004, 1.2, 0.25, 0.35};
     const double e = env.at(t, held);
     const double index = 1.6 * std::exp(-t / 0.35) + 0.25;
-    const double mod = std::sin(kTau * hz * t);
-    return e * (std::sin(kTau * hz * t + index * mod) * 0.8 +
-                0.2 * std::sin(kTau * hz * 2 * t) * std::exp(-t / 0.3));
+    const double mod = std::sin(tau * hz * t);
+    return e * (std::sin(tau * hz * t + index * mod) * 0.8 +
+                0.2 * std::sin(tau * hz * 2 * t) * std::exp(-t / 0.3));
 }
 
 // Reedy lead: a square and a triangle with vibrato, gently filtered.
@@ -87,7 +87,7 @@ struct Reed {
     {
         const Adsr env{0.03, 0.15, 0.8, 0.12};
         const double ph = std::fmod(hz * (t + vibratoOffset(t, 5.2, 0.006, 0.25)), 1.0);
-        const double raw = 0.45 * squareBlep(ph, hz / kRate) + 0.55 * triangle(ph);
+        const double raw = 0.45 * squareBlep(ph, hz / sampleRate) + 0.55 * triangle(ph);
         return env.at(t, held) * raw * 0.7;
     }
 };
@@ -97,7 +97,7 @@ double flute(double t, double held, double hz, Random& rnd)
 {
     const Adsr env{0.05, 0.2, 0.85, 0.15};
     const double ph = std::fmod(hz * (t + vibratoOffset(t, 5.0, 0.007, 0.35)), 1.0);
-    return env.at(t, held) * (0.7 * std::sin(kTau * ph) + 0.25 * triangle(ph) + 0.04 * rnd.symmetric());
+    return env.at(t, held) * (0.7 * std::sin(tau * ph) + 0.25 * triangle(ph) + 0.04 * rnd.symmetric());
 }
 
 // Warm pad: detuned saws under a soft lowpass, slow to rise.
@@ -110,7 +110,7 @@ struct Pad {
         const double det[3] = {0.996, 1.0, 1.005};
         for (double d : det) {
             const double ph = std::fmod(hz * d * t + d * 7, 1.0);
-            v += triangle(ph) * 0.6 + 0.4 * std::sin(kTau * ph);
+            v += triangle(ph) * 0.6 + 0.4 * std::sin(tau * ph);
         }
         return env.at(t, held) * v / 3;
     }
@@ -121,9 +121,9 @@ double squeezebox(double t, double held, double hz, Random&)
 {
     const Adsr env{0.01, 0.08, 0.6, 0.06};
     const double ph = std::fmod(hz * t, 1.0), ph2 = std::fmod(hz * 1.003 * t + 0.3, 1.0);
-    const double trem = 1 + 0.12 * std::sin(kTau * 6.5 * t);
-    return env.at(t, held) * trem * (0.35 * squareBlep(ph, hz / kRate) + 0.25 * sawBlep(ph2, hz / kRate)) *
-           0.6;
+    const double trem = 1 + 0.12 * std::sin(tau * 6.5 * t);
+    return env.at(t, held) * trem *
+           (0.35 * squareBlep(ph, hz / sampleRate) + 0.25 * sawBlep(ph2, hz / sampleRate)) * 0.6;
 }
 
 // Round plucked bass: sine with a touch of triangle, decaying.
@@ -132,21 +132,21 @@ double bass(double t, double held, double hz, Random&)
     const Adsr env{0.005, 0.3, 0.55, 0.08};
     const double ph = std::fmod(hz * t, 1.0);
     const double pluck = 0.5 * std::exp(-t / 0.08);
-    return env.at(t, held) * (std::sin(kTau * ph) + (0.25 + pluck) * triangle(ph));
+    return env.at(t, held) * (std::sin(tau * ph) + (0.25 + pluck) * triangle(ph));
 }
 
 // ---------------------------------------------------------------- drums
 
 void kick(Stereo& out, double at, double gain)
 {
-    const size_t s0 = size_t(at * kRate);
+    const size_t s0 = size_t(at * sampleRate);
     double ph = 0;
-    const size_t length = size_t(0.3 * kRate);
+    const size_t length = size_t(0.3 * sampleRate);
     for (size_t k = 0; k < length; ++k) {
-        const double t = double(k) / kRate;
-        ph += (45 + 85 * std::exp(-t / 0.03)) / kRate;
+        const double t = double(k) / sampleRate;
+        ph += (45 + 85 * std::exp(-t / 0.03)) / sampleRate;
         out.add(s0 + k,
-                gain * std::sin(kTau * ph) * std::exp(-t / 0.11) * std::min(1.0, t / 0.001) *
+                gain * std::sin(tau * ph) * std::exp(-t / 0.11) * std::min(1.0, t / 0.001) *
                     endFade(k, length),
                 0);
     }
@@ -154,13 +154,13 @@ void kick(Stereo& out, double at, double gain)
 
 void snare(Stereo& out, double at, double gain, Random& rnd, double pan = 0.05)
 {
-    const size_t s0 = size_t(at * kRate);
+    const size_t s0 = size_t(at * sampleRate);
     Svf bp;
     bp.set(2500, 0.9);
-    const size_t length = size_t(0.22 * kRate);
+    const size_t length = size_t(0.22 * sampleRate);
     for (size_t k = 0; k < length; ++k) {
-        const double t = double(k) / kRate;
-        const double body = std::sin(kTau * 185 * t) * std::exp(-t / 0.03);
+        const double t = double(k) / sampleRate;
+        const double body = std::sin(tau * 185 * t) * std::exp(-t / 0.03);
         const double noise = bp.bandpass(rnd.symmetric()) * std::exp(-t / 0.07);
         out.add(s0 + k, gain * (0.5 * body + noise) * std::min(1.0, t / 0.001) * endFade(k, length), pan);
     }
@@ -168,22 +168,22 @@ void snare(Stereo& out, double at, double gain, Random& rnd, double pan = 0.05)
 
 void hat(Stereo& out, double at, double gain, double decay, Random& rnd, double pan)
 {
-    const size_t s0 = size_t(at * kRate);
+    const size_t s0 = size_t(at * sampleRate);
     Svf hp;
     hp.set(7500, 0.7);
-    for (size_t k = 0; k < size_t(decay * 5 * kRate); ++k) {
-        const double t = double(k) / kRate;
+    for (size_t k = 0; k < size_t(decay * 5 * sampleRate); ++k) {
+        const double t = double(k) / sampleRate;
         out.add(s0 + k, gain * hp.highpass(rnd.symmetric()) * std::exp(-t / decay), pan);
     }
 }
 
 void shaker(Stereo& out, double at, double gain, Random& rnd, double pan)
 {
-    const size_t s0 = size_t(at * kRate);
+    const size_t s0 = size_t(at * sampleRate);
     Svf bp;
     bp.set(5200, 1.5);
-    for (size_t k = 0; k < size_t(0.07 * kRate); ++k) {
-        const double t = double(k) / kRate;
+    for (size_t k = 0; k < size_t(0.07 * sampleRate); ++k) {
+        const double t = double(k) / sampleRate;
         const double e = std::sin(M_PI * std::min(1.0, t / 0.07));
         out.add(s0 + k, gain * bp.bandpass(rnd.symmetric()) * e, pan);
     }
@@ -191,9 +191,9 @@ void shaker(Stereo& out, double at, double gain, Random& rnd, double pan)
 
 // ---------------------------------------------------------------- composition
 
-enum class Lead { Piano, Marimba, Reed, Flute };
-enum class Comp { Pad, Offbeat, OomPah };
-enum class Groove { Gentle, Pop, Polka, Funk };
+enum class Lead { piano, marimba, reed, flute };
+enum class Comp { pad, offbeat, oomPah };
+enum class Groove { gentle, pop, polka, funk };
 
 struct Style {
     double bpm;
@@ -210,16 +210,16 @@ struct Style {
     double reverb;
 };
 
-const Style kStyles[kTrackCount] = {
+const Style styles[trackCount] = {
     {84,
      65,
      {0, 2, 4, 5, 7, 9, 11},
      {0, 2, 3, 0, 5, 1, 4, 0},
      {3, 4, 2, 5, 3, 1, 4, 4},
      "AABA",
-     Lead::Piano,
-     Comp::Pad,
-     Groove::Gentle,
+     Lead::piano,
+     Comp::pad,
+     Groove::gentle,
      0.12,
      11,
      0.32},
@@ -229,9 +229,9 @@ const Style kStyles[kTrackCount] = {
      {0, 3, 4, 0, 5, 3, 1, 4},
      {3, 3, 0, 5, 3, 4, 0, 4},
      "AABBA",
-     Lead::Marimba,
-     Comp::Offbeat,
-     Groove::Pop,
+     Lead::marimba,
+     Comp::offbeat,
+     Groove::pop,
      0.0,
      23,
      0.2},
@@ -241,9 +241,9 @@ const Style kStyles[kTrackCount] = {
      {0, 0, 4, 4, 0, 3, 4, 0},
      {3, 3, 0, 0, 1, 4, 0, 4},
      "AABABA",
-     Lead::Reed,
-     Comp::OomPah,
-     Groove::Polka,
+     Lead::reed,
+     Comp::oomPah,
+     Groove::polka,
      0.0,
      37,
      0.18},
@@ -253,9 +253,9 @@ const Style kStyles[kTrackCount] = {
      {0, 3, 0, 3, 0, 3, 6, 4},
      {2, 6, 3, 0, 2, 6, 4, 4},
      "AABA A",
-     Lead::Flute,
-     Comp::Pad,
-     Groove::Funk,
+     Lead::flute,
+     Comp::pad,
+     Groove::funk,
      0.18,
      53,
      0.22},
@@ -291,10 +291,10 @@ struct Song {
 
 // The melody's range in scale degrees above the tonic, and the way it leans: back
 // towards the middle of the range more often than away from it.
-constexpr int kLowest = -2, kHighest = 9;
+constexpr int lowest = -2, highest = 9;
 int direction(int from, Random& rnd)
 {
-    const double middle = (kLowest + kHighest) / 2.0;
+    const double middle = (lowest + highest) / 2.0;
     const double towards = from < middle ? 1 : -1;
     const double pull = std::min(0.85, 0.5 + std::abs(from - middle) * 0.07);
     return rnd.chance(pull) ? int(towards) : -int(towards);
@@ -374,10 +374,10 @@ std::vector<std::pair<double, int>> melodySection(const std::vector<int>& chords
             }
             if (d != -99) {
                 // Keep the tune in a singable range, turning back at its edges.
-                if (d < kLowest)
-                    d = kLowest + (kLowest - d);
-                if (d > kHighest)
-                    d = kHighest - (d - kHighest);
+                if (d < lowest)
+                    d = lowest + (lowest - d);
+                if (d > highest)
+                    d = highest - (d - highest);
                 if (bar < 2)
                     motifSteps[bar].push_back(d - prev);
                 prev = d;
@@ -454,36 +454,36 @@ Parts compose(const Song& song, Random& rnd)
                 continue;
             }
             switch (s.comp) {
-            case Comp::Pad:
+            case Comp::pad:
                 for (int v : voicing)
                     p.comp.push_back({t0, song.bar() * 0.97, double(v), 0.55});
                 break;
-            case Comp::Offbeat:
+            case Comp::offbeat:
                 for (int e = 1; e < 8; e += 2)
                     for (int v : voicing)
                         p.comp.push_back({song.eighth(bar, e), song.beat() * 0.3, double(v), 0.55});
                 break;
-            case Comp::OomPah:
+            case Comp::oomPah:
                 for (int e = 2; e < 8; e += 4)
                     for (int v : voicing)
                         p.comp.push_back({song.eighth(bar, e), song.beat() * 0.45, double(v), 0.6});
                 break;
             }
             switch (s.groove) {
-            case Groove::Gentle:
+            case Groove::gentle:
                 p.bassLine.push_back({t0, song.beat() * 1.8, double(root), 0.85});
                 p.bassLine.push_back({t0 + 2 * song.beat(), song.beat() * 1.8, double(fifth), 0.75});
                 break;
-            case Groove::Pop:
+            case Groove::pop:
                 for (int q = 0; q < 4; ++q)
                     p.bassLine.push_back(
                         {t0 + q * song.beat(), song.beat() * 0.8, double(q % 2 ? fifth : root), 0.85});
                 break;
-            case Groove::Polka:
+            case Groove::polka:
                 p.bassLine.push_back({t0, song.beat() * 0.8, double(root), 0.95});
                 p.bassLine.push_back({t0 + 2 * song.beat(), song.beat() * 0.8, double(fifth), 0.85});
                 break;
-            case Groove::Funk: {
+            case Groove::funk: {
                 const double pattern[5][2] = {{0, 1.2}, {3, 0.8}, {4, 1}, {6, 0.6}, {7, 0.6}};
                 for (auto& n : pattern) {
                     const int pitch = n[0] == 6 ? root + 12 : (n[0] == 7 ? fifth : root);
@@ -511,7 +511,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             continue;
         }
         switch (s.groove) {
-        case Groove::Gentle:
+        case Groove::gentle:
             kick(out, t0, 0.55);
             kick(out, t0 + 2.5 * song.beat(), 0.35);
             snare(out, t0 + song.beat(), 0.12, rnd);
@@ -519,7 +519,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             for (int e = 0; e < 8; ++e)
                 shaker(out, song.eighth(bar, e), e % 2 ? 0.10 : 0.16, rnd, -0.35);
             break;
-        case Groove::Pop:
+        case Groove::pop:
             kick(out, t0, 0.8);
             kick(out, t0 + 1.5 * song.beat(), 0.55);
             kick(out, t0 + 2 * song.beat(), 0.75);
@@ -528,7 +528,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             for (int e = 0; e < 8; ++e)
                 hat(out, song.eighth(bar, e), e % 2 ? 0.07 : 0.12, 0.025, rnd, 0.3);
             break;
-        case Groove::Polka:
+        case Groove::polka:
             kick(out, t0, 0.8);
             kick(out, t0 + 2 * song.beat(), 0.75);
             for (int e = 2; e < 8; e += 4)
@@ -536,7 +536,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             for (int e = 1; e < 8; e += 2)
                 hat(out, song.eighth(bar, e), 0.16, 0.03, rnd, 0.3);
             break;
-        case Groove::Funk:
+        case Groove::funk:
             kick(out, t0, 0.8);
             kick(out, song.eighth(bar, 3), 0.5);
             kick(out, song.eighth(bar, 5), 0.6);
@@ -547,10 +547,10 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
             shaker(out, song.eighth(bar, 7), 0.12, rnd, -0.3);
             break;
         }
-        if (fill && s.groove != Groove::Gentle)
+        if (fill && s.groove != Groove::gentle)
             for (int k = 0; k < 4; ++k)
                 snare(out, t0 + 3 * song.beat() + k * song.beat() / 4, 0.18 + 0.06 * k, rnd, -0.1);
-        if ((bar % 8) == 0 && bar > 0 && s.groove != Groove::Gentle)
+        if ((bar % 8) == 0 && bar > 0 && s.groove != Groove::gentle)
             hat(out, t0, 0.3, 0.5, rnd, -0.2);
     }
 }
@@ -559,7 +559,7 @@ void drums(Stereo& out, const Song& song, int bars, Random& rnd)
 
 Track composeTrack(int index)
 {
-    const Style& s = kStyles[index];
+    const Style& s = styles[index];
     Song song{s};
     int sections = 0;
     for (char c : s.form)
@@ -570,36 +570,36 @@ Track composeTrack(int index)
     t.bars = sections * 8;
     const double length = t.bars * song.bar();
     const double tail = 3.0;
-    const size_t total = size_t((length + tail) * kRate);
+    const size_t total = size_t((length + tail) * sampleRate);
     t.left.assign(total, 0.f);
     t.right.assign(total, 0.f);
     Stereo out{t.left, t.right};
     Random rnd(s.seed);
     const Parts parts = compose(song, rnd);
     switch (s.lead) {
-    case Lead::Piano:
+    case Lead::piano:
         play(out, parts.lead, electricPiano, 0.5, 0.15, 0.4, s.seed + 1);
         break;
-    case Lead::Marimba:
+    case Lead::marimba:
         play(out, parts.lead, marimba, 0.85, 0.15, 0.6, s.seed + 1);
         play(out, parts.lead, flute, 0.12, -0.1, 0.2, s.seed + 2);
         break;
-    case Lead::Reed:
+    case Lead::reed:
         play(out, parts.lead, Reed{}, 0.42, 0.12, 0.15, s.seed + 1);
         break;
-    case Lead::Flute:
+    case Lead::flute:
         play(out, parts.lead, flute, 0.45, 0.15, 0.2, s.seed + 1);
         play(out, parts.lead, marimba, 0.18, -0.25, 0.6, s.seed + 2);
         break;
     }
     switch (s.comp) {
-    case Comp::Pad:
-        play(out, parts.comp, Pad{s.groove == Groove::Gentle ? 0.4 : 0.15}, 0.16, -0.2, 0.6, s.seed + 3);
+    case Comp::pad:
+        play(out, parts.comp, Pad{s.groove == Groove::gentle ? 0.4 : 0.15}, 0.16, -0.2, 0.6, s.seed + 3);
         break;
-    case Comp::Offbeat:
+    case Comp::offbeat:
         play(out, parts.comp, squeezebox, 0.14, -0.25, 0.1, s.seed + 3);
         break;
-    case Comp::OomPah:
+    case Comp::oomPah:
         play(out, parts.comp, squeezebox, 0.16, -0.2, 0.1, s.seed + 3);
         break;
     }
@@ -608,7 +608,7 @@ Track composeTrack(int index)
     drums(out, song, t.bars, drumRnd);
     addReverb(t.left, t.right, s.reverb, 0.6);
     // Wrap the tail round to the start, so the end flows straight into the beginning.
-    const size_t n = size_t(length * kRate);
+    const size_t n = size_t(length * sampleRate);
     for (size_t i = n; i < total; ++i) {
         t.left[i - n] += t.left[i];
         t.right[i - n] += t.right[i];

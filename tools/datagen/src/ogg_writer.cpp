@@ -19,7 +19,7 @@ std::vector<uint8_t> encodeOgg(const Track& t, int serial)
     std::vector<uint8_t> out;
     vorbis_info vi;
     vorbis_info_init(&vi);
-    if (vorbis_encode_init_vbr(&vi, 2, kRate, 0.4f) != 0) {
+    if (vorbis_encode_init_vbr(&vi, 2, sampleRate, 0.4f) != 0) {
         vorbis_info_clear(&vi);
         return out;
     }

@@ -10,37 +10,37 @@ std::vector<Picture> renderPictures()
     auto add = [&](const char* file, Format format, Raster image) {
         out.push_back({file, format, std::move(image)});
     };
-    add("BkGrnd.jpg", Format::Jpeg, std::move(game.background));
-    add("Figures.bmp", Format::Bmp24, renderFigures());
-    add("Font.bmp", Format::Bmp24, renderFont());
-    add("Number.jpg", Format::Jpeg, renderSmallDigits());
-    add("game over.jpg", Format::Jpeg, renderBanners());
-    add("EasyFood.jpg", Format::Jpeg, renderEasyFood());
-    add("Cursor.bmp", Format::Bmp8, renderCursor());
-    add("GameGo.jpg", Format::Jpeg, renderTitle());
-    add("MenDown.bmp", Format::Bmp8, std::move(game.blink));
-    add("skovoroda.bmp", Format::Bmp24, std::move(game.pan));
-    add("level.jpg", Format::Jpeg, renderLargeDigits());
-    add("mixer.bmp", Format::Bmp24, std::move(game.mixer));
-    add("HighScores.jpg", Format::Jpeg, renderHighScores());
-    add("WindowHS.JPG", Format::Jpeg, renderNamePanel());
-    add("Menu.jpg", Format::Jpeg, renderMenuBackground());
-    add("MenuImage.jpg", Format::Jpeg, renderMenuImages());
-    add("MenuTxt.bmp", Format::Bmp24, renderMenuText());
-    add("ActiveOption.bmp", Format::Bmp24, renderActiveOption());
-    add("NewGame.jpg", Format::Jpeg, renderSetUpPanel());
-    add("Options.jpg", Format::Jpeg, renderOptionsPanel());
+    add("BkGrnd.jpg", Format::jpeg, std::move(game.background));
+    add("Figures.bmp", Format::bmp24, renderFigures());
+    add("Font.bmp", Format::bmp24, renderFont());
+    add("Number.jpg", Format::jpeg, renderSmallDigits());
+    add("game over.jpg", Format::jpeg, renderBanners());
+    add("EasyFood.jpg", Format::jpeg, renderEasyFood());
+    add("Cursor.bmp", Format::bmp8, renderCursor());
+    add("GameGo.jpg", Format::jpeg, renderTitle());
+    add("MenDown.bmp", Format::bmp8, std::move(game.blink));
+    add("skovoroda.bmp", Format::bmp24, std::move(game.pan));
+    add("level.jpg", Format::jpeg, renderLargeDigits());
+    add("mixer.bmp", Format::bmp24, std::move(game.mixer));
+    add("HighScores.jpg", Format::jpeg, renderHighScores());
+    add("WindowHS.JPG", Format::jpeg, renderNamePanel());
+    add("Menu.jpg", Format::jpeg, renderMenuBackground());
+    add("MenuImage.jpg", Format::jpeg, renderMenuImages());
+    add("MenuTxt.bmp", Format::bmp24, renderMenuText());
+    add("ActiveOption.bmp", Format::bmp24, renderActiveOption());
+    add("NewGame.jpg", Format::jpeg, renderSetUpPanel());
+    add("Options.jpg", Format::jpeg, renderOptionsPanel());
     return out;
 }
 
 std::vector<uint8_t> encodePicture(const Picture& p)
 {
     switch (p.format) {
-    case Format::Bmp24:
+    case Format::bmp24:
         return encodeBmp24(p.image);
-    case Format::Bmp8:
+    case Format::bmp8:
         return encodeBmp8(p.image);
-    case Format::Jpeg:
+    case Format::jpeg:
     default:
         // Keyed pictures and the level digits (opaque cells that must melt into the
         // caption under them) get the top quality; the rest are large and soft.

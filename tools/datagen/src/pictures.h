@@ -7,7 +7,7 @@
 
 #include "raster.h"
 
-enum class Format { Jpeg, Bmp24, Bmp8 };
+enum class Format { jpeg, bmp24, bmp8 };
 
 struct Picture {
     std::string file;  // name under bmp/

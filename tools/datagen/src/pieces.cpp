@@ -7,8 +7,6 @@
 
 namespace {
 
-const Colour kInk = hex(0x2E1A10);  // common dark outline
-
 // A soft reflected light along the lower-right edge of the current path.
 void rimLight(cairo_t* cr, double cx, double cy, double r, double alpha)
 {
@@ -422,25 +420,25 @@ void drawPiece(cairo_t* cr, int kind, double cx, double cy, double scale)
     cairo_translate(cr, cx, cy);
     cairo_scale(cr, scale, scale);
     switch (kind) {
-    case Tomato:
+    case kindTomato:
         tomato(cr);
         break;
-    case Cheese:
+    case kindCheese:
         cheese(cr);
         break;
-    case Egg:
+    case kindEgg:
         egg(cr);
         break;
-    case Carrot:
+    case kindCarrot:
         carrot(cr);
         break;
-    case Grapes:
+    case kindGrapes:
         grapes(cr);
         break;
-    case Broccoli:
+    case kindBroccoli:
         broccoli(cr);
         break;
-    case Mushroom:
+    case kindMushroom:
         mushroom(cr);
         break;
     default:

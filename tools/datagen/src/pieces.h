@@ -6,7 +6,7 @@
 
 #include "canvas.h"
 
-enum Kind { Tomato, Cheese, Egg, Carrot, Grapes, Broccoli, Mushroom, Fish };
+enum Kind { kindTomato, kindCheese, kindEgg, kindCarrot, kindGrapes, kindBroccoli, kindMushroom, kindFish };
 
 // The main colour of a kind (for underlays, sparkles and menu art).
 Colour kindColour(int kind);

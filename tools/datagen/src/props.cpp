@@ -289,17 +289,17 @@ void blender(cairo_t* cr, int frame)
 // ---------------------------------------------------------------- chef
 
 namespace {
-const double kEyeY = 214, kEyeLX = 133, kEyeRX = 168;
-const Colour kSkin = hex(0xF7C9A0);
-const Colour kSkinShade = hex(0xE0A07A);
+const double eyeY = 214, eyeLX = 133, eyeRX = 168;
+const Colour skin = hex(0xF7C9A0);
+const Colour skinShade = hex(0xE0A07A);
 
 void faceSkinFill(cairo_t* cr)
 {
     // Skin shading as a function of position only, so the eyelids can reuse it.
     cairo_pattern_t* p = cairo_pattern_create_radial(140, 205, 8, 150, 222, 52);
-    addStop(p, 0, lighter(kSkin, 0.25));
-    addStop(p, 0.6, kSkin);
-    addStop(p, 1, kSkinShade);
+    addStop(p, 0, lighter(skin, 0.25));
+    addStop(p, 0.6, skin);
+    addStop(p, 1, skinShade);
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
@@ -357,7 +357,7 @@ void chef(cairo_t* cr)
     for (int s = -1; s <= 1; s += 2) {
         cairo_new_path(cr);
         ellipsePath(cr, 150 + s * 45, 224, 7, 10);
-        setColour(cr, kSkinShade);
+        setColour(cr, skinShade);
         cairo_fill_preserve(cr);
         strokeOutline(cr, ink, 1.6);
     }
@@ -377,7 +377,7 @@ void chef(cairo_t* cr)
     // Eyebrows.
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
     for (int s = -1; s <= 1; s += 2) {
-        const double x = s < 0 ? kEyeLX : kEyeRX;
+        const double x = s < 0 ? eyeLX : eyeRX;
         cairo_new_path(cr);
         cairo_move_to(cr, x - 9, 196);
         cairo_curve_to(cr, x - 4, 191, x + 4, 191, x + 9, 195);
@@ -387,23 +387,23 @@ void chef(cairo_t* cr)
     }
     // Eyes, glancing toward the board.
     for (int s = -1; s <= 1; s += 2) {
-        const double x = s < 0 ? kEyeLX : kEyeRX;
+        const double x = s < 0 ? eyeLX : eyeRX;
         cairo_new_path(cr);
-        ellipsePath(cr, x, kEyeY, 8.5, 10.5);
-        fillRadial(cr, x, kEyeY, 10, hex(0xFFFFFF), hex(0xE4E0DC));
+        ellipsePath(cr, x, eyeY, 8.5, 10.5);
+        fillRadial(cr, x, eyeY, 10, hex(0xFFFFFF), hex(0xE4E0DC));
         strokeOutline(cr, ink, 1.5);
         cairo_new_path(cr);
-        cairo_arc(cr, x + 3, kEyeY + 1, 4.6, 0, 2 * M_PI);
-        fillRadial(cr, x + 3, kEyeY + 1, 4.6, hex(0x6A4A2A), hex(0x2A1408));
+        cairo_arc(cr, x + 3, eyeY + 1, 4.6, 0, 2 * M_PI);
+        fillRadial(cr, x + 3, eyeY + 1, 4.6, hex(0x6A4A2A), hex(0x2A1408));
         cairo_new_path(cr);
-        cairo_arc(cr, x + 1.5, kEyeY - 1.5, 1.6, 0, 2 * M_PI);
+        cairo_arc(cr, x + 1.5, eyeY - 1.5, 1.6, 0, 2 * M_PI);
         cairo_set_source_rgb(cr, 1, 1, 1);
         cairo_fill(cr);
     }
     // Nose.
     cairo_new_path(cr);
     ellipsePath(cr, 150, 234, 8, 6.5);
-    fillRadial(cr, 150, 234, 8, lighter(kSkin, 0.2), hex(0xE8967A), -2, -2);
+    fillRadial(cr, 150, 234, 8, lighter(skin, 0.2), hex(0xE8967A), -2, -2);
     strokeOutline(cr, ink, 1.4);
     cairo_new_path(cr);
     // Smile.
@@ -456,22 +456,22 @@ void chefEyelids(cairo_t* cr)
 {
     const Colour ink = hex(0x3A2014);
     for (int s = -1; s <= 1; s += 2) {
-        const double x = s < 0 ? kEyeLX : kEyeRX;
+        const double x = s < 0 ? eyeLX : eyeRX;
         cairo_new_path(cr);
-        ellipsePath(cr, x, kEyeY, 11, 13);
+        ellipsePath(cr, x, eyeY, 11, 13);
         faceSkinFill(cr);
         cairo_new_path(cr);
         // Closed lid: a smiling curve with lashes.
-        cairo_move_to(cr, x - 8.5, kEyeY - 1);
-        cairo_curve_to(cr, x - 4, kEyeY + 5, x + 4, kEyeY + 5, x + 8.5, kEyeY - 1);
+        cairo_move_to(cr, x - 8.5, eyeY - 1);
+        cairo_curve_to(cr, x - 4, eyeY + 5, x + 4, eyeY + 5, x + 8.5, eyeY - 1);
         setColour(cr, ink);
         cairo_set_line_width(cr, 2.2);
         cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
         cairo_stroke(cr);
         for (int i = -1; i <= 1; ++i) {
             cairo_new_path(cr);
-            cairo_move_to(cr, x + i * 4.5, kEyeY + 3.2 - std::abs(i) * 0.8);
-            cairo_line_to(cr, x + i * 5.5, kEyeY + 6.5 - std::abs(i) * 0.8);
+            cairo_move_to(cr, x + i * 4.5, eyeY + 3.2 - std::abs(i) * 0.8);
+            cairo_line_to(cr, x + i * 5.5, eyeY + 6.5 - std::abs(i) * 0.8);
             cairo_set_line_width(cr, 1.4);
             cairo_stroke(cr);
         }

@@ -34,7 +34,7 @@ Raster flatten(cairo_surface_t* surface, const Flatten& how)
             const size_t i = size_t(y) * w + x;
             if (how.keyed && a < cut) {
                 out.mask[i] = 1;
-                c = kKeyColour;
+                c = keyColour;
             } else if (!how.keyed || how.useMatte) {
                 const Rgb m = how.keyed ? how.matte : Rgb{0, 0, 0};
                 c = {uint8_t(std::min(255, r + (m.r * (255 - a) + 127) / 255)),

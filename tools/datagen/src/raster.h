@@ -18,7 +18,7 @@ constexpr bool isKey565(int r, int g, int b)
     return (r >> 3) == 31 && (g >> 2) == 0 && (b >> 3) == 31;
 }
 
-constexpr Rgb kKeyColour{255, 0, 255};
+constexpr Rgb keyColour{255, 0, 255};
 
 struct Raster {
     int width = 0, height = 0;

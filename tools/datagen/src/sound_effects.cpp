@@ -11,7 +11,7 @@ using Buffer = std::vector<float>;
 
 Buffer silence(double seconds)
 {
-    return Buffer(size_t(seconds * kRate), 0.f);
+    return Buffer(size_t(seconds * sampleRate), 0.f);
 }
 
 // 01: the blender's motor spinning up, grinding and winding down.
@@ -24,13 +24,14 @@ Buffer mixerWhirr()
     grit.set(2400, 2.0);
     double phase = 0, phase2 = 0;
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate;
+        const double t = double(i) / sampleRate;
         const double spin = std::min(1.0, t / 0.18) * (1.0 - 0.35 * std::max(0.0, (t - 0.7) / 0.25));
-        const double f = 55 + 95 * spin + 4 * std::sin(kTau * 7 * t);
-        phase = std::fmod(phase + f / kRate, 1.0);
-        phase2 = std::fmod(phase2 + f * 2.01 / kRate, 1.0);
-        const double motor = 0.6 * sawBlep(phase, f / kRate) + 0.3 * squareBlep(phase2, 2 * f / kRate);
-        const double chunks = 0.5 + 0.5 * std::sin(kTau * 17 * t);
+        const double f = 55 + 95 * spin + 4 * std::sin(tau * 7 * t);
+        phase = std::fmod(phase + f / sampleRate, 1.0);
+        phase2 = std::fmod(phase2 + f * 2.01 / sampleRate, 1.0);
+        const double motor =
+            0.6 * sawBlep(phase, f / sampleRate) + 0.3 * squareBlep(phase2, 2 * f / sampleRate);
+        const double chunks = 0.5 + 0.5 * std::sin(tau * 17 * t);
         const double noise = grit.bandpass(rnd.symmetric()) * (0.4 + 0.6 * chunks);
         const double env = std::min(1.0, t / 0.04) * std::min(1.0, (0.95 - t) / 0.2);
         b[i] = float(env * (tone.lowpass(motor) + 0.7 * noise));
@@ -45,15 +46,16 @@ void brass(Buffer& b, double start, double len, double note, double gain, double
     double phase = 0, phase2 = 0.3;
     const double hz = midiToHz(note);
     Adsr env{0.03, 0.12, 0.75, 0.25};
-    const size_t s0 = size_t(start * kRate), n = size_t(env.length(len) * kRate);
+    const size_t s0 = size_t(start * sampleRate), n = size_t(env.length(len) * sampleRate);
     for (size_t k = 0; k < n && s0 + k < b.size(); ++k) {
-        const double t = double(k) / kRate;
-        const double vib = 1 + vibrato * std::sin(kTau * 5.5 * t) * std::min(1.0, t / 0.3);
-        phase = std::fmod(phase + hz * vib / kRate, 1.0);
-        phase2 = std::fmod(phase2 + hz * 1.004 * vib / kRate, 1.0);
+        const double t = double(k) / sampleRate;
+        const double vib = 1 + vibrato * std::sin(tau * 5.5 * t) * std::min(1.0, t / 0.3);
+        phase = std::fmod(phase + hz * vib / sampleRate, 1.0);
+        phase2 = std::fmod(phase2 + hz * 1.004 * vib / sampleRate, 1.0);
         const double e = env.at(t, len);
         f.set(500 + 3500 * e, 1.1);
-        const double v = f.lowpass(0.5 * sawBlep(phase, hz / kRate) + 0.5 * sawBlep(phase2, hz / kRate));
+        const double v =
+            f.lowpass(0.5 * sawBlep(phase, hz / sampleRate) + 0.5 * sawBlep(phase2, hz / sampleRate));
         b[s0 + k] += float(gain * e * v);
     }
 }
@@ -64,12 +66,12 @@ void bell(Buffer& b, double start, double note, double gain, double decay)
     const double hz = midiToHz(note);
     const double ratio[4] = {1.0, 2.76, 5.40, 8.93};
     const double amp[4] = {1.0, 0.45, 0.22, 0.1};
-    const size_t s0 = size_t(start * kRate), n = size_t(decay * 5 * kRate);
+    const size_t s0 = size_t(start * sampleRate), n = size_t(decay * 5 * sampleRate);
     for (size_t k = 0; k < n && s0 + k < b.size(); ++k) {
-        const double t = double(k) / kRate;
+        const double t = double(k) / sampleRate;
         double v = 0;
         for (int p = 0; p < 4; ++p)
-            v += amp[p] * std::sin(kTau * hz * ratio[p] * t) * std::exp(-t / (decay / (1 + p)));
+            v += amp[p] * std::sin(tau * hz * ratio[p] * t) * std::exp(-t / (decay / (1 + p)));
         b[s0 + k] += float(gain * v * std::min(1.0, t / 0.002));
     }
 }
@@ -90,8 +92,8 @@ Buffer fanfare()
     Random rnd(202);
     Svf hp;
     hp.set(6000, 0.7);
-    for (size_t i = size_t(0.42 * kRate); i < b.size(); ++i) {
-        const double t = double(i) / kRate - 0.42;
+    for (size_t i = size_t(0.42 * sampleRate); i < b.size(); ++i) {
+        const double t = double(i) / sampleRate - 0.42;
         b[i] += float(0.18 * hp.highpass(rnd.symmetric()) * std::exp(-t / 0.5));
     }
     return b;
@@ -102,9 +104,9 @@ Buffer hover()
 {
     Buffer b = silence(0.07);
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate;
+        const double t = double(i) / sampleRate;
         const double e = std::min(1.0, t / 0.003) * std::exp(-t / 0.018);
-        b[i] = float(e * (std::sin(kTau * 1320 * t) + 0.25 * std::sin(kTau * 2640 * t)));
+        b[i] = float(e * (std::sin(tau * 1320 * t) + 0.25 * std::sin(tau * 2640 * t)));
     }
     return b;
 }
@@ -115,11 +117,11 @@ Buffer tick()
     Buffer b = silence(0.09);
     Random rnd(404);
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate;
+        const double t = double(i) / sampleRate;
         const double e = std::min(1.0, t / 0.0008) * std::exp(-t / 0.014);
-        b[i] = float(e * (std::sin(kTau * 1850 * t) + 0.6 * std::sin(kTau * 2760 * t) +
-                          0.5 * std::sin(kTau * 920 * t)) +
-                     0.3 * rnd.symmetric() * std::exp(-t / 0.002));
+        b[i] = float(
+            e * (std::sin(tau * 1850 * t) + 0.6 * std::sin(tau * 2760 * t) + 0.5 * std::sin(tau * 920 * t)) +
+            0.3 * rnd.symmetric() * std::exp(-t / 0.002));
     }
     return b;
 }
@@ -131,11 +133,11 @@ Buffer click()
     Random rnd(505);
     double phase = 0;
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate;
+        const double t = double(i) / sampleRate;
         const double f = 280 + 700 * std::exp(-t / 0.012);
-        phase += f / kRate;
+        phase += f / sampleRate;
         const double e = std::min(1.0, t / 0.001) * std::exp(-t / 0.03);
-        b[i] = float(e * std::sin(kTau * phase) + 0.35 * rnd.symmetric() * std::exp(-t / 0.003));
+        b[i] = float(e * std::sin(tau * phase) + 0.35 * rnd.symmetric() * std::exp(-t / 0.003));
     }
     return b;
 }
@@ -147,7 +149,7 @@ Buffer whoosh()
     Random rnd(606);
     Svf bp, bp2;
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate, u = t / 0.55;
+        const double t = double(i) / sampleRate, u = t / 0.55;
         const double centre = 350 + 3200 * std::sin(M_PI * std::pow(u, 0.7));
         bp.set(centre, 3.0);
         bp2.set(centre * 1.5, 4.0);
@@ -191,11 +193,11 @@ Buffer landing()
     lp.set(900, 0.8);
     double phase = 0;
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate;
+        const double t = double(i) / sampleRate;
         const double f = 90 + 110 * std::exp(-t / 0.015);
-        phase += f / kRate;
+        phase += f / sampleRate;
         const double e = std::min(1.0, t / 0.002) * std::exp(-t / 0.03);
-        b[i] = float(e * (std::sin(kTau * phase) + 0.4 * lp.lowpass(rnd.symmetric())));
+        b[i] = float(e * (std::sin(tau * phase) + 0.4 * lp.lowpass(rnd.symmetric())));
     }
     return b;
 }
@@ -206,11 +208,11 @@ Buffer selected()
     Buffer b = silence(0.16);
     double phase = 0;
     for (size_t i = 0; i < b.size(); ++i) {
-        const double t = double(i) / kRate;
+        const double t = double(i) / sampleRate;
         const double f = 480 + 520 * (1 - std::exp(-t / 0.04));
-        phase += f / kRate;
+        phase += f / sampleRate;
         const double e = std::min(1.0, t / 0.004) * std::exp(-t / 0.05);
-        b[i] = float(e * (std::sin(kTau * phase) + 0.3 * std::sin(2 * kTau * phase)));
+        b[i] = float(e * (std::sin(tau * phase) + 0.3 * std::sin(2 * tau * phase)));
     }
     return b;
 }
@@ -219,10 +221,10 @@ Buffer selected()
 
 const char* effectName(int n)
 {
-    static const char* const names[kEffectCount] = {
+    static const char* const names[effectCount] = {
         "blender whirr", "level fanfare", "hover",        "low-time tick", "click",
         "pieces whoosh", "hint sparkle",  "no move left", "landing",       "piece picked"};
-    return (n >= 1 && n <= kEffectCount) ? names[n - 1] : "?";
+    return (n >= 1 && n <= effectCount) ? names[n - 1] : "?";
 }
 
 std::vector<int16_t> soundEffect(int n)

@@ -63,31 +63,31 @@ double Adsr::at(double t, double held) const
 
 void Svf::set(double cutoffHz, double q)
 {
-    f_ = 2.0 * std::sin(M_PI * std::min(cutoffHz, kRate * 0.16) / kRate);
-    damp_ = 1.0 / std::max(q, 0.5);
+    tuning = 2.0 * std::sin(M_PI * std::min(cutoffHz, sampleRate * 0.16) / sampleRate);
+    damping = 1.0 / std::max(q, 0.5);
 }
 
 void Svf::step(double x)
 {
-    low_ += f_ * band_;
-    high_ = x - low_ - damp_ * band_;
-    band_ += f_ * high_;
+    low += tuning * band;
+    high = x - low - damping * band;
+    band += tuning * high;
 }
 
 double Svf::lowpass(double x)
 {
     step(x);
-    return low_;
+    return low;
 }
 double Svf::bandpass(double x)
 {
     step(x);
-    return band_;
+    return band;
 }
 double Svf::highpass(double x)
 {
     step(x);
-    return high_;
+    return high;
 }
 
 namespace {
@@ -124,9 +124,9 @@ void reverbSide(const std::vector<float>& in, std::vector<float>& out, int sprea
     Comb combs[4];
     AllPass aps[2];
     for (int i = 0; i < 4; ++i)
-        combs[i].buf.assign(size_t(combLen[i] + spread), 0.f);
+        combs[i].buf.assign(size_t(combLen[i]) + size_t(spread), 0.f);
     for (int i = 0; i < 2; ++i)
-        aps[i].buf.assign(size_t(apLen[i] + spread), 0.f);
+        aps[i].buf.assign(size_t(apLen[i]) + size_t(spread), 0.f);
     const float fb = float(0.7 + 0.28 * roomSize), damp = 0.3f;
     out.assign(in.size(), 0.f);
     for (size_t n = 0; n < in.size(); ++n) {
@@ -185,8 +185,8 @@ void normaliseStereo(std::vector<float>& l, std::vector<float>& r, double peak)
 
 void fadeEdges(std::vector<float>& s, double inSeconds, double outSeconds)
 {
-    const size_t in = std::min(s.size(), size_t(inSeconds * kRate));
-    const size_t out = std::min(s.size(), size_t(outSeconds * kRate));
+    const size_t in = std::min(s.size(), size_t(inSeconds * sampleRate));
+    const size_t out = std::min(s.size(), size_t(outSeconds * sampleRate));
     for (size_t i = 0; i < in; ++i)
         s[i] *= float(i) / float(in);
     for (size_t i = 0; i < out; ++i)

@@ -6,19 +6,19 @@
 #include <cstdint>
 #include <vector>
 
-constexpr int kRate = 44100;
-constexpr double kTau = 6.283185307179586;
+constexpr int sampleRate = 44100;
+constexpr double tau = 6.283185307179586;
 
 // xorshift random numbers, the same on every machine.
 class Random {
 public:
-    explicit Random(uint64_t seed) : s_(seed * 0x9E3779B97F4A7C15ull + 1) {}
+    explicit Random(uint64_t seed) : state(seed * 0x9E3779B97F4A7C15ull + 1) {}
     uint64_t next()
     {
-        s_ ^= s_ << 13;
-        s_ ^= s_ >> 7;
-        s_ ^= s_ << 17;
-        return s_;
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
     }
     double uniform()
     {
@@ -38,7 +38,7 @@ public:
     }
 
 private:
-    uint64_t s_;
+    uint64_t state;
 };
 
 double midiToHz(double note);
@@ -68,7 +68,7 @@ public:
 
 private:
     void step(double x);
-    double f_ = 0.1, damp_ = 1.0, low_ = 0, band_ = 0, high_ = 0;
+    double tuning = 0.1, damping = 1.0, low = 0, band = 0, high = 0;
 };
 
 // A plain stereo Schroeder reverb (four combs and two all-passes per side).

@@ -15,13 +15,13 @@ struct Faces {
 Faces facesFor(Look look)
 {
     switch (look) {
-    case Look::Lit:
+    case Look::lit:
         return {hex(0xFFE89A), hex(0xF29A2E), hex(0x5A2308), hex(0xFFFFFF), hex(0xFFF0B8), hex(0x7A2A06)};
-    case Look::Greyed:
+    case Look::greyed:
         return {hex(0xCFC7BC), hex(0x978D81), hex(0x5E564E), hex(0xF2EEE8), hex(0xD8D2CA), hex(0x6E665D)};
-    case Look::Unlit:
+    case Look::unlit:
     default:
-        return {hex(0xE2A866), hex(0xA4622C), kWalnut, hex(0xFFF7E4), hex(0xF6DDAE), kWalnut};
+        return {hex(0xE2A866), hex(0xA4622C), walnut, hex(0xFFF7E4), hex(0xF6DDAE), walnut};
     }
 }
 
@@ -37,7 +37,7 @@ PanelStyle buttonStyle(Look look, double radius, double outlineWidth, double glo
 void buttonPanel(cairo_t* cr, double x, double y, double w, double h, const PanelStyle& ps, Look look,
                  double halo, double haloRadius)
 {
-    if (look == Look::Lit) {
+    if (look == Look::lit) {
         cairo_new_path(cr);
         roundedRect(cr, x - halo, y - halo, w + 2 * halo, h + 2 * halo, haloRadius);
         setColour(cr, hex(0xFFE7A0));
@@ -77,12 +77,12 @@ void ribbon(cairo_t* cr, double x, double y, double w, double h, double radius, 
     fillVertical(cr, y, y + h, hex(0xF06A4A), hex(0xA8281A));
     strokeOutline(cr, hex(0x2A0A04), outlineWidth);
     cairo_new_path(cr);
-    drawTextCentred(cr, text, x + w / 2, y + h / 2, captionStyle(size, Look::Unlit));
+    drawTextCentred(cr, text, x + w / 2, y + h / 2, captionStyle(size, Look::unlit));
 }
 
 void woodenWall(const Canvas& c, uint32_t seed, double glowY, double glowRadius, double glow, double dusk)
 {
-    woodRect(c, {0, 0, layout::kScreenW, layout::kScreenH}, seed, hex(0xB97840), true, 40);
+    woodRect(c, {0, 0, layout::screenW, layout::screenH}, seed, hex(0xB97840), true, 40);
     cairo_t* cr = c.cr();
     cairo_pattern_t* p = cairo_pattern_create_radial(320, glowY, glowRadius, 320, 240, 460);
     cairo_pattern_add_color_stop_rgba(p, 0, 1, 0.9, 0.6, glow);
@@ -107,13 +107,13 @@ TextStyle captionStyle(double size, Look look)
 {
     const Faces f = facesFor(look);
     TextStyle s;
-    s.face = Face::SansBold;
+    s.face = Face::sansBold;
     s.size = size;
     s.fill = f.text;
     s.fillBottom = f.textBottom;
     s.outline = f.textOutline;
     s.outlineWidth = std::max(2.0, size * 0.13);
-    s.shadow = look == Look::Greyed ? Colour{0, 0, 0, 0} : withAlpha(hex(0x2A1408), 0.55);
+    s.shadow = look == Look::greyed ? Colour{0, 0, 0, 0} : withAlpha(hex(0x2A1408), 0.55);
     s.shadowDx = 1;
     s.shadowDy = 2;
     return s;
@@ -122,7 +122,7 @@ TextStyle captionStyle(double size, Look look)
 TextStyle titleStyle(double size)
 {
     TextStyle s;
-    s.face = Face::SerifBold;
+    s.face = Face::serifBold;
     s.size = size;
     s.fill = hex(0xFFF0B0);
     s.fillBottom = hex(0xF59A22);
@@ -137,10 +137,10 @@ TextStyle titleStyle(double size)
 void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look)
 {
     const double x = r.l + 4, y = r.t + 5, w = r.w() - 8, h = r.h() - 10;
-    buttonPanel(cr, x, y, w, h, buttonStyle(look, 14, 2.5, look == Look::Greyed ? 0.15 : 0.4), look, 3, 17);
+    buttonPanel(cr, x, y, w, h, buttonStyle(look, 14, 2.5, look == Look::greyed ? 0.15 : 0.4), look, 3, 17);
     TextStyle ts = fitWidth(cr, text, captionStyle(22, look), w - 18);
     drawTextCentred(cr, text, x + w / 2, y + h / 2, ts);
-    if (look == Look::Lit) {
+    if (look == Look::lit) {
         twinkle(cr, x + 9, y + 8, 5);
         twinkle(cr, x + w - 10, y + h - 8, 4);
     }
@@ -149,9 +149,9 @@ void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Lo
 void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look, double size)
 {
     TextStyle ts;
-    ts.face = Face::SansBold;
+    ts.face = Face::sansBold;
     ts.size = size;
-    if (look == Look::Lit) {
+    if (look == Look::lit) {
         cairo_new_path(cr);
         roundedRect(cr, r.l + 1, r.t + 1, r.w() - 2, r.h() - 2, (r.h() - 2) / 2.0);
         fillVertical(cr, r.t, r.b, hex(0xFFF1B8), hex(0xF6B04A));
@@ -160,7 +160,7 @@ void panelCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, L
         cairo_new_path(cr);
         ts.fill = hex(0x7A1E04);
     } else {
-        ts.fill = kInk;
+        ts.fill = ink;
     }
     ts = fitWidth(cr, text, ts, r.w() - 11);
     drawTextLeft(cr, text, r.l + 6, r.t + r.h() / 2.0, ts);
@@ -185,7 +185,7 @@ void checkBox(cairo_t* cr, layout::Point at)
     cairo_set_line_width(cr, 4);
     cairo_stroke_preserve(cr);
     cairo_restore(cr);
-    strokeOutline(cr, kWalnut, 1.4);
+    strokeOutline(cr, walnut, 1.4);
     cairo_new_path(cr);
 }
 
@@ -207,7 +207,7 @@ void sliderKnob(cairo_t* cr)
     PanelStyle ps;
     ps.face = hex(0xFFE6A0);
     ps.faceBottom = hex(0xD08A2A);
-    ps.outline = kWalnut;
+    ps.outline = walnut;
     ps.radius = 6;
     ps.outlineWidth = 1.6;
     ps.bevel = 1.5;
@@ -230,11 +230,11 @@ void sliderKnob(cairo_t* cr)
 
 void sliderTrack(cairo_t* cr, int y, const std::string& label)
 {
-    const double x0 = layout::kKnobMinX + 4, x1 = layout::kKnobMaxX + 28 - 4, cy = y + 10.5;
+    const double x0 = layout::knobMinX + 4, x1 = layout::knobMaxX + 28 - 4, cy = y + 10.5;
     TextStyle ts;
-    ts.face = Face::SansBold;
+    ts.face = Face::sansBold;
     ts.size = 16;
-    ts.fill = kInk;
+    ts.fill = ink;
     drawTextAt(cr, label, x0 - 4, y - 8, ts);
     // Volume wedge above the groove, growing to the right.
     cairo_new_path(cr);
@@ -247,7 +247,7 @@ void sliderTrack(cairo_t* cr, int y, const std::string& label)
     cairo_new_path(cr);
     roundedRect(cr, x0, cy - 4, x1 - x0, 8, 4);
     fillVertical(cr, cy - 4, cy + 4, hex(0x5A3520), hex(0x9A6A40));
-    strokeOutline(cr, kWalnut, 1.2);
+    strokeOutline(cr, walnut, 1.2);
     cairo_new_path(cr);
     for (int i = 0; i <= 8; ++i) {
         const double x = x0 + 10 + (x1 - x0 - 20) * i / 8.0;
@@ -263,7 +263,7 @@ void sliderTrack(cairo_t* cr, int y, const std::string& label)
 void gameMenuButton(cairo_t* cr, double x, double y, Look look)
 {
     const double cx = x + 42.5, cy = y + 39.5;
-    const bool lit = look == Look::Lit;
+    const bool lit = look == Look::lit;
     if (lit) {
         cairo_new_path(cr);
         ellipsePath(cr, cx, cy, 42.5, 39.5);
@@ -276,7 +276,7 @@ void gameMenuButton(cairo_t* cr, double x, double y, Look look)
     shadowPath(cr, 1.5, 2.5, lit ? 0.0 : 0.4, 2);
     fillRadial(cr, cx, cy, 40, lit ? hex(0xFFFFFF) : hex(0xFFFDF6), lit ? hex(0xFFE9B0) : hex(0xE6D8C0), -12,
                -12);
-    strokeOutline(cr, kWalnut, 2);
+    strokeOutline(cr, walnut, 2);
     cairo_new_path(cr);
     ellipsePath(cr, cx, cy, 34, 31.5);
     cairo_set_line_width(cr, 3);
@@ -299,7 +299,7 @@ void gameMenuButton(cairo_t* cr, double x, double y, Look look)
     cairo_move_to(cr, cx + 14, cy - 15);
     cairo_line_to(cr, cx - 14, cy + 15);
     cairo_stroke(cr);
-    TextStyle ts = captionStyle(17, lit ? Look::Lit : Look::Unlit);
+    TextStyle ts = captionStyle(17, lit ? Look::lit : Look::unlit);
     if (!lit) {
         ts.fill = hex(0xFFF7E4);
         ts.fillBottom = hex(0xF2C890);
@@ -338,7 +338,7 @@ void levelPlaque(cairo_t* cr)
     cairo_set_line_width(cr, 1);
     cairo_stroke(cr);
     TextStyle ts;
-    ts.face = Face::SansBold;
+    ts.face = Face::sansBold;
     ts.size = 12.5;
     ts.fill = hex(0xFFE08A);
     ts.fillBottom = hex(0xF0A53A);
@@ -349,7 +349,7 @@ void levelPlaque(cairo_t* cr)
 
 void barTube(cairo_t* cr, bool full)
 {
-    const double w = layout::kBarW, h = layout::kBarH;
+    const double w = layout::barW, h = layout::barH;
     cairo_new_path(cr);
     cairo_rectangle(cr, 0, 0, w, h);
     if (full) {
@@ -416,7 +416,7 @@ void scoreArrow(cairo_t* cr, bool left, int frame, Look look)
         cairo_line_to(cr, -25 - grow, 8 + grow);
         cairo_close_path(cr);
     };
-    if (look == Look::Lit) {
+    if (look == Look::lit) {
         shape(2.2);
         setColour(cr, hex(0xFFE7A0));
         cairo_set_line_width(cr, 3);
@@ -431,7 +431,7 @@ void scoreArrow(cairo_t* cr, bool left, int frame, Look look)
     strokeOutline(cr, f.outline, 2.2);
     cairo_new_path(cr);
     cairo_restore(cr);
-    if (look == Look::Lit && (frame % 5) == 2) {
+    if (look == Look::lit && (frame % 5) == 2) {
         twinkle(cr, left ? 58 : 48, 14, 4.5);
     }
 }
@@ -441,7 +441,7 @@ void endButton(cairo_t* cr, Look look)
     const layout::Rect r{0, 0, 287, 63};
     buttonPanel(cr, 7, 7, r.w() - 14, r.h() - 14, buttonStyle(look, 17, 2.5, 0.45), look, 5, 20);
     drawTextCentred(cr, "Continue", r.w() / 2.0, r.h() / 2.0, captionStyle(24, look));
-    if (look == Look::Lit) {
+    if (look == Look::lit) {
         twinkle(cr, 20, 16, 6);
         twinkle(cr, r.w() - 22, r.h() - 16, 5);
     }
@@ -451,8 +451,8 @@ void tableLabel(cairo_t* cr, int kinds, bool timed)
 {
     const Colour top = timed ? hex(0xF0826A) : hex(0x9CCB6A);
     const Colour bottom = timed ? hex(0xB8321E) : hex(0x4F8A2E);
-    panel(cr, 1, 2, 82, 30, panelStyle(top, bottom, kWalnut, 10, 2, 0.4));
-    TextStyle ts = captionStyle(15, Look::Unlit);
+    panel(cr, 1, 2, 82, 30, panelStyle(top, bottom, walnut, 10, 2, 0.4));
+    TextStyle ts = captionStyle(15, Look::unlit);
     ts.fill = hex(0xFFFFFF);
     ts.fillBottom = hex(0xFFF0D0);
     drawTextCentred(cr, std::to_string(kinds) + " kinds", 42, 17, ts);
@@ -487,7 +487,7 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title)
     cairo_restore(cr);
     cairo_new_path(cr);
     roundedRect(cr, 1, 1, w - 2, h - 2, 20);
-    strokeOutline(cr, kWalnut, 2.2);
+    strokeOutline(cr, walnut, 2.2);
     cairo_new_path(cr);
     roundedRect(cr, 4, 4, w - 8, h - 8, 17);
     cairo_set_source_rgba(cr, 1, 0.92, 0.75, 0.45);
@@ -499,8 +499,8 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title)
     cairo_pattern_t* p =
         cairo_pattern_create_radial(w * 0.45, h * 0.35, 10, w / 2, h / 2, std::max(w, h) * 0.75);
     addStop(p, 0, hex(0xFFF8E6));
-    addStop(p, 0.7, kPaper);
-    addStop(p, 1, kPaperDark);
+    addStop(p, 0.7, paper);
+    addStop(p, 1, paperDark);
     cairo_set_source(cr, p);
     cairo_fill_preserve(cr);
     cairo_pattern_destroy(p);
@@ -512,8 +512,8 @@ void parchmentPanel(cairo_t* cr, double w, double h, const std::string& title)
 
 void titleButton(cairo_t* cr, int frame, Look look)
 {
-    const double w = layout::kTitleButtonW, h = layout::kTitleButtonH;
-    const bool lit = look == Look::Lit;
+    const double w = layout::titleButtonW, h = layout::titleButtonH;
+    const bool lit = look == Look::lit;
     const PanelStyle ps = panelStyle(lit ? hex(0xFFE27A) : hex(0xF2804A), lit ? hex(0xF29A22) : hex(0xB8321E),
                                      hex(0x3A0E04), 26, 3, 0.45);
     buttonPanel(cr, 14, 6, w - 28, h - 12, ps, look, 4, 29);

@@ -11,17 +11,17 @@
 #include "layout.h"
 
 namespace theme {
-const Colour kWalnut = hex(0x3B2314);
-const Colour kInk = hex(0x4A2A16);
-const Colour kCream = hex(0xFFF4DC);
-const Colour kPaper = hex(0xFBEBC9);
-const Colour kPaperDark = hex(0xEED7AA);
-const Colour kHoney = hex(0xC98C4A);
-const Colour kGold = hex(0xFFC94A);
-const Colour kTomato = hex(0xD9412B);
+const Colour walnut = hex(0x3B2314);
+const Colour ink = hex(0x4A2A16);
+const Colour cream = hex(0xFFF4DC);
+const Colour paper = hex(0xFBEBC9);
+const Colour paperDark = hex(0xEED7AA);
+const Colour honey = hex(0xC98C4A);
+const Colour gold = hex(0xFFC94A);
+const Colour tomato = hex(0xD9412B);
 }  // namespace theme
 
-enum class Look { Unlit, Lit, Greyed };
+enum class Look { unlit, lit, greyed };
 
 // The big menu captions (179x52): a rounded button with the caption on it.
 void menuCaption(cairo_t* cr, const layout::Rect& r, const std::string& text, Look look);

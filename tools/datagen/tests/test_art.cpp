@@ -52,17 +52,17 @@ TEST(Art, NumbersSitOnCalmBackdrops)
 {
     const Decoded bk = loadPicture("BkGrnd.jpg");
     // Up to seven score digits.
-    const Rect score{kScoreCentreX - 35, kScoreDigitsY, kScoreCentreX + 35, kScoreDigitsY + kSmallDigitsH};
+    const Rect score{scoreCentreX - 35, scoreDigitsY, scoreCentreX + 35, scoreDigitsY + smallDigitsH};
     EXPECT_LT(roughness(bk, score), 12.0);
     // Under the level caption the background shows only round its corners.
-    const Rect level{kLevelCaptionAt.x, kLevelCaptionAt.y, kLevelCaptionAt.x + kLevelCaption.w(), kScreenH};
+    const Rect level{levelCaptionAt.x, levelCaptionAt.y, levelCaptionAt.x + levelCaption.w(), screenH};
     EXPECT_LT(roughness(bk, level), 25.0);
     // And the caption's own face behind the digits is a plain gradient: every row is even.
     const Decoded txt = loadPicture("MenuTxt.bmp");
-    const int from = kLevelCentreX - kLargeDigitW - kLevelCaptionAt.x;
-    for (int row = kLevelDigitsY - kLevelCaptionAt.y; row < kLevelCaption.h(); ++row)
-        EXPECT_LT(roughness(txt, {kLevelCaption.l + from, kLevelCaption.t + row, kLevelCaption.l + from + 30,
-                                  kLevelCaption.t + row + 1}),
+    const int from = levelCentreX - largeDigitW - levelCaptionAt.x;
+    for (int row = levelDigitsY - levelCaptionAt.y; row < levelCaption.h(); ++row)
+        EXPECT_LT(roughness(txt, {levelCaption.l + from, levelCaption.t + row, levelCaption.l + from + 30,
+                                  levelCaption.t + row + 1}),
                   2.0)
             << "row " << row;
 }
@@ -70,9 +70,9 @@ TEST(Art, NumbersSitOnCalmBackdrops)
 TEST(Art, PiecesRestInsideTheirCells)
 {
     const Decoded fig = loadPicture("Figures.bmp");
-    for (int k = 0; k < kKinds; ++k)
-        for (int f = 0; f < kPieceFrames; ++f) {
-            const Rect cell{kCell * k, kCell * f, kCell * k + kCell, kCell * f + kCell};
+    for (int k = 0; k < pieceKinds; ++k)
+        for (int f = 0; f < pieceFrames; ++f) {
+            const Rect cell{cellSize * k, cellSize * f, cellSize * k + cellSize, cellSize * f + cellSize};
             const Rect box = inkBox(fig, cell);
             ASSERT_LT(box.l, box.r) << "kind " << k << " frame " << f << " is empty";
             if (f == 0) {
@@ -92,12 +92,12 @@ TEST(Art, UnderlaysHaveOneColourPerKind)
 {
     const Decoded easy = loadPicture("EasyFood.jpg");
     std::vector<std::array<double, 3>> means;
-    for (int k = 0; k < kKinds; ++k) {
+    for (int k = 0; k < pieceKinds; ++k) {
         std::array<double, 3> m{0, 0, 0};
         for (int y = 15; y < 35; ++y)
             for (int x = 15; x < 35; ++x)
                 for (int c = 0; c < 3; ++c)
-                    m[size_t(c)] += easy.at(kCell * k + x, y)[c] / 400.0;
+                    m[size_t(c)] += easy.at(cellSize * k + x, y)[c] / 400.0;
         means.push_back(m);
     }
     for (size_t a = 0; a < means.size(); ++a)
@@ -111,31 +111,31 @@ TEST(Art, UnderlaysHaveOneColourPerKind)
 TEST(Art, PointerTipIsTheHotSpot)
 {
     const Decoded cur = loadPicture("Cursor.bmp");
-    const Rect box = inkBox(cur, kPointer);
+    const Rect box = inkBox(cur, pointerSource);
     EXPECT_LE(box.l, 1);
     EXPECT_LE(box.t, 1);
     EXPECT_FALSE(cur.key(1, 1));
     EXPECT_GE(box.w(), 18);
     EXPECT_GE(box.h(), 24);
     // The check mark keeps to its own rectangle.
-    const Rect mark = inkBox(cur, kCheckMark);
+    const Rect mark = inkBox(cur, checkMarkSource);
     EXPECT_LT(mark.l, mark.r);
-    EXPECT_EQ(opaqueIn(cur, kPointer.r, kCheckMark.b, cur.width, cur.height), 0);
+    EXPECT_EQ(opaqueIn(cur, pointerSource.r, checkMarkSource.b, cur.width, cur.height), 0);
 }
 
 TEST(Art, GlyphsShareOneBaseline)
 {
     const Decoded font = loadPicture("Font.bmp");
-    auto bottom = [&](char c) { return inkBox(font, {glyphOffset(c), 0, glyphOffset(c + 1), kGlyphRows}).b; };
-    auto top = [&](char c) { return inkBox(font, {glyphOffset(c), 0, glyphOffset(c + 1), kGlyphRows}).t; };
+    auto bottom = [&](char c) { return inkBox(font, {glyphOffset(c), 0, glyphOffset(c + 1), glyphRows}).b; };
+    auto top = [&](char c) { return inkBox(font, {glyphOffset(c), 0, glyphOffset(c + 1), glyphRows}).t; };
     const int base = bottom('H');
     for (char c : std::string("ABEHMZabcemxz0123456789"))
         EXPECT_NEAR(bottom(c), base, 1) << c;
     for (char c : std::string("gjpqy"))
         EXPECT_GT(bottom(c), base + 1) << c << " has a descender";
     EXPECT_LT(top('H'), top('x')) << "capitals are taller than small letters";
-    EXPECT_GE(bottom('_'), kGlyphRows - 2) << "the name cursor sits at the bottom";
-    EXPECT_LE(base, kGlyphRows - 3);
+    EXPECT_GE(bottom('_'), glyphRows - 2) << "the name cursor sits at the bottom";
+    EXPECT_LE(base, glyphRows - 3);
 }
 
 TEST(Art, TitleShowsTheButtonWhereItsFramesAreDrawn)
@@ -144,12 +144,12 @@ TEST(Art, TitleShowsTheButtonWhereItsFramesAreDrawn)
     const Decoded font = loadPicture("Font.bmp");
     double diff = 0;
     long n = 0;
-    for (int y = 0; y < kTitleButtonH; ++y)
-        for (int x = 0; x < kTitleButtonW; ++x) {
-            if (font.key(x, kTitleFramesY + y))
+    for (int y = 0; y < titleButtonH; ++y)
+        for (int x = 0; x < titleButtonW; ++x) {
+            if (font.key(x, titleFramesY + y))
                 continue;
-            const uint8_t* a = font.at(x, kTitleFramesY + y);
-            const uint8_t* b = title.at(kTitleButtonAt.x + x, kTitleButtonAt.y + y);
+            const uint8_t* a = font.at(x, titleFramesY + y);
+            const uint8_t* b = title.at(titleButtonAt.x + x, titleButtonAt.y + y);
             for (int c = 0; c < 3; ++c)
                 diff += std::abs(int(a[c]) - int(b[c]));
             ++n;
@@ -166,16 +166,16 @@ TEST(Art, PanelsPaintCheckBoxesWhereTheMarksGo)
         return roughness(panel, {x, y + 7, x + 18, y + 25}) > 10.0;
     };
     const Decoded options = loadPicture("Options.jpg");
-    for (const Highlight& h : kOptionRows)
-        EXPECT_TRUE(boxShows(options, h.check, kOptionsAt)) << h.caption;
+    for (const Highlight& h : optionRows)
+        EXPECT_TRUE(boxShows(options, h.check, optionsAt)) << h.caption;
     const Decoded setUp = loadPicture("NewGame.jpg");
-    for (const Highlight& h : kSetUpRows)
-        EXPECT_TRUE(boxShows(setUp, h.check, kSetUpAt)) << h.caption;
+    for (const Highlight& h : setUpRows)
+        EXPECT_TRUE(boxShows(setUp, h.check, setUpAt)) << h.caption;
     // The slider grooves run under the whole range of each knob.
-    for (int y : {kMusicKnobY, kSoundKnobY}) {
-        const int row = y + 10 - kOptionsAt.y;
-        for (int x = kKnobMinX + 6; x < kKnobMaxX + 22; x += 8)
-            EXPECT_LT(options.at(x - kOptionsAt.x, row)[0], 150) << "groove at " << x << "," << y;
+    for (int y : {musicKnobY, soundKnobY}) {
+        const int row = y + 10 - optionsAt.y;
+        for (int x = knobMinX + 6; x < knobMaxX + 22; x += 8)
+            EXPECT_LT(options.at(x - optionsAt.x, row)[0], 150) << "groove at " << x << "," << y;
     }
 }
 
@@ -183,10 +183,10 @@ TEST(Art, HighScoreTablesLeaveRoomForText)
 {
     // The rows the names and scores are written on are plain paper.
     const Decoded hs = loadPicture("HighScores.jpg");
-    for (int r = 0; r < kScoreRows; ++r) {
-        const int y = kScoreRowY + kScoreRowStep * r;
-        for (const int* cols : {kUntimedCols, kTimedCols}) {
-            const Rect text{cols[0], y, cols[2] + 60, y + kGlyphRows};
+    for (int r = 0; r < scoreRows; ++r) {
+        const int y = scoreRowY + scoreRowStep * r;
+        for (const int* cols : {untimedCols, timedCols}) {
+            const Rect text{cols[0], y, cols[2] + 60, y + glyphRows};
             EXPECT_LT(roughness(hs, text), 8.0) << "row " << r << " at " << cols[0];
             EXPECT_GT(hs.at(cols[1], y + 8)[0], 200) << "light paper under dark text";
         }

@@ -22,7 +22,7 @@ bool parseWav(const std::vector<uint8_t>& b, Wav& w)
 {
     auto u16 = [&](size_t o) { return unsigned(b[o]) | unsigned(b[o + 1]) << 8; };
     auto u32 = [&](size_t o) { return uint32_t(u16(o)) | uint32_t(u16(o + 2)) << 16; };
-    if (b.size() < 12 || std::memcmp(&b[0], "RIFF", 4) || std::memcmp(&b[8], "WAVE", 4))
+    if (b.size() < 12 || std::memcmp(&b[0], "RIFF", 4) != 0 || std::memcmp(&b[8], "WAVE", 4) != 0)
         return false;
     const size_t end = std::min(b.size(), size_t(8) + u32(4));
     bool fmt = false, data = false;
@@ -152,7 +152,7 @@ TEST(Music, TracksRunStraightBackIntoTheirBeginning)
                 sum += double(all[k]) * all[k];
             return std::sqrt(sum / double(count)) / 32768.0;
         };
-        const size_t quarter = 44100 / 4 * 2;
+        const size_t quarter = size_t(44100) / 4 * 2;
         EXPECT_GT(rms(all.size() - quarter, quarter), 0.002) << "still sounding at the end";
         EXPECT_GT(rms(0, quarter), 0.01) << "sounding from the start";
         for (int ch = 0; ch < 2; ++ch)

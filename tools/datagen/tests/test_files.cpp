@@ -21,7 +21,7 @@ struct Needed {
 };
 
 // Sizes that the layout needs of every picture.
-const Needed kNeeded[] = {
+const Needed needed[] = {
     {"BkGrnd.jpg", 640, 480, 0, false},     {"Figures.bmp", 400, 700, 0, true},
     {"Font.bmp", 960, 168, 0, true},        {"Number.jpg", 100, 1, 43, true},
     {"game over.jpg", 731, 305, 0, true},   {"EasyFood.jpg", 450, 50, 0, true},
@@ -48,7 +48,7 @@ TEST(DataFolder, HoldsExactlyTheThirtyFiveFiles)
         if (e.is_regular_file())
             found.insert(fs::relative(e.path(), runDir()).generic_string());
     std::set<std::string> expected;
-    for (const Needed& n : kNeeded)
+    for (const Needed& n : needed)
         expected.insert(std::string("bmp/") + n.file);
     for (int i = 1; i <= 10; ++i)
         expected.insert((i < 10 ? "sound/0" : "sound/") + std::to_string(i) + ".wav");
@@ -61,7 +61,7 @@ TEST(DataFolder, HoldsExactlyTheThirtyFiveFiles)
 
 TEST(DataFolder, PicturesHaveTheSizesTheLayoutNeeds)
 {
-    for (const Needed& n : kNeeded) {
+    for (const Needed& n : needed) {
         SCOPED_TRACE(n.file);
         const Decoded d = loadPicture(n.file);
         EXPECT_GE(d.width, n.minW);
@@ -79,7 +79,7 @@ TEST(DataFolder, PicturesHaveTheSizesTheLayoutNeeds)
 TEST(DataFolder, BmpHeadersFollowTheLoaderRules)
 {
     int paletted = 0;
-    for (const Needed& n : kNeeded) {
+    for (const Needed& n : needed) {
         const std::string file = n.file;
         if (file.find(".bmp") == std::string::npos)
             continue;

@@ -60,7 +60,7 @@ public:
     }
 };
 
-[[maybe_unused]] const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new GeneratorRuns);
+[[maybe_unused]] const auto* const environment = ::testing::AddGlobalTestEnvironment(new GeneratorRuns);
 
 }  // namespace
 

@@ -22,9 +22,9 @@ std::vector<double> filtered(double toneHz, double cutoff, int mode)
 {
     Svf f;
     f.set(cutoff, 0.8);
-    std::vector<double> out(kRate / 4);
+    std::vector<double> out(sampleRate / 4);
     for (size_t i = 0; i < out.size(); ++i) {
-        const double x = std::sin(kTau * toneHz * double(i) / kRate);
+        const double x = std::sin(tau * toneHz * double(i) / sampleRate);
         out[i] = mode == 0 ? f.lowpass(x) : mode == 1 ? f.highpass(x) : f.bandpass(x);
     }
     return out;
@@ -45,7 +45,7 @@ TEST(Synth, EnvelopeRisesHoldsAndReleasesWithoutJumps)
     // A note let go during its attack releases from where it got to, never jumping.
     const double held = 0.004;
     double prev = 0;
-    for (double t = 0; t < 0.3; t += 1.0 / kRate) {
+    for (double t = 0; t < 0.3; t += 1.0 / sampleRate) {
         const double v = env.at(t, held);
         EXPECT_LE(std::abs(v - prev), 0.01) << t;
         prev = v;
@@ -54,26 +54,27 @@ TEST(Synth, EnvelopeRisesHoldsAndReleasesWithoutJumps)
 
 TEST(Synth, FiltersPassAndStopTheRightTones)
 {
-    EXPECT_GT(rmsOf(filtered(200, 2000, 0), kRate / 8), 0.6);
-    EXPECT_LT(rmsOf(filtered(8000, 500, 0), kRate / 8), 0.05);
-    EXPECT_GT(rmsOf(filtered(8000, 500, 1), kRate / 8), 0.6);
-    EXPECT_LT(rmsOf(filtered(100, 4000, 1), kRate / 8), 0.05);
-    EXPECT_GT(rmsOf(filtered(1000, 1000, 2), kRate / 8), 5 * rmsOf(filtered(100, 1000, 2), kRate / 8));
+    EXPECT_GT(rmsOf(filtered(200, 2000, 0), sampleRate / 8), 0.6);
+    EXPECT_LT(rmsOf(filtered(8000, 500, 0), sampleRate / 8), 0.05);
+    EXPECT_GT(rmsOf(filtered(8000, 500, 1), sampleRate / 8), 0.6);
+    EXPECT_LT(rmsOf(filtered(100, 4000, 1), sampleRate / 8), 0.05);
+    EXPECT_GT(rmsOf(filtered(1000, 1000, 2), sampleRate / 8),
+              5 * rmsOf(filtered(100, 1000, 2), sampleRate / 8));
 }
 
 TEST(Synth, OscillatorsStayInRangeAndCentred)
 {
-    const double hz = 441.0, inc = hz / kRate;
+    const double hz = 441.0, inc = hz / sampleRate;
     double phase = 0, sumSaw = 0, sumSquare = 0, peak = 0;
-    for (int i = 0; i < kRate; ++i) {
+    for (int i = 0; i < sampleRate; ++i) {
         const double s = sawBlep(phase, inc), q = squareBlep(phase, inc), t = triangle(phase);
         sumSaw += s;
         sumSquare += q;
         peak = std::max({peak, std::abs(s), std::abs(q), std::abs(t)});
         phase = std::fmod(phase + inc, 1.0);
     }
-    EXPECT_LT(std::abs(sumSaw / kRate), 0.02);
-    EXPECT_LT(std::abs(sumSquare / kRate), 0.02);
+    EXPECT_LT(std::abs(sumSaw / sampleRate), 0.02);
+    EXPECT_LT(std::abs(sumSquare / sampleRate), 0.02);
     EXPECT_LE(peak, 1.1);
     EXPECT_NEAR(midiToHz(69), 440.0, 1e-9);
     EXPECT_NEAR(midiToHz(81), 880.0, 1e-9);
@@ -81,7 +82,7 @@ TEST(Synth, OscillatorsStayInRangeAndCentred)
 
 TEST(Synth, ReverbTailDiesAway)
 {
-    std::vector<float> l(3 * kRate, 0.f), r(3 * kRate, 0.f);
+    std::vector<float> l(size_t(3) * sampleRate, 0.f), r(size_t(3) * sampleRate, 0.f);
     l[0] = r[0] = 1.f;
     addReverb(l, r, 0.5, 0.6);
     auto energy = [&](size_t from, size_t to) {
@@ -90,7 +91,8 @@ TEST(Synth, ReverbTailDiesAway)
             e += double(l[i]) * l[i] + double(r[i]) * r[i];
         return e;
     };
-    const double early = energy(1, kRate / 2), late = energy(2 * kRate, 3 * kRate);
+    const double early = energy(1, sampleRate / 2),
+                 late = energy(size_t(2) * sampleRate, size_t(3) * sampleRate);
     EXPECT_GT(early, 0.0);
     EXPECT_LT(late, early * 0.05);
     for (size_t i = 0; i < l.size(); ++i)
@@ -100,7 +102,7 @@ TEST(Synth, ReverbTailDiesAway)
 
 TEST(Synth, NormaliseAndFadesShapeTheEnds)
 {
-    std::vector<float> s(kRate / 10, 0.25f);
+    std::vector<float> s(sampleRate / 10, 0.25f);
     s[100] = -0.5f;
     normalise(s, 0.9);
     EXPECT_FLOAT_EQ(*std::min_element(s.begin(), s.end()), -0.9f);
@@ -139,9 +141,9 @@ TEST(SoundEffectSynthesis, EachEffectHasItsCharacter)
         int n = 0;
         for (size_t i = 1; i < s.size(); ++i)
             n += (s[i - 1] < 0) != (s[i] < 0);
-        return double(n) * kRate / double(s.size());
+        return double(n) * sampleRate / double(s.size());
     };
-    auto seconds = [](const std::vector<int16_t>& s) { return double(s.size()) / kRate; };
+    auto seconds = [](const std::vector<int16_t>& s) { return double(s.size()) / sampleRate; };
     const auto hover = soundEffect(3), landing = soundEffect(9), whoosh = soundEffect(6),
                fanfare = soundEffect(2);
     EXPECT_LT(seconds(hover), 0.15) << "hover is a tiny blip";
@@ -149,6 +151,6 @@ TEST(SoundEffectSynthesis, EachEffectHasItsCharacter)
     EXPECT_GT(crossings(whoosh), 1000) << "the whoosh is airy noise";
     EXPECT_GT(seconds(fanfare), 1.5) << "the fanfare takes its time";
     EXPECT_LE(seconds(fanfare), 3.0);
-    for (int n = 1; n <= kEffectCount; ++n)
+    for (int n = 1; n <= effectCount; ++n)
         EXPECT_STRNE(effectName(n), "?");
 }

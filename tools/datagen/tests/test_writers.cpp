@@ -20,7 +20,7 @@ Raster hardKeyedPicture()
             const size_t i = size_t(y) * r.width + x;
             const bool hole = ((x / 2 + y / 2) % 2) == 0 || (x > 20 && y > 15);
             r.mask[i] = hole;
-            const Rgb c = hole ? kKeyColour : awayFromKey(art[(x + y) % 4]);
+            const Rgb c = hole ? keyColour : awayFromKey(art[(x + y) % 4]);
             r.rgb[i * 3] = c.r;
             r.rgb[i * 3 + 1] = c.g;
             r.rgb[i * 3 + 2] = c.b;

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "base/layout.h"
 #include "game/board.h"
 #include "game/hints.h"
 #include "platform/picture_fit.h"
@@ -27,10 +28,16 @@ struct Area {
     int left, top, right, bottom;
 };
 constexpr Area wholePicture{0, 0, pictureWidth, pictureHeight};
-constexpr Area titleButton{161, 406, 481, 471};
-constexpr Area pauseSign{286, 170, 586, 231};
-constexpr Area scoreDigits{470, 425, 600, 452};
-constexpr Area timeBar{174, 339, 194, 412};
+constexpr Area titleButton{layout::titleButtonAt.x, layout::titleButtonAt.y,
+                           layout::titleButtonAt.x + layout::titleButtonW,
+                           layout::titleButtonAt.y + layout::titleButtonH};
+constexpr Area pauseSign{layout::bannerX, layout::pauseY, layout::bannerX + layout::bannerW,
+                         layout::pauseY + layout::bannerH};
+// Room for six digits centred where the score is drawn.
+constexpr Area scoreDigits{layout::scoreCentreX - 65, layout::scoreDigitsY - 12, layout::scoreCentreX + 65,
+                           layout::scoreDigitsY + 15};
+constexpr Area timeBar{layout::barAt.x, layout::barAt.y, layout::barAt.x + layout::barW,
+                       layout::barAt.y + layout::barH};
 
 // Where the player presses, in picture pixels.
 struct Spot {
@@ -157,7 +164,7 @@ Tiles tilesOf(const Picture& shot, const std::string& stateFile)
     for (int r = 0; r < boardRows && rows.size() >= 71; ++r) {
         for (int c = 0; c < boardColumns; ++c) {
             const Picture middle = cutCellMiddle(shot, c, r);
-            const auto [it, first] = tiles.try_emplace(rows[size_t(r * 9 + c)] - '0');
+            const auto [it, first] = tiles.try_emplace(rows[size_t(r) * 9 + size_t(c)] - '0');
             Tile& tile = it->second;
             if (first) {
                 tile.middle = middle;
@@ -359,13 +366,13 @@ protected:
                 " 2>/dev/null") != 0) {
             return Picture{};
         }
-        const Picture shown = readPpm(file);
+        Picture whole = readPpm(file);
         const PictureFit f = fit();
-        if (shown.width == pictureWidth && shown.height == pictureHeight) {
-            return shown;
+        if (whole.width == pictureWidth && whole.height == pictureHeight) {
+            return whole;
         }
         Picture p;
-        if (!f.sharp || shown.width < f.x + f.width || shown.height < f.y + f.height) {
+        if (!f.sharp || whole.width < f.x + f.width || whole.height < f.y + f.height) {
             return p;
         }
         p.width = pictureWidth;
@@ -373,7 +380,7 @@ protected:
         const int scale = f.width / pictureWidth;
         for (int y = 0; y < pictureHeight; ++y) {
             for (int x = 0; x < pictureWidth; ++x) {
-                p.rgb.push_back(shown.at(f.x + x * scale, f.y + y * scale));
+                p.rgb.push_back(whole.at(f.x + x * scale, f.y + y * scale));
             }
         }
         return p;

@@ -30,3 +30,14 @@ done < <(git ls-files -- "${folders[@]}")
 # clang-tidy counts the warnings it hid in system headers on every file; only findings matter.
 printf '%s\n' "${files[@]}" | xargs -P2 -n2 clang-tidy -p build --quiet --warnings-as-errors='*' 2>&1 |
   { grep -v '^[0-9]* warnings\? generated\.$' || true; }
+
+# The browser's own files compile only against Emscripten's headers and the SDL
+# that ./web.sh builds; they are checked once it has run.
+sysroot=/usr/share/emscripten/cache/sysroot
+mapfile -t web < <(git ls-files -- 'src/platform/web_*.cpp')
+if [ -d "$sysroot" ] && [ -f .web-deps/prefix/include/SDL2/SDL.h ] && [ ${#web[@]} -gt 0 ]; then
+  clang-tidy --quiet --warnings-as-errors='*' "${web[@]}" -- -std=c++17 -Isrc -I.web-deps/prefix/include/SDL2 \
+    --target=wasm32-unknown-emscripten -D__EMSCRIPTEN__ -nostdinc -isystem "$sysroot/include/c++/v1" \
+    -isystem "$sysroot/include" -isystem /usr/share/emscripten/system/include 2>&1 |
+    { grep -v '^[0-9]* warnings\? generated\.$' || true; }
+fi

@@ -14,5 +14,9 @@ cppcheck --quiet --error-exitcode=1 --std=c++17 --language=c++ --inline-suppr \
 echo "Running clang-tidy..."
 ./lint.sh
 
-cd build
-ctest --output-on-failure -j2
+(cd build && ctest --output-on-failure -j2)
+
+# The browser version: built (the libraries once, into .web-deps/) and played in
+# headless Chromium.
+./web.sh
+tests/web/run.sh

@@ -28,6 +28,13 @@ void redrawWholeWindow();
 // The window's drawable area in pixels.
 void drawableSize(int& width, int& height);
 
+// What differs between a desktop window and a browser's canvas
+// (window_mode.cpp; web_window_mode.cpp): the window's flags beyond hidden,
+// and going into and out of full screen.
+Uint32 windowStyle();
+bool enterFullscreen(SDL_Window* window);
+void leaveFullscreen(SDL_Window* window);
+
 // Presents a finished 640x480 RGB565 picture in the window.
 bool presentPicture(const void* pixels, int pitch);
 // Shows the window the first time a picture is ready for it.

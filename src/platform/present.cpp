@@ -205,7 +205,11 @@ SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int
             const_cast<void*>(pixels), pictureWidth, pictureHeight, 16, pitch, displayPixelFormat);
         SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
         if (wrapped) {
+            // SDL refuses to blit into a locked surface (a browser's canvas
+            // comes this way: its bytes are red first).
+            SDL_UnlockSurface(s);
             SDL_BlitScaled(wrapped, nullptr, s, &area);
+            SDL_LockSurface(s);
             SDL_FreeSurface(wrapped);
         }
         return SDL_Rect{fit.x, fit.y, fit.width, fit.height};

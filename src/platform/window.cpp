@@ -248,7 +248,7 @@ bool platformCreateWindow(const char* caption)
     }
     // Made hidden: it is shown with its first picture.
     window = SDL_CreateWindow(caption, normal.x, normal.y, normal.width, normal.height,
-                              SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+                              SDL_WINDOW_HIDDEN | windowStyle());
     if (!window) {
         return false;
     }
@@ -288,11 +288,11 @@ bool platformSetWindowMode(bool fullscreen)
     isFullscreen = fullscreen;
     if (fullscreen) {
         rememberPlacement();
-        if (SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP) != 0) {
+        if (!enterFullscreen(window)) {
             return false;
         }
     } else {
-        SDL_SetWindowFullscreen(window, 0);
+        leaveFullscreen(window);
         if (wasFullscreen) {
             applyNormalPlacement();
         }
@@ -417,6 +417,8 @@ int platformDesktopWidth()
     return mode.w;
 }
 
+// In a browser these two belong to the page (web_page.cpp).
+#ifndef __EMSCRIPTEN__
 void platformMessageBox(const char* caption, const char* text, bool warning)
 {
     const Uint32 flags = warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR;
@@ -436,6 +438,7 @@ void platformOpenFile(const char* relativePath)
     const std::string url = std::string("file://") + cwd + "/" + relativePath;
     SDL_OpenURL(url.c_str());
 }
+#endif
 
 bool inputSimulated()
 {

@@ -1,7 +1,23 @@
 // Program entry: start-up, then frames whenever the game is in the foreground
 // and no event waits; in the background it sleeps until something happens.
+#include "platform/run_loop.h"
 #include "platform/window.h"
 #include "shell/shell.h"
+
+namespace {
+LoopStep step()
+{
+    if (!processEvents()) {
+        return LoopStep::stop;
+    }
+    if (!appActive || !appReady) {
+        return LoopStep::idle;
+    }
+    platformBeginFrame();
+    runFrame();
+    return LoopStep::frame;
+}
+}  // namespace
 
 int main()
 {
@@ -9,14 +25,8 @@ int main()
         platformShutdown();
         return 0;
     }
-    while (processEvents()) {
-        if (!appActive || !appReady) {
-            platformWaitEvent();
-        } else {
-            platformBeginFrame();
-            runFrame();
-        }
-    }
+    // A browser never comes back from here; its platform shuts down by itself.
+    platformRunLoop(step);
     platformShutdown();
     return 0;
 }

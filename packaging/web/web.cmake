@@ -1,0 +1,50 @@
+# The browser build: the same game over SDL2, libvorbisfile and libjpeg built for
+# WebAssembly, with Emscripten's OpenAL, its data package and the page's scripts.
+set(PLUMBRIX_WEB_DEPS "" CACHE PATH "Prefix of the libraries built for the browser")
+set(PLUMBRIX_WEB_DATA "" CACHE PATH "The generated data folder to package")
+if(NOT IS_DIRECTORY "${PLUMBRIX_WEB_DEPS}/lib" OR NOT EXISTS "${PLUMBRIX_WEB_DATA}/ReadMe.htm")
+  message(FATAL_ERROR "Set PLUMBRIX_WEB_DEPS and PLUMBRIX_WEB_DATA; ./web.sh does both")
+endif()
+
+# A web_NAME.cpp replaces the desktop's NAME.cpp.
+file(GLOB PLUMBRIX_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
+foreach(source IN LISTS PLUMBRIX_PLATFORM_SOURCES)
+  get_filename_component(name ${source} NAME)
+  if(name MATCHES "^web_(.*)$")
+    list(REMOVE_ITEM PLUMBRIX_PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/${CMAKE_MATCH_1})
+  endif()
+endforeach()
+add_library(plumbrix_platform STATIC ${PLUMBRIX_PLATFORM_SOURCES})
+target_include_directories(plumbrix_platform PUBLIC ${CMAKE_SOURCE_DIR}/src
+  PRIVATE ${PLUMBRIX_WEB_DEPS}/include/SDL2)
+
+file(GLOB PLUMBRIX_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/base/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/shell/*.cpp ${CMAKE_SOURCE_DIR}/src/graphics/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/game/*.cpp ${CMAKE_SOURCE_DIR}/src/screens/*.cpp
+  ${CMAKE_SOURCE_DIR}/src/audio/*.cpp)
+list(REMOVE_ITEM PLUMBRIX_SOURCES ${CMAKE_SOURCE_DIR}/src/shell/main.cpp)
+add_library(plumbrix_core STATIC ${PLUMBRIX_SOURCES})
+target_include_directories(plumbrix_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${PLUMBRIX_WEB_DEPS}/include)
+target_link_libraries(plumbrix_core PUBLIC plumbrix_platform)
+
+add_executable(plumbrix ${CMAKE_SOURCE_DIR}/src/shell/main.cpp)
+set(lib ${PLUMBRIX_WEB_DEPS}/lib)
+target_link_libraries(plumbrix PRIVATE plumbrix_core ${lib}/libvorbisfile.a ${lib}/libvorbis.a
+  ${lib}/libogg.a ${lib}/libjpeg.a ${lib}/libSDL2.a)
+set(storage ${CMAKE_SOURCE_DIR}/src/platform/web_storage.js)
+# The game reads its pictures, sounds, music and help page from the folder it
+# starts in, as on the desktop; the player's own files come from storage.
+set(data ${PLUMBRIX_WEB_DATA})
+target_link_options(plumbrix PRIVATE
+  -lopenal -lidbfs.js
+  -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
+  -sEXPORTED_RUNTIME_METHODS=FS
+  # SDL 2.26's audio callback needs these two; from a file, as no quoting of the
+  # dollar signs survives every generator.
+  -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/library_functions.txt
+  "SHELL:--pre-js ${storage}"
+  "SHELL:--preload-file ${data}/bmp@/game/bmp" "SHELL:--preload-file ${data}/sound@/game/sound"
+  "SHELL:--preload-file ${data}/music@/game/music" "SHELL:--preload-file ${data}/ReadMe.htm@/game/ReadMe.htm")
+set_property(TARGET plumbrix APPEND PROPERTY LINK_DEPENDS ${storage})
+file(GLOB_RECURSE data_files ${data}/bmp/* ${data}/sound/* ${data}/music/*)
+set_property(TARGET plumbrix APPEND PROPERTY LINK_DEPENDS ${data_files} ${data}/ReadMe.htm)

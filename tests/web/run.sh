@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Plays the browser build (build-web/site, made by ./web.sh) in headless Chromium
+# from a local static server, against pictures and a save file that the native
+# game's headless driver makes from the same data.
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$(cd ../.. && pwd)
+site=$root/build-web/site
+[ -f "$site/plumbrix.wasm" ] || { echo "no browser build in $site; run ./web.sh" >&2; exit 1; }
+[ -d node_modules/playwright-core ] || npm ci --no-audit --no-fund --loglevel=error
+
+work=$(mktemp -d)
+server=
+cleanup() {
+  [ -z "$server" ] || kill "$server" 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A fresh game folder for each run of the driver: links to the data, no save.
+replay() {
+  local folder=$work/data-$1
+  shift
+  mkdir -p "$folder"
+  ln -s "$root"/build/data/* "$folder/"
+  "$root/build/plumbrix-replay" --data "$folder" "$@" >/dev/null
+}
+# The title's button alternates between two pictures every 0.2 s, so the page
+# shows one of them; with the driver's 1/128 s frames, frame 5 has the first and
+# frame 40 the second. The menu is still once its transition is over.
+replay title --frames 41 --shot 5:"$work/title-0.bmp" --shot 40:"$work/title-1.bmp"
+printf '10 click 320 440\n' >"$work/menu.script"
+replay menu --frames 401 --script "$work/menu.script" --shot 400:"$work/menu.bmp"
+replay timed --script near_time_up.script
+cp "$work/data-timed/game.sav" "$work/near-time-up.sav"
+
+port=$(python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
+python3 -m http.server "$port" --bind 127.0.0.1 --directory "$site" >/dev/null 2>&1 &
+server=$!
+for _ in $(seq 50); do
+  python3 -c "import urllib.request; urllib.request.urlopen('http://127.0.0.1:$port/')" 2>/dev/null && break
+  sleep 0.1
+done
+
+PLUMBRIX_SITE=http://127.0.0.1:$port/ PLUMBRIX_REFERENCES=$work node --test --test-reporter=spec \
+  browser_test.mjs

@@ -254,19 +254,12 @@ bool presentThroughSurface(const void* pixels, int pitch)
     if (fit.sharp) {
         expanded.clear();
     }
-    // Writing the pixels directly needs the lock; SDL's own conversion for
-    // another desktop format refuses a locked surface and would draw nothing.
-    const bool direct = fastSurfaceFormat(s->format);
-    if (direct) {
-        SDL_LockSurface(s);
-    }
+    SDL_LockSurface(s);
     if (all) {
         SDL_FillRect(s, nullptr, SDL_MapRGB(s->format, 0, 0, 0));
     }
     const SDL_Rect area = drawSpan(s, fit, pixels, pitch, span);
-    if (direct) {
-        SDL_UnlockSurface(s);
-    }
+    SDL_UnlockSurface(s);
     if (all) {
         SDL_UpdateWindowSurface(target);
     } else {

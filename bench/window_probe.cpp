@@ -10,6 +10,9 @@
 //       time: processor use as % of one core, redraws seen per second.
 //   window-probe grab WINDOW FILE
 //       writes the window's picture as a binary PPM.
+//   window-probe other NAME
+//       maps a small plain window called NAME and keeps it until killed: a
+//       window for the focus to move to.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -263,6 +266,22 @@ int watch(Window w, long pid, long serverPid, double seconds)
     return 0;
 }
 
+// One channel of a pixel of any depth widened to 8 bits, v * 255 / its
+// largest value rounded down, as the game widens its own 5-6-5 pixels: a
+// 16-bit desktop then reads back as the same colours as a 24-bit one.
+char channel(unsigned long pixel, unsigned long mask)
+{
+    if (mask == 0) {
+        return 0;
+    }
+    int shift = 0;
+    while (!(mask >> shift & 1)) {
+        ++shift;
+    }
+    const unsigned long largest = mask >> shift;
+    return char(((pixel & mask) >> shift) * 255 / largest);
+}
+
 int grabToFile(Window w, const char* file)
 {
     Display* d = XOpenDisplay(nullptr);
@@ -275,13 +294,29 @@ int grabToFile(Window w, const char* file)
     for (int y = 0; y < image->height; ++y) {
         for (int x = 0; x < image->width; ++x) {
             const unsigned long p = XGetPixel(image, x, y);
-            const char rgb[3] = {char(p >> 16 & 255), char(p >> 8 & 255), char(p & 255)};
+            const char rgb[3] = {channel(p, image->red_mask), channel(p, image->green_mask),
+                                 channel(p, image->blue_mask)};
             out.write(rgb, 3);
         }
     }
     XDestroyImage(image);
     XCloseDisplay(d);
     return out ? 0 : 1;
+}
+int otherWindow(const char* name)
+{
+    Display* d = XOpenDisplay(nullptr);
+    if (!d) {
+        return 1;
+    }
+    const Window w = XCreateSimpleWindow(d, DefaultRootWindow(d), 0, 0, 64, 64, 0, 0, WhitePixel(d, 0));
+    XStoreName(d, w, name);
+    XMapWindow(d, w);
+    XFlush(d);
+    for (;;) {
+        XEvent e;
+        XNextEvent(d, &e);
+    }
 }
 }  // namespace
 
@@ -298,8 +333,12 @@ int main(int argc, char** argv)
     if (mode == "grab" && argc == 4) {
         return grabToFile(Window(std::strtoul(argv[2], nullptr, 0)), argv[3]);
     }
+    if (mode == "other" && argc == 3) {
+        return otherWindow(argv[2]);
+    }
     std::fprintf(stderr, "usage: window-probe launch RESULT -- COMMAND...\n"
                          "       window-probe watch WINDOW PID SERVER_PID SECONDS\n"
-                         "       window-probe grab WINDOW FILE.ppm\n");
+                         "       window-probe grab WINDOW FILE.ppm\n"
+                         "       window-probe other NAME\n");
     return 2;
 }

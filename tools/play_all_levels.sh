@@ -37,6 +37,13 @@ cat >"$work/new-game.script" <<EOF
 EOF
 
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null
+
+# Processor seconds (user and system) of every finished child so far; the
+# builtin runs in this shell, not in a subshell that has no children.
+children_cpu() {
+  times >"$work/times"
+  tail -n 1 "$work/times" | awk '{ t = 0; for (i = 1; i <= 2; i++) { split($i, p, /[ms]/); t += p[1] * 60 + p[2] } print t }'
+}
 attempts=0
 while :; do
   attempts=$((attempts + 1))
@@ -45,11 +52,14 @@ while :; do
     case $(basename "$entry") in game.sav | game.sav.tmp) ;; *) ln -s "$(pwd)/$entry" "$work/data/" ;; esac
   done
   start=$(date +%s.%N)
+  children_cpu >"$work/cpu-before"
   status=0
   "$replay" --data "$work/data" --script "$work/new-game.script" --frames 5000000 \
     --autoplay "$seed" --until finish --state end:"$out/final-state.txt" \
     >"$work/stdout" 2>"$work/stderr" || status=$?
   seconds=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
+  children_cpu >"$work/cpu-after"
+  cpu=$(awk -v a="$(cat "$work/cpu-before")" -v b="$(cat "$work/cpu-after")" 'BEGIN { printf "%.1f", b - a }')
   cat "$work/stdout" "$work/stderr"
   [ "$status" -eq 0 ] && break
   if [ "$status" -ne 4 ] || ! grep -q "was lost" "$work/stderr"; then
@@ -91,7 +101,7 @@ problems=()
   echo "seed $seed (after $attempts attempts), frame time $dt s"
   sed -n 's/^autoplay: /player: /p' "$work/stdout"
   echo "score $score, level $saved_level, table rank $table_rank, save file $size bytes"
-  echo "took $seconds s on this machine"
+  echo "took $seconds s, $cpu s of processor time, on this machine"
 } >"$out/summary.txt"
 cat "$out/summary.txt"
 if [ ${#problems[@]} -gt 0 ]; then

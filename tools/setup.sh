@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Shared set-up of run.sh and test.sh: installs the Debian packages the game
 # needs when any is missing (and those of the real-window tests and
-# bench/window.sh: a virtual X server, a window manager, scripted input), then
+# bench/window.sh: a virtual X server, a window manager, scripted input; and
+# ImageMagick for tools/screenshots/make.sh), then
 # configures and builds into build/ (Release) and generates the runtime data
 # folder build/data/.
 set -euo pipefail
@@ -13,7 +14,7 @@ packages=(
   libcairo2-dev fonts-dejavu-core xdg-utils
   libgtest-dev libbenchmark-dev clang-format cppcheck
   dpkg-dev desktop-file-utils appstream
-  xvfb openbox xdotool libx11-dev libxdamage-dev dbus-daemon
+  xvfb openbox xdotool libx11-dev libxdamage-dev dbus-daemon imagemagick
 )
 
 missing=()

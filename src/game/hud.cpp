@@ -129,9 +129,11 @@ void levelCompleteTest()
         return;
     }
     levelDoneFrames += 1;
-    lastLevelFrames += 1;
     clearHighlights();
     if (level == 99) {
+        // Only the last level's full bars count here: counting every level's
+        // had passed the first long before a game played from level 1 got here.
+        lastLevelFrames += 1;
         if (lastLevelFrames == 1) {
             endOfGameFlag = 1;
             playSound(soundLevelComplete);

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "audio/sound_effects.h"
 #include "autoplay.h"
 #include "base/screen_state.h"
 #include "e2e_support.h"
@@ -18,8 +19,10 @@
 #include "game/game_state.h"
 #include "game/hints.h"
 #include "game/moves.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "invariants.h"
+#include "screens/save_file.h"
 #include "test_support.h"
 
 namespace {
@@ -307,8 +310,8 @@ TEST_F(Autoplay, UntimedEightKindsPlaysThroughFiveLevels)
     EXPECT_GT(stateInt(state, "score"), 0);
     // Five level-complete fanfares and the landing of the new boards' pieces.
     const std::vector<int> sounds = soundIds(state);
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), 8), 5);
-    EXPECT_GT(std::count(sounds.begin(), sounds.end(), 5), 5);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), soundLevelComplete), 5);
+    EXPECT_GT(std::count(sounds.begin(), sounds.end(), soundDropIn), 5);
 }
 
 TEST_F(Autoplay, TimedGameOfASlowPlayerRunsOutAndOpensTheNamePanel)
@@ -324,7 +327,7 @@ TEST_F(Autoplay, TimedGameOfASlowPlayerRunsOutAndOpensTheNamePanel)
     EXPECT_EQ(stateInt(state, "bar"), 0);
     EXPECT_GT(stateInt(state, "score"), 0);
     const std::vector<int> sounds = soundIds(state);
-    EXPECT_NE(std::find(sounds.begin(), sounds.end(), 4), sounds.end());  // time is up
+    EXPECT_NE(std::find(sounds.begin(), sounds.end(), soundNoMoves), sounds.end());  // time is up
 }
 
 TEST_F(Autoplay, GameLeftThroughTheMenuResumesFromTheSaveFileUnchanged)
@@ -350,4 +353,60 @@ TEST_F(Autoplay, GameLeftThroughTheMenuResumesFromTheSaveFileUnchanged)
         resumed.erase(key);
     }
     EXPECT_EQ(left, resumed);
+}
+
+TEST_F(Autoplay, TheLastTwoLevelsEndInTheEndPictureAndTheTable)
+{
+    // A game of six kinds (it seldom runs out of moves) left after one move,
+    // moved on to level 98 with a bar of 72.
+    GameState left;
+    ASSERT_EQ(play(newGame(setUpUntimed, setUpSix), "--autoplay 2 --until leave:1", left), 0) << said;
+    {
+        std::fstream f(folder + "/game.sav", std::ios::in | std::ios::out | std::ios::binary);
+        const char almostFull[8] = {0, 0, char(0x90), 0x42, 0, 0, char(0x90), 0x42};  // 72.0f twice
+        const char level98[4] = {98, 0, 0, 0};
+        f.seekp(5);
+        f.write(almostFull, 8);  // the bar and the shown bar
+        f.seekp(5629);
+        f.write(level98, 4);
+    }
+    GameState finished;
+    const std::string resume = std::string("#! dt 0.015625\n10 click ") + titleButton + "\n140 click " +
+                               menuResume + "\n200 dt 0.05\n";
+    ASSERT_EQ(play(resume, "--autoplay 2 --until finish --name Finisher", finished), 0) << said;
+    EXPECT_EQ(stateInt(finished, "level"), 99);
+    EXPECT_EQ(stateInt(finished, "currentScreen"), screenHighScores);
+    EXPECT_EQ(stateInt(finished, "endOfGameFlag"), 0);
+    EXPECT_EQ(stateInt(finished, "nameEntryActive"), 0);
+    EXPECT_EQ(stateInt(finished, "noGameInProgress"), 1);
+    EXPECT_EQ(finished.at("nameBuffer"), "Finisher_");
+    const std::vector<int> sounds = soundIds(finished);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), soundLevelComplete), 2);  // both levels' fanfares
+}
+
+// The save file the automated player left after all 99 levels (see
+// tools/play_all_levels.sh): the game still reads it, and it is plausible.
+TEST(AllLevelsRun, FinalSaveReadsBackWithThePlayerAtTheTopOfItsTable)
+{
+    ScratchDir scratch;
+    {
+        std::ifstream in(std::string(PLUMBRIX_FIXTURES) + "/all-levels/game.sav", std::ios::binary);
+        std::ofstream out(scratch.path() + "/game.sav", std::ios::binary);
+        out << in.rdbuf();
+    }
+    resetGameState();
+    ASSERT_TRUE(readSaveFile());
+    EXPECT_EQ(level, 99);
+    EXPECT_EQ(gameMode, 0);
+    EXPECT_EQ(pieceKindCount, 6);
+    EXPECT_EQ(noGameInProgress, 1);
+    const HighScoreRow& top = highScoreRow(0, 0, 6);
+    EXPECT_STREQ(top.name, "Autoplay");
+    EXPECT_EQ(top.score, score);
+    // Every pass adds 5 points per 0.6 of bar with six kinds; 99 levels fill
+    // the bar of 73 at least 99 times.
+    EXPECT_GE(score, 99 * 73 * 5 / 0.6);
+    EXPECT_LT(score, 2 * 99 * 73 * 5 / 0.6);
+    const std::string summary = readFileText(std::string(PLUMBRIX_FIXTURES) + "/all-levels/summary.txt");
+    EXPECT_NE(summary.find("score " + std::to_string(score) + ", level 99"), std::string::npos) << summary;
 }

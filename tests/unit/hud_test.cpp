@@ -189,6 +189,27 @@ TEST_F(HudTest, LastLevelEndsTheGameOncePerGame)
     EXPECT_EQ(endOfGameFlag, 1);  // and a new game can finish again
 }
 
+// The last level's latch used to count the full bars of every level, so a
+// game played from level 1 had passed it long before level 99 and never ended.
+TEST_F(HudTest, LastLevelEndsAGamePlayedThroughTheLevelsBeforeIt)
+{
+    level = 98;
+    bar = shownBar = 73;
+    runFor(0.1f);
+    ASSERT_EQ(gamePhase, phaseLevelDone);
+    EXPECT_EQ(endOfGameFlag, 0);
+    // The banner has swung out: the next level starts with an empty bar.
+    gamePhase = phasePlay;
+    levelDoneFrames = 0;
+    level = 99;
+    bar = shownBar = 0;
+    runFor(0.1f);
+    bar = shownBar = 73;
+    runFor(0.1f);
+    EXPECT_EQ(endOfGameFlag, 1);
+    EXPECT_EQ(gamePhase, phasePlay);
+}
+
 TEST_F(HudTest, LevelBannerSwingsForAboutThreeSecondsThenChangesTheBoard)
 {
     level = 4;

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/board_change.h"
@@ -19,11 +20,15 @@
 #include "platform/window.h"
 
 namespace {
-// Where the player presses outside the board: the middle of the board's menu
-// button, of the main menu's Exit and of the end-of-game picture's button.
-constexpr int boardMenuX = 60, boardMenuY = 420;
-constexpr int menuExitX = 170, menuExitY = 440;
-constexpr int endButtonX = 320, endButtonY = 327;
+// Where the player presses outside the board: the middle of a button.
+constexpr layout::Point middleOf(const layout::Rect& r)
+{
+    return {(r.l + r.r) / 2, (r.t + r.b) / 2};
+}
+constexpr layout::Point boardMenu = middleOf(layout::menuButtonHit);
+constexpr int exitButtonRow = 4;  // the main menu's last button
+constexpr layout::Point menuExit = middleOf(layout::menuButtons[exitButtonRow].hit);
+constexpr layout::Point endButton = middleOf(layout::endButtonHit);
 // How far a drag carries the pointer: past the game's 10-pixel threshold, and
 // still inside the neighbour's cell.
 constexpr int dragDistance = 30;
@@ -239,7 +244,7 @@ bool anySwapFlag()
 bool boardSettled()
 {
     return currentScreen == screenGame && !transitionActive && gamePhase == phasePlay && !endOfGameFlag &&
-           !paused && !dropIn && !flyOutRunning && !falling && !hintActive && selectState == 0 &&
+           !paused && !dropIn && !flyOutRunning && !falling && !hintActive && selectState == selectNone &&
            !anySwapFlag() && boardFull();
 }
 
@@ -380,7 +385,7 @@ bool autoplayBeforeFrame(double dt, std::string& message)
         if (endPictureSeen >= endPictureWait) {
             endPictureSeen = 0;
             finishedLastLevel = true;
-            click(endButtonX, endButtonY);
+            click(endButton.x, endButton.y);
         }
         return true;
     }
@@ -398,7 +403,7 @@ bool autoplayBeforeFrame(double dt, std::string& message)
     }
     if (leaving) {
         if (currentScreen == screenMainMenu && !transitionActive) {
-            click(menuExitX, menuExitY);
+            click(menuExit.x, menuExit.y);
         }
         return true;
     }
@@ -413,7 +418,7 @@ bool autoplayBeforeFrame(double dt, std::string& message)
             return true;
         }
         leaving = true;
-        click(boardMenuX, boardMenuY);
+        click(boardMenu.x, boardMenu.y);
         return true;
     }
     thought += dt;

@@ -35,8 +35,8 @@ std::string cell(int column, int row)
 // The move engine is idle and nobody is pressing: nothing may be under way.
 bool settled(bool pressed)
 {
-    return currentScreen == screenGame && !dropIn && !flyOutRunning && !falling && selectState != 3 &&
-           !hintActive && !pressed && !mouseDown;
+    return currentScreen == screenGame && !dropIn && !flyOutRunning && !falling &&
+           selectState != selectSwapping && !hintActive && !pressed && !mouseDown;
 }
 
 bool checkSettledBoard(std::string& why)

@@ -4,25 +4,12 @@
 # The libraries are built once into .web-deps/; later runs only rebuild the game.
 set -euo pipefail
 cd "$(dirname "$0")"
+source tools/packages.sh
 
 packages=(emscripten node-acorn dpkg-dev chromium)
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-command -v npm >/dev/null || missing+=(npm)
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "The browser build needs these Debian packages; please run:" >&2
-    echo "  sudo apt-get install -y ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+# npm counts when it is on the path, from whatever source.
+command -v npm >/dev/null || packages+=(npm)
+need_packages "The browser build" "${packages[@]}"
 # Debian's emcc finds acorn, which its optimiser needs, only through NODE_PATH.
 export NODE_PATH=/usr/share/nodejs
 

@@ -7,6 +7,7 @@
 # folder build/data/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/packages.sh
 
 packages=(
   cmake g++ make pkg-config
@@ -17,22 +18,7 @@ packages=(
   xvfb openbox xdotool libx11-dev libxdamage-dev dbus-daemon imagemagick
 )
 
-missing=()
-for p in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
-    missing+=("$p")
-  fi
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  if [ "$(id -u)" -ne 0 ]; then
-    echo "Plumbrix needs these Debian packages; please run:" >&2
-    echo "  sudo apt-get install -y ${missing[*]}" >&2
-    exit 1
-  fi
-  echo "Installing: ${missing[*]}"
-  apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
-fi
+need_packages "Plumbrix" "${packages[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build -j"$(nproc)"

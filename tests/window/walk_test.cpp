@@ -307,14 +307,8 @@ protected:
     // The game as run.sh starts it: the program from its data folder.
     void startGame()
     {
-        const std::string result = folder + "/launch";
-        const std::string log = folder + "/game.log";
-        const std::string command = std::string(PLUMBRIX_PROBE) + " launch " + result + " -- sh -c 'cd " +
-                                    folder + " && exec " + PLUMBRIX_GAME + " >" + log + " 2>&1' 2>>" + log;
-        const int status = run(command);
-        std::ifstream in(result);
-        in >> game >> window;
-        ASSERT_EQ(status, 0) << "no picture from the game: " << slurp(log);
+        const std::string failure = launchGame(folder, game, window);
+        ASSERT_TRUE(failure.empty()) << failure;
         ASSERT_GT(game, 0);
         // The pointer starts off the window, as in the driver.
         run("xdotool mousemove 0 0");

@@ -62,14 +62,8 @@ protected:
     void startGame(const char* presentPath)
     {
         setenv("PLUMBRIX_PRESENT", presentPath, 1);
-        const std::string result = folder + "/launch";
-        const std::string log = folder + "/game.log";
-        const std::string command = std::string(PLUMBRIX_PROBE) + " launch " + result + " -- sh -c 'cd " +
-                                    folder + " && exec " + PLUMBRIX_GAME + " >" + log + " 2>&1' 2>>" + log;
-        const int status = run(command);
-        std::ifstream in(result);
-        in >> game >> window;
-        ASSERT_EQ(status, 0) << "no picture from the game: " << slurp(log);
+        const std::string failure = launchGame(folder, game, window);
+        ASSERT_TRUE(failure.empty()) << failure;
         ASSERT_GT(game, 0);
     }
 

@@ -65,6 +65,17 @@ std::string slurp(const std::string& path)
     return s.str();
 }
 
+std::string launchGame(const std::string& folder, pid_t& game, unsigned long& window)
+{
+    const std::string result = folder + "/launch";
+    const std::string log = folder + "/game.log";
+    const int status = run(std::string(PLUMBRIX_PROBE) + " launch " + result + " -- sh -c 'cd " + folder +
+                           " && exec " + PLUMBRIX_GAME + " >" + log + " 2>&1' 2>>" + log);
+    std::ifstream in(result);
+    in >> game >> window;
+    return status == 0 ? std::string() : "no picture from the game: " + slurp(log);
+}
+
 namespace {
 uint32_t readLe(const std::string& b, size_t at, int bytes)
 {

@@ -31,6 +31,11 @@ Picture readBmp(const std::string& path);
 Picture readPpm(const std::string& path);
 long differingPixels(const Picture& a, const Picture& b);
 
+// Starts the game as run.sh does, from the folder holding its data, with its
+// output in FOLDER/game.log, and waits for its first picture. Empty on
+// success; otherwise why, with the game's output.
+std::string launchGame(const std::string& folder, pid_t& game, unsigned long& window);
+
 // Xvfb with the given screen ("1280x1024x24") and openbox on it; DISPLAY names
 // it while it lives. Owns both processes.
 class XServer {

@@ -32,7 +32,7 @@ void bannerEnded(int phase, float dt)
     if (phase == phaseLevelDone || phase == phaseTimedNoMove) {
         // A fresh board: level complete, or a timed board without moves (which
         // keeps its bar).
-        if (gameMode == 0) {
+        if (gameMode == modeUntimed) {
             bar = 0;
         } else if (phase == phaseLevelDone) {
             bar = 30;
@@ -47,7 +47,7 @@ void bannerEnded(int phase, float dt)
         noFlyers = 1;
         noGameInProgress = 1;
         shownTable = pieceKindCount;
-        placeScore(gameMode != 0 ? 1 : 0);
+        placeScore(gameMode == modeUntimed ? modeUntimed : modeTimed);
         gamePhase = phasePlay;
         switchScreen(screenHighScores, withTransition);
         playTrack(0);

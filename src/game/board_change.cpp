@@ -116,7 +116,7 @@ bool updateFlyOut(float dt)
 
 void startNewGame()
 {
-    resetScoreAndLevel(gameMode == 0 ? 0.0f : 30.0f);
+    resetScoreAndLevel(gameMode == modeUntimed ? 0.0f : 30.0f);
     dealBoard(pieceKindCount);
     startDropIn();
     noGameInProgress = 0;

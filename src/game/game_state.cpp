@@ -59,7 +59,7 @@ void resetGameState()
     resetBoardAndMoves();
     resetScoreAndLevel(0);
     multiplier = 0;
-    gameMode = 0;
+    gameMode = modeUntimed;
     barRising = 0;
     barHoldTime = 0;
     tickTime = 0;

@@ -181,7 +181,7 @@ void useHint()
     findHint();
     hintActive = 1;
     // A timed game low on time gets the hint free, so a hint never empties the bar.
-    if (bar > 10 || gameMode == 0) {
+    if (bar > 10 || gameMode == modeUntimed) {
         bar -= 4;
         score -= 10;
     }

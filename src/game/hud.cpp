@@ -62,9 +62,9 @@ bool barSettled(float dt)
     }
     // An untimed bar keeps gains below one until they add up to what the
     // display can show; a timed one shows nothing below one and is empty.
-    if (b <= 0 && (gameMode == 1 || bar <= 0)) {
+    if (b <= 0 && (gameMode == modeTimed || bar <= 0)) {
         // Time is up on every frame the empty bar is seen, until the banner ends.
-        if (gameMode == 1 && bar <= 0) {
+        if (gameMode == modeTimed && bar <= 0) {
             playSound(soundNoMoves);
             gamePhase = phaseTimeUp;
         }
@@ -76,7 +76,7 @@ bool barSettled(float dt)
 
 void drain(float dt)
 {
-    if (gameMode != 1 || dropIn || flyOutRunning || gamePhase == phaseTimedNoMove || paused ||
+    if (gameMode != modeTimed || dropIn || flyOutRunning || gamePhase == phaseTimedNoMove || paused ||
         transitionActive) {
         return;
     }
@@ -98,7 +98,7 @@ void drain(float dt)
 
 void warningTick(float dt)
 {
-    if (gameMode == 1 && !paused && shownBar > 0 && shownBar < 10) {
+    if (gameMode == modeTimed && !paused && shownBar > 0 && shownBar < 10) {
         tickTime += dt;
         if (tickTime > 1) {
             playSound(soundTimeTick);

@@ -13,7 +13,7 @@ int multiplier = 0;
 float bar = 0;
 float shownBar = 0;
 int level = 1;
-uint8_t gameMode = 0;
+uint8_t gameMode = modeUntimed;
 
 void scorePass(int cleared)
 {
@@ -36,6 +36,6 @@ void noMoveTest()
     playSound(soundNoMoves);
     // A full bar still completes the level instead.
     if (bar < fullBar) {
-        gamePhase = gameMode == 0 ? phaseUntimedOver : phaseTimedNoMove;
+        gamePhase = gameMode == modeUntimed ? phaseUntimedOver : phaseTimedNoMove;
     }
 }

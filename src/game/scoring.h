@@ -19,7 +19,10 @@ extern int multiplier;
 extern float bar;
 extern float shownBar;
 extern int level;
-extern uint8_t gameMode;  // 0 untimed, 1 timed
+// The game's two modes, as the save file stores them.
+enum GameMode : uint8_t { modeUntimed = 0, modeTimed = 1 };
+
+extern uint8_t gameMode;  // a GameMode
 
 void scorePass(int cleared);
 void noMoveTest();

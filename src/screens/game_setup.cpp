@@ -37,10 +37,10 @@ void choose(int row)
 {
     switch (row) {
     case timedRow:
-        gameMode = 1;
+        gameMode = modeTimed;
         break;
     case untimedRow:
-        gameMode = 0;
+        gameMode = modeUntimed;
         break;
     default:
         pieceKindCount = 6 + row - sixKindsRow;
@@ -69,7 +69,7 @@ void drawSetUp()
     }
     drawMenuBackdrop();
     setUpPanel->drawTo(backBuffer, layout::setUpAt, {0, 0, layout::setUpW, layout::setUpH});
-    drawCheck(gameMode == 0 ? untimedRow : timedRow);
+    drawCheck(gameMode == modeUntimed ? untimedRow : timedRow);
     switch (pieceKindCount) {
     case 6:
         drawCheck(sixKindsRow);

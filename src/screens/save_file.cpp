@@ -231,7 +231,7 @@ bool readSaveFile()
     } else {
         // A damaged game is dropped; the tables and settings are kept.
         pieceKindCount = 6;
-        gameMode = 0;
+        gameMode = modeUntimed;
         bar = 0;
         shownBar = 0;
         level = 1;

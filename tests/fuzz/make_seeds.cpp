@@ -40,7 +40,7 @@ void saves()
     resetGameState();
     dealBoard(7);
     pieceKindCount = 7;
-    gameMode = 1;
+    gameMode = modeTimed;
     level = 12;
     score = 4321;
     shownScore = 4300;

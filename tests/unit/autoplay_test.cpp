@@ -397,7 +397,7 @@ TEST(AllLevelsRun, FinalSaveReadsBackWithThePlayerAtTheTopOfItsTable)
     resetGameState();
     ASSERT_TRUE(readSaveFile());
     EXPECT_EQ(level, 99);
-    EXPECT_EQ(gameMode, 0);
+    EXPECT_EQ(gameMode, modeUntimed);
     EXPECT_EQ(pieceKindCount, 6);
     EXPECT_EQ(noGameInProgress, 1);
     const HighScoreRow& top = highScoreRow(0, 0, 6);

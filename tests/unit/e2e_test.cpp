@@ -222,7 +222,7 @@ namespace {
 void writeOneMoveGame(int gameScore)
 {
     pieceKindCount = 6;
-    gameMode = 0;
+    gameMode = modeUntimed;
     bar = shownBar = 10;
     level = 3;
     score = gameScore;

@@ -91,12 +91,12 @@ TEST_F(HighScoresTest, CommitStoresTheTypedNameWithoutTheCursor)
 
 TEST_F(HighScoresTest, NameGoesToTheTableTheScoreWentTo)
 {
-    gameMode = 1;
+    gameMode = modeTimed;
     shownTable = pieceKindCount = 7;
     score = 650;
     placeScore(gameMode);
     // The set-up panel changes mode and kinds before the name is typed.
-    gameMode = 0;
+    gameMode = modeUntimed;
     pieceKindCount = 8;
     std::strcpy(nameBuffer, "Ann_");
     commitName();

@@ -87,7 +87,7 @@ TEST_F(HudTest, NegativeScoreFallsToZeroAndStaysThere)
 
 TEST_F(HudTest, TimedBarDrainsByLevelAndEndsTheGame)
 {
-    gameMode = 1;
+    gameMode = modeTimed;
     bar = shownBar = 30;
     runFor(75);
     EXPECT_NEAR(bar, 15, 0.1);
@@ -107,7 +107,7 @@ TEST_F(HudTest, TimedBarDrainsByLevelAndEndsTheGame)
 
 TEST_F(HudTest, DrainHoldsHalfASecondAfterTheBarRose)
 {
-    gameMode = 1;
+    gameMode = modeTimed;
     bar = 20;
     shownBar = 19;
     updateHud(dt);  // the shown bar catches up and marks the rise
@@ -124,7 +124,7 @@ TEST_F(HudTest, DrainHoldsHalfASecondAfterTheBarRose)
 
 TEST_F(HudTest, NoDrainWhilePausedInTransitionOrBetweenBoards)
 {
-    gameMode = 1;
+    gameMode = modeTimed;
     bar = shownBar = 30;
     for (uint8_t* flag : {&paused, &transitionActive, &dropIn}) {
         *flag = 1;
@@ -136,7 +136,7 @@ TEST_F(HudTest, NoDrainWhilePausedInTransitionOrBetweenBoards)
 
 TEST_F(HudTest, WarningTicksOnceASecondBelowTen)
 {
-    gameMode = 1;
+    gameMode = modeTimed;
     level = 1;
     bar = shownBar = 9;
     takeSounds();
@@ -231,7 +231,7 @@ TEST_F(HudTest, LevelBannerSwingsForAboutThreeSecondsThenChangesTheBoard)
 
 TEST_F(HudTest, TimedBoardWithoutMovesKeepsItsBar)
 {
-    gameMode = 1;
+    gameMode = modeTimed;
     bar = 44;
     gamePhase = 4;
     while (gamePhase == 4) {

@@ -78,7 +78,7 @@ protected:
     static void setKnownState()
     {
         pieceKindCount = 7;
-        gameMode = 1;
+        gameMode = modeTimed;
         bar = 41.5f;
         shownBar = 40.25f;
         level = 12;
@@ -146,7 +146,7 @@ TEST_F(SaveFileTest, RoundTripRestoresEveryFieldExactly)
     writeSaveFile();
     const auto written = readBytes("game.sav");
     pieceKindCount = 6;
-    gameMode = 0;
+    gameMode = modeUntimed;
     bar = shownBar = shownScore = 0;
     level = 1;
     score = 0;
@@ -206,7 +206,7 @@ TEST_F(SaveFileTest, DamagedGameIsDroppedButTablesAndSettingsStay)
         ASSERT_TRUE(readSaveFile()) << d.what;
         EXPECT_EQ(noGameInProgress, 1) << d.what;
         EXPECT_EQ(pieceKindCount, 6) << d.what;
-        EXPECT_EQ(gameMode, 0) << d.what;
+        EXPECT_EQ(gameMode, modeUntimed) << d.what;
         EXPECT_EQ(level, 1) << d.what;
         EXPECT_EQ(score, 0) << d.what;
         EXPECT_EQ(bar, 0.0f) << d.what;

@@ -85,7 +85,7 @@ TEST_F(ScreensTest, SetUpChoicesPersistThroughBack)
     EXPECT_FALSE(clickSetUp(170, 60));  // the panel outside every row
     EXPECT_TRUE(clickSetUp(230, 400));  // back
     EXPECT_EQ(currentScreen, screenMainMenu);
-    EXPECT_EQ(gameMode, 1);
+    EXPECT_EQ(gameMode, modeTimed);
     EXPECT_EQ(pieceKindCount, 7);
     EXPECT_EQ(takeSounds(), (std::vector<int>{soundClick, soundClick, soundClick}));
     EXPECT_EQ(findSetUpRow(300, 350), 4);

@@ -210,7 +210,9 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
 
 bool platformInit()
 {
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "0");
+    // Scripted input never reads the quit request SDL would make of SIGTERM
+    // and SIGINT, so a scripted run leaves them their usual meaning.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, simulatedInput ? "1" : "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
     // The window surface stays a plain shared-memory image; SDL would
     // otherwise put it on OpenGL, which without a GPU is a software

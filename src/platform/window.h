@@ -65,7 +65,8 @@ void platformMessageBox(const char* caption, const char* text, bool warning);
 // Opens a file in the working directory with the desktop's default handler.
 void platformOpenFile(const char* relativePath);
 
-// Scripted input for reproducible runs: real input is then ignored.
+// Scripted input for reproducible runs: real input is then ignored. Called
+// before platformInit, it also leaves SIGTERM and SIGINT their usual meaning.
 void platformSimulateInput();
 void platformInjectEvent(const PlatformEvent& event);
 void platformSetSimulatedPointer(int x, int y, bool inside);

@@ -370,9 +370,6 @@ int main(int argc, char** argv)
     setenv("SDL_VIDEODRIVER", "dummy", 0);
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     setenv("ALSOFT_DRIVERS", "null", 0);
-    // The input is scripted, so a quit request from a signal would never be
-    // read: leave SIGTERM and SIGINT their usual meaning.
-    setenv("SDL_NO_SIGNAL_HANDLERS", "1", 1);
 
     recordSounds();
     if (o.slowSave > 0) {

@@ -26,8 +26,7 @@ void recordError(const char* text)
 bool openDisplay()
 {
     static const bool open = [] {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        platformChooseHeadless();
         errorBoxHook = recordError;
         const char* dir = std::getenv("PLUMBRIX_DATA_DIR");
         if (dir && chdir(dir) != 0) {

@@ -185,9 +185,7 @@ int oneProcessRun(const std::string& data)
         std::fprintf(stderr, "plumbrix-bench: cannot prepare a folder for %s\n", data.c_str());
         return 1;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
+    platformChooseHeadless();
     Scene title{"title"};
     Scene menu{"menu-hover"};
     Scene transition{"transition"};

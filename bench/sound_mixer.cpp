@@ -13,6 +13,7 @@
 
 #include "audio/sound_effect.h"
 #include "platform/audio_device.h"
+#include "platform/window.h"
 
 namespace {
 // Voices per file 01..10, as the game loads them: 27 in all.
@@ -73,7 +74,7 @@ std::string soundDir()
 
 bool openDevice()
 {
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    platformChooseHeadless();
     if (!platformOpenAudio()) {
         return false;
     }

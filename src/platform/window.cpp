@@ -447,6 +447,13 @@ bool inputSimulated()
     return simulatedInput;
 }
 
+void platformChooseHeadless()
+{
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("ALSOFT_DRIVERS", "null", 0);
+}
+
 void platformSimulateInput()
 {
     simulatedInput = true;

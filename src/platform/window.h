@@ -65,6 +65,10 @@ void platformMessageBox(const char* caption, const char* text, bool warning);
 // Opens a file in the working directory with the desktop's default handler.
 void platformOpenFile(const char* relativePath);
 
+// No display and no sound card: SDL's dummy drivers and OpenAL's null
+// backend, unless the environment already names others. Before platformInit.
+void platformChooseHeadless();
+
 // Scripted input for reproducible runs: real input is then ignored. Called
 // before platformInit, it also leaves SIGTERM and SIGINT their usual meaning.
 void platformSimulateInput();

@@ -34,9 +34,7 @@ void fail(const char* what)
 
 void enterScratchFolder(bool withData)
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
-    setenv("ALSOFT_DRIVERS", "null", 1);
+    platformChooseHeadless();
     errorBoxHook = ignoreBox;
     char folder[] = "/tmp/plumbrix-fuzz-XXXXXX";
     if (!mkdtemp(folder) || chdir(folder) != 0) {

@@ -215,9 +215,7 @@ int main(int argc, char** argv)
     if (chdir(folder) != 0) {
         return 1;
     }
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
+    platformChooseHeadless();
     platformSimulateClock(4242);
     platformSimulateInput();
     platformSetSimulatedPointer(-1, -1, false);

@@ -366,10 +366,7 @@ int main(int argc, char** argv)
     if (!getcwd(startDir, sizeof startDir) || chdir(o.data.c_str()) != 0) {
         return usage(("cannot enter " + o.data).c_str());
     }
-    // Headless: no display, no sound card. The caller may choose otherwise.
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
+    platformChooseHeadless();
 
     recordSounds();
     if (o.slowSave > 0) {

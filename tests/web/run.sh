@@ -42,5 +42,5 @@ for _ in $(seq 50); do
   sleep 0.1
 done
 
-PLUMBRIX_SITE=http://127.0.0.1:$port/ PLUMBRIX_REFERENCES=$work node --test --test-reporter=spec \
+PLUMBRIX_SITE=http://127.0.0.1:$port/ PLUMBRIX_REFERENCES=$work node --test --test-reporter=tap \
   browser_test.mjs

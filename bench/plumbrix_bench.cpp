@@ -21,6 +21,9 @@
 #include "game/moves.h"
 #include "platform/clock.h"
 #include "platform/window.h"
+#include "screens/game_setup.h"
+#include "screens/main_menu.h"
+#include "screens/panel_rows.h"
 #include "shell/shell.h"
 
 namespace {
@@ -32,16 +35,12 @@ constexpr int stillFrames = 600;
 // Frames from the set-up's start button until the new board has dropped in.
 constexpr int dropInFrames = 600;
 
-// Button and cell centres in picture pixels.
-constexpr int titleButtonX = 320;
-constexpr int titleButtonY = 440;
-constexpr int menuNewGameX = 170;
-constexpr int menuNewGameY = 255;
-constexpr int menuOptionsY = 318;
-constexpr int setUpUntimedX = 300;
-constexpr int setUpUntimedY = 175;
-constexpr int setUpStartX = 400;
-constexpr int setUpStartY = 400;
+// Where the bench presses: the middles of the buttons and rows.
+constexpr layout::Point titleButton = layout::titleHit.middle();
+constexpr layout::Point menuNewGame = layout::menuButtons[newGameButton].hit.middle();
+constexpr layout::Point menuOptions = layout::menuButtons[optionsButton].hit.middle();
+constexpr layout::Point setUpUntimed = panelRowRect(layout::setUpRows[untimedRow]).middle();
+constexpr layout::Point setUpStart = layout::setUpStartHit.middle();
 
 struct Scene {
     const char* name;
@@ -54,9 +53,9 @@ double seconds(Clock::duration d)
     return std::chrono::duration<double>(d).count();
 }
 
-void pointAt(int x, int y)
+void pointAt(layout::Point p)
 {
-    platformSetSimulatedPointer(x, y, true);
+    platformSetSimulatedPointer(p.x, p.y, true);
 }
 
 // One frame as the driver runs it; the time of the frame itself is returned.
@@ -71,9 +70,9 @@ double frame()
 
 // The button goes down before a frame and up after it: the board takes a
 // second piece only while the button is held.
-double click(int x, int y)
+double click(layout::Point p)
 {
-    pointAt(x, y);
+    pointAt(p);
     platformInjectEvent({EventType::buttonDown, 0});
     const double spent = frame();
     platformInjectEvent({EventType::buttonUp, 0});
@@ -98,7 +97,7 @@ void runFramesWhile(const std::function<bool()>& condition, Scene* scene, int li
 
 bool settled()
 {
-    return selectState == 0 && !falling && noFlyers;
+    return selectState == selectNone && !falling && noFlyers;
 }
 
 double copyMicros()
@@ -131,29 +130,27 @@ void oneRun(Scene& title, Scene& menu, Scene& transition, Scene& cascade)
     }
     runFramesWhile([] { return true; }, &title, stillFrames);
 
-    click(titleButtonX, titleButtonY);
+    click(titleButton);
     runFramesWhile([] { return transitionActive != 0; }, &transition, 5000);
 
     // Hovering from one button to the next and back, every frame.
     for (int i = 0; i < stillFrames; ++i) {
-        pointAt(menuNewGameX, i % 2 ? menuNewGameY : menuOptionsY);
+        pointAt(i % 2 ? menuNewGame : menuOptions);
         measure(menu, frame());
     }
 
-    click(menuNewGameX, menuNewGameY);
+    click(menuNewGame);
     runFramesWhile([] { return transitionActive != 0; }, &transition, 5000);
-    click(setUpUntimedX, setUpUntimedY);
-    click(setUpStartX, setUpStartY);
+    click(setUpUntimed);
+    click(setUpStart);
     // The transition, then the new board's drop-in.
     runFramesWhile([] { return true; }, nullptr, dropInFrames);
 
     // Moves the hint finder knows, each followed until the board settles.
     for (int move = 0; move < 12 && hasMove(); ++move) {
         findHint();
-        click(boardLeft + cellSize * hintFirstColumn + cellSize / 2,
-              boardTop + cellSize * hintFirstRow + cellSize / 2);
-        measure(cascade, click(boardLeft + cellSize * hintSecondColumn + cellSize / 2,
-                               boardTop + cellSize * hintSecondRow + cellSize / 2));
+        click(layout::cellArea(hintFirstColumn, hintFirstRow).middle());
+        measure(cascade, click(layout::cellArea(hintSecondColumn, hintSecondRow).middle()));
         runFramesWhile([] { return !settled(); }, &cascade, 5000);
     }
     destroyGameWindow();

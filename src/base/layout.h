@@ -4,6 +4,10 @@
 
 namespace layout {
 
+struct Point {
+    int x, y;
+};
+
 // A rectangle with right and bottom exclusive, as the game uses them.
 struct Rect {
     int l, t, r, b;
@@ -27,10 +31,11 @@ struct Rect {
     {
         return x >= l && x < r && y >= t && y < b;
     }
-};
-
-struct Point {
-    int x, y;
+    // Where a scripted player presses a button.
+    constexpr Point middle() const
+    {
+        return {(l + r) / 2, (t + b) / 2};
+    }
 };
 
 constexpr int screenW = 640;
@@ -42,6 +47,10 @@ constexpr int boardLeft = 236;
 constexpr int boardTop = 4;
 constexpr int cellSize = 50;
 constexpr Rect boardArea{boardLeft, boardTop, boardLeft + 8 * cellSize, boardTop + 8 * cellSize};
+constexpr Rect cellArea(int column, int row)
+{
+    return Rect{0, 0, cellSize, cellSize}.at(boardLeft + cellSize * column, boardTop + cellSize * row);
+}
 constexpr int pieceKinds = 8;
 constexpr int pieceFrames = 14;
 

@@ -18,9 +18,6 @@
 #include "screens/panel_rows.h"
 
 namespace {
-// The rows of the layout table, in this order; the kinds rows stand for 6, 7 and 8.
-enum SetUpRow { timedRow, untimedRow, sixKindsRow, sevenKindsRow, eightKindsRow };
-
 void drawHighlight(const layout::Highlight& h)
 {
     activeOptionSprite->drawTo(backBuffer, h.at, h.source);

@@ -18,15 +18,14 @@
 
 namespace {
 // In the order of the layout table's buttons.
-enum Button { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
 static_assert(noButton == noMenuHighlight, "a lit button is its own highlight");
 
 // The order in which the buttons are tested; the rectangles do not overlap.
-const Button testOrder[5] = {newGameButton, exitButton, resumeButton, highScoresButton, optionsButton};
+const MenuButtonRow testOrder[5] = {newGameButton, exitButton, resumeButton, highScoresButton, optionsButton};
 
-Button buttonAt(int x, int y)
+MenuButtonRow buttonAt(int x, int y)
 {
-    for (Button b : testOrder) {
+    for (MenuButtonRow b : testOrder) {
         if (layout::menuButtons[b].hit.contains(x, y)) {
             return b;
         }
@@ -67,7 +66,7 @@ void hoverMainMenu(int x, int y)
     if (currentScreen != screenMainMenu) {
         return;
     }
-    const Button b = buttonAt(x, y);
+    const MenuButtonRow b = buttonAt(x, y);
     // With nothing to resume, the resume button is dead: no light, no sound.
     if (b == noButton || (b == resumeButton && noGameInProgress)) {
         menuHighlight = noMenuHighlight;

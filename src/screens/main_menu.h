@@ -2,6 +2,9 @@
 // five caption buttons (resume, new game, options, high scores, exit).
 #pragma once
 
+// The buttons in the order of the layout table.
+enum MenuButtonRow { resumeButton, newGameButton, optionsButton, highScoresButton, exitButton, noButton };
+
 void drawMenuBackdrop();
 void drawMainMenu();
 void hoverMainMenu(int x, int y);

@@ -23,19 +23,23 @@
 #include "platform/clock.h"
 #include "platform/music_device.h"
 #include "platform/window.h"
+#include "screens/game_setup.h"
+#include "screens/main_menu.h"
+#include "screens/panel_rows.h"
 #include "shell/shell.h"
 
 namespace {
 // Where the soak presses, on the screens the automated player leaves alone.
-constexpr int titleX = 320, titleY = 440;
-constexpr int newGameX = 170, newGameY = 257;
-constexpr int timedX = 317, timedY = 129;
-constexpr int untimedX = 319, untimedY = 174;
-constexpr int kindsX = 320;
-constexpr int kindsY[3] = {280, 317, 354};  // six, seven, eight kinds
-constexpr int startX = 407, startY = 402;
-constexpr int tablesBackX = 320, tablesBackY = 439;
-constexpr int boardMenuX = 60, boardMenuY = 420;
+constexpr layout::Point title = layout::titleHit.middle();
+constexpr layout::Point newGame = layout::menuButtons[newGameButton].hit.middle();
+constexpr layout::Point timed = panelRowRect(layout::setUpRows[timedRow]).middle();
+constexpr layout::Point untimed = panelRowRect(layout::setUpRows[untimedRow]).middle();
+constexpr layout::Point kinds[3] = {panelRowRect(layout::setUpRows[sixKindsRow]).middle(),
+                                    panelRowRect(layout::setUpRows[sevenKindsRow]).middle(),
+                                    panelRowRect(layout::setUpRows[eightKindsRow]).middle()};
+constexpr layout::Point start = layout::setUpStartHit.middle();
+constexpr layout::Point tablesBack = layout::scoresBackHit.middle();
+constexpr layout::Point boardMenu = layout::menuButtonHit.middle();
 // Game time the soak waits on a screen before it presses anything there, and
 // on a fresh board without a move before it leaves for the menu.
 constexpr double lookSeconds = 1.0;
@@ -92,10 +96,10 @@ struct Touch {
 };
 std::deque<Touch> hand;
 
-void click(int x, int y)
+void click(layout::Point p)
 {
-    hand.push_back({x, y, true});
-    hand.push_back({x, y, false});
+    hand.push_back({p.x, p.y, true});
+    hand.push_back({p.x, p.y, false});
 }
 
 void applyHand()
@@ -124,7 +128,7 @@ struct Soak {
 // Between moves: nothing flies, falls or is held.
 bool boardAtRest()
 {
-    return gamePhase == phasePlay && selectState == 0 && !falling && !dropIn && !flyOutRunning &&
+    return gamePhase == phasePlay && selectState == selectNone && !falling && !dropIn && !flyOutRunning &&
            flyers.empty() && !mixerRequest;
 }
 
@@ -142,25 +146,25 @@ void navigate(Soak& s)
     }
     const bool stuck = currentScreen == screenGame && gamePhase == phasePlay && autoplayGameOver();
     if (currentScreen == screenTitle) {
-        click(titleX, titleY);
+        click(title);
     } else if (currentScreen == screenMainMenu) {
-        click(newGameX, newGameY);
+        click(newGame);
     } else if (currentScreen == screenSetUp) {
         const long game = s.games++;
-        game % 2 ? click(timedX, timedY) : click(untimedX, untimedY);
-        click(kindsX, kindsY[game % 3]);
-        click(startX, startY);
+        click(game % 2 ? timed : untimed);
+        click(kinds[game % 3]);
+        click(start);
         s.player.seed = s.seed + static_cast<unsigned long>(game);
         s.moves += autoplayMoves();
         startAutoplay(s.player);
     } else if (currentScreen == screenHighScores && !nameEntryActive) {
-        click(tablesBackX, tablesBackY);
+        click(tablesBack);
     } else if ((stuck && s.onScreen > stuckSeconds) ||
                (currentScreen == screenGame && s.onScreen > longestGame && boardAtRest())) {
         // The player's next move, if one was coming, is dropped with its hand.
         s.moves += autoplayMoves();
         startAutoplay(s.player);
-        click(boardMenuX, boardMenuY);
+        click(boardMenu);
     } else {
         return;
     }

@@ -94,5 +94,6 @@ std::vector<uint8_t> boardBytes()
 bool clickCell(int column, int row)
 {
     mouseDown = 1;
-    return boardClick(boardLeft + 50 * column + 25, boardTop + 50 * row + 25);
+    const layout::Point p = layout::cellArea(column, row).middle();
+    return boardClick(p.x, p.y);
 }

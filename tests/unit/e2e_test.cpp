@@ -43,12 +43,12 @@ const char* const boardMenu = "60 420";
 
 int centreX(int column)
 {
-    return boardLeft + cellSize * column + cellSize / 2;
+    return layout::cellArea(column, 0).middle().x;
 }
 
 int centreY(int row)
 {
-    return boardTop + cellSize * row + cellSize / 2;
+    return layout::cellArea(0, row).middle().y;
 }
 
 std::string cellCentre(int column, int row)

@@ -72,7 +72,8 @@ constexpr int kindCount = 7;
 
 Spot centreOf(int column, int row)
 {
-    return {boardLeft + column * cellSize + cellSize / 2, boardTop + row * cellSize + cellSize / 2};
+    const layout::Point p = layout::cellArea(column, row).middle();
+    return {p.x, p.y};
 }
 
 // Pixels that differ inside an area, at the 16-bit display's precision (every

@@ -147,7 +147,8 @@ TEST_F(RealWindow, AClickInAResizedWindowChoosesTheCellUnderIt)
     const Picture before = grab();
     constexpr int column = 5;
     constexpr int row = 2;
-    press(fit, boardLeft + column * cellSize + cellSize / 2, boardTop + row * cellSize + cellSize / 2);
+    const layout::Point cell = layout::cellArea(column, row).middle();
+    press(fit, cell.x, cell.y);
     pause(400);
     const Picture after = grab();
     ASSERT_GT(differingPixels(before, after), 0) << "the click changed nothing";

@@ -18,17 +18,13 @@
 #include "game/scoring.h"
 #include "graphics/text.h"
 #include "platform/window.h"
+#include "screens/main_menu.h"
 
 namespace {
 // Where the player presses outside the board: the middle of a button.
-constexpr layout::Point middleOf(const layout::Rect& r)
-{
-    return {(r.l + r.r) / 2, (r.t + r.b) / 2};
-}
-constexpr layout::Point boardMenu = middleOf(layout::menuButtonHit);
-constexpr int exitButtonRow = 4;  // the main menu's last button
-constexpr layout::Point menuExit = middleOf(layout::menuButtons[exitButtonRow].hit);
-constexpr layout::Point endButton = middleOf(layout::endButtonHit);
+constexpr layout::Point boardMenu = layout::menuButtonHit.middle();
+constexpr layout::Point menuExit = layout::menuButtons[exitButton].hit.middle();
+constexpr layout::Point endButton = layout::endButtonHit.middle();
 // How far a drag carries the pointer: past the game's 10-pixel threshold, and
 // still inside the neighbour's cell.
 constexpr int dragDistance = 30;
@@ -167,12 +163,12 @@ int movesOn(const Grid& g)
 
 int centreX(int column)
 {
-    return boardLeft + cellSize * column + cellSize / 2;
+    return layout::cellArea(column, 0).middle().x;
 }
 
 int centreY(int row)
 {
-    return boardTop + cellSize * row + cellSize / 2;
+    return layout::cellArea(0, row).middle().y;
 }
 
 Touch pointerTo(int x, int y)

@@ -126,10 +126,15 @@ TEST(SaveUnderFire, AKilledSaveLeavesTheOldOrTheNewFileAndThePlayersTables)
             running = waitpid(child, &status, WNOHANG) == 0;
             usleep(100);
         }
-        ASSERT_TRUE(running) << "the game ended before it saved";
-        usleep(useconds_t(moment(random)));
-        kill(child, SIGKILL);
-        waitpid(child, &status, 0);
+        if (running) {
+            usleep(useconds_t(moment(random)));
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+        } else {
+            // On a loaded machine the test can sleep through the whole write
+            // and see only the end: the game must then have saved.
+            ASSERT_EQ(readBytes("game.sav"), after) << "the game ended before it saved";
+        }
 
         const auto now = readBytes("game.sav");
         ASSERT_TRUE(now == before || now == after) << now.size() << " bytes";

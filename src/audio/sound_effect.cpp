@@ -10,7 +10,6 @@
 #include "platform/file.h"
 
 namespace {
-constexpr size_t minFileBytes = 12;  // just the RIFF header
 // A file is read whole and its sound converted for the device, so both are
 // bounded: together they stay under 64 MiB. A minute of sound is ten
 // megabytes at the device.
@@ -42,7 +41,7 @@ bool SoundEffect::loadFile(const char* path, int count)
         return false;
     }
     std::vector<uint8_t> image;
-    if (!platformReadFile(path, maxFileBytes, image) || image.size() < minFileBytes) {
+    if (!platformReadFile(path, maxFileBytes, image)) {
         release();
         return false;
     }
@@ -82,7 +81,7 @@ bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
     if (!first) {
         return false;
     }
-    if (!chunks.samples || !platformFillVoice(first, chunks.samples, sampleBytes)) {
+    if (!platformFillVoice(first, chunks.samples, sampleBytes)) {
         platformReleaseVoice(first);
         return false;
     }

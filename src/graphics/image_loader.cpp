@@ -55,6 +55,9 @@ bool makePath(char (&path)[pathSize], const char* name)
 // header's offset is not used). nullptr when the picture cannot be shown.
 const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
 {
+    if (size < infoHeaderSize) {
+        return nullptr;
+    }
     const uint32_t headerSize = readU32(block);
     const int32_t width = readI32(block + 4);
     const int32_t height = readI32(block + 8);
@@ -129,8 +132,7 @@ bool Sprite::readImageFile(const char* name)
     freeImageData();
     // The 14-byte file header is read with the rest and then passed over.
     std::vector<uint8_t> file;
-    const bool read = fits && platformReadFile(path, largestBmpFile, file) &&
-                      file.size() >= fileHeaderSize + infoHeaderSize;
+    const bool read = fits && platformReadFile(path, largestBmpFile, file) && file.size() >= fileHeaderSize;
     const uint8_t* pixels =
         read ? findBmpPixels(file.data() + fileHeaderSize, file.size() - fileHeaderSize) : nullptr;
     if (!pixels) {

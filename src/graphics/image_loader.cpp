@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/bytes.h"
 #include "base/error.h"
 #include "graphics/jpeg_decode.h"
 #include "graphics/sprite.h"
@@ -25,19 +26,9 @@ constexpr size_t largestBmpFile = size_t(largestPictureArea) * 4 + (size_t(64) <
 constexpr uint32_t uncompressed = 0;
 constexpr uint32_t bitFields = 3;
 
-uint16_t readU16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-uint32_t readU32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 int32_t readI32(const uint8_t* p)
 {
-    const uint32_t u = readU32(p);
+    const uint32_t u = readLe32(p);
     int32_t i = 0;
     std::memcpy(&i, &u, sizeof i);
     return i;
@@ -58,13 +49,13 @@ const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
     if (size < infoHeaderSize) {
         return nullptr;
     }
-    const uint32_t headerSize = readU32(block);
+    const uint32_t headerSize = readLe32(block);
     const int32_t width = readI32(block + 4);
     const int32_t height = readI32(block + 8);
-    const uint16_t planes = readU16(block + 12);
-    const uint16_t bits = readU16(block + 14);
-    const uint32_t compression = readU32(block + 16);
-    uint32_t colours = readU32(block + 32);
+    const uint16_t planes = readLe16(block + 12);
+    const uint16_t bits = readLe16(block + 14);
+    const uint32_t compression = readLe32(block + 16);
+    uint32_t colours = readLe32(block + 32);
 
     if (headerSize < infoHeaderSize || headerSize > size || planes != 1) {
         return nullptr;

@@ -10,6 +10,7 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/bytes.h"
 #include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
@@ -63,10 +64,8 @@ public:
     }
     uint32_t u32()
     {
-        uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) {
-            v |= uint32_t(byte()) << (8 * i);
-        }
+        const uint32_t v = readLe32(p);
+        p += 4;
         return v;
     }
     int32_t i32()

@@ -241,7 +241,7 @@ bool readSaveFile()
     }
     // The music volume comes from the slider as stored; the knobs are clamped
     // here, on every read, since start-up reads the file a second time for
-    // the tables after its own clamp.
+    // the tables.
     musicVolume = musicVolumeFor(musicSliderX);
     clampSliders();
     return true;

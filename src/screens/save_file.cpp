@@ -14,6 +14,7 @@
 #include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
+#include "game/game_state.h"
 #include "game/score_tables.h"
 #include "game/scoring.h"
 #include "platform/file.h"
@@ -231,11 +232,7 @@ bool readSaveFile()
         // A damaged game is dropped; the tables and settings are kept.
         pieceKindCount = 6;
         gameMode = modeUntimed;
-        bar = 0;
-        shownBar = 0;
-        level = 1;
-        score = 0;
-        shownScore = 0;
+        resetScoreAndLevel(0);
         noGameInProgress = 1;
         dealBoard(pieceKindCount);
     }

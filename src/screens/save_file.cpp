@@ -135,7 +135,7 @@ struct GameSection {
 
 bool plausible(const GameSection& g)
 {
-    if (g.kinds < 6 || g.kinds > 8 || g.mode > 1 || g.level < 1 || g.level > 99) {
+    if (!validKinds(g.kinds) || g.mode > modeTimed || g.level < 1 || g.level > lastLevel) {
         return false;
     }
     if (!std::isfinite(g.bar) || !std::isfinite(g.shownBar) || !std::isfinite(g.shownScore)) {

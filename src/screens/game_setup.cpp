@@ -19,11 +19,6 @@
 #include "screens/panel_rows.h"
 
 namespace {
-void drawHighlight(const layout::Highlight& h)
-{
-    activeOptionSprite->drawTo(backBuffer, h.at, h.source);
-}
-
 void drawCheck(SetUpRow row)
 {
     if (cursorSprite) {

@@ -39,7 +39,7 @@ constexpr int dropInFrames = 600;
 constexpr layout::Point titleButton = layout::titleHit.middle();
 constexpr layout::Point menuNewGame = layout::menuButtons[newGameButton].hit.middle();
 constexpr layout::Point menuOptions = layout::menuButtons[optionsButton].hit.middle();
-constexpr layout::Point setUpUntimed = panelRowRect(layout::setUpRows[untimedRow]).middle();
+constexpr layout::Point setUpUntimed = layout::setUpRows[untimedRow].rect().middle();
 constexpr layout::Point setUpStart = layout::setUpStartHit.middle();
 
 struct Scene {

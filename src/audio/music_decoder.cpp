@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "base/error.h"
+#include "platform/audio_device.h"
 #include "platform/file.h"
 
 namespace {
@@ -18,8 +19,6 @@ constexpr int maxDecoderErrors = 64;
 // damaged or hostile, and stops there as if it had ended.
 constexpr long openBudget = 1L << 20;
 constexpr long readBudget = 1L << 20;
-constexpr long lowestRate = 1000;
-constexpr long highestRate = 384000;
 constexpr int bytesPerSample = 2;
 
 size_t readCallback(void* destination, size_t size, size_t count, void* from)
@@ -64,8 +63,8 @@ bool MusicDecoder::open(const char* name)
         return false;
     }
     const vorbis_info* info = ov_info(decoder, -1);
-    if (!info || info->channels < 1 || info->channels > 2 || info->rate < lowestRate ||
-        info->rate > highestRate) {
+    if (!info || info->channels < 1 || info->channels > 2 || info->rate < platformLowestRate ||
+        info->rate > platformHighestRate) {
         close();
         logDiagnostic("Music: %s has a shape that cannot be played\n", name);
         return false;

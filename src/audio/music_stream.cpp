@@ -2,9 +2,9 @@
 // fed from the decoder, and the end of a track once all of it was heard.
 #include "audio/music_stream.h"
 
-#include <cctype>
+#include <strings.h>
+
 #include <cstring>
-#include <string>
 #include <vector>
 
 #include "base/error.h"
@@ -19,11 +19,7 @@ constexpr int refillBytes = 100024;  // whole sample frames for 16-bit mono and 
 bool endsInOgg(const char* name)
 {
     const char* dot = std::strrchr(name, '.');
-    std::string extension = dot ? dot + 1 : "";
-    for (char& c : extension) {
-        c = char(std::toupper(static_cast<unsigned char>(c)));
-    }
-    return extension == "OGG";
+    return dot && strcasecmp(dot + 1, "ogg") == 0;
 }
 }  // namespace
 

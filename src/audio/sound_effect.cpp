@@ -3,20 +3,17 @@
 #include "audio/sound_effect.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <memory>
-#include <new>
+#include <vector>
 
 #include "audio/wave_chunks.h"
 #include "platform/audio_device.h"
 #include "platform/file.h"
 
 namespace {
-constexpr long minFileBytes = 12;  // just the RIFF header
 // A file is read whole and its sound converted for the device, so both are
 // bounded: together they stay under 64 MiB. A minute of sound is ten
 // megabytes at the device.
-constexpr long maxFileBytes = 32L << 20;
+constexpr size_t maxFileBytes = size_t(32) << 20;
 constexpr uint32_t longestSeconds = 60;
 }  // namespace
 
@@ -43,27 +40,12 @@ bool SoundEffect::loadFile(const char* path, int count)
     if (!platformAudioOpen()) {
         return false;
     }
-    std::FILE* file = platformOpenDataFile(path);
-    if (!file) {
+    std::vector<uint8_t> image;
+    if (!platformReadFile(path, maxFileBytes, image)) {
         release();
         return false;
     }
-    long length = -1;
-    if (std::fseek(file, 0, SEEK_END) == 0) {
-        length = std::ftell(file);
-    }
-    std::unique_ptr<uint8_t[]> block;
-    bool read = false;
-    if (length >= minFileBytes && length <= maxFileBytes && std::fseek(file, 0, SEEK_SET) == 0) {
-        block.reset(new (std::nothrow) uint8_t[size_t(length)]);
-        read = block && std::fread(block.get(), 1, size_t(length), file) == size_t(length);
-    }
-    std::fclose(file);
-    if (!read) {
-        release();
-        return false;
-    }
-    return loadImage(block.get(), size_t(length), count);
+    return loadImage(image.data(), image.size(), count);
 }
 
 bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
@@ -99,7 +81,7 @@ bool SoundEffect::loadImage(const uint8_t* bytes, size_t length, int count)
     if (!first) {
         return false;
     }
-    if (!chunks.samples || !platformFillVoice(first, chunks.samples, sampleBytes)) {
+    if (!platformFillVoice(first, chunks.samples, sampleBytes)) {
         platformReleaseVoice(first);
         return false;
     }

@@ -5,20 +5,13 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/bytes.h"
+#include "platform/audio_device.h"
+
 namespace {
 constexpr uint32_t waveFormatBytes = 14;  // the fields every "fmt " chunk has
 constexpr uint32_t waveFormatExBytes = 18;
 constexpr uint16_t pcmTag = 1;
-
-uint32_t le32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
-uint16_t le16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
 
 bool isId(const uint8_t* p, const char* id)
 {
@@ -32,11 +25,11 @@ bool findWaveChunks(const uint8_t* image, size_t length, WaveChunks& out)
     if (!image || length < 12 || !isId(image, "RIFF") || !isId(image + 8, "WAVE")) {
         return false;
     }
-    const uint64_t end = std::min<uint64_t>(8 + uint64_t(le32(image + 4)), length);
+    const uint64_t end = std::min<uint64_t>(8 + uint64_t(readLe32(image + 4)), length);
     uint64_t pos = 12;
     while (pos + 8 <= end) {
         const uint8_t* header = image + pos;
-        const uint32_t size = le32(header + 4);
+        const uint32_t size = readLe32(header + 4);
         const uint64_t body = pos + 8;
         const uint64_t present = end - body;
         if (isId(header, "fmt ") && !out.format) {
@@ -70,18 +63,19 @@ WaveFormat readWaveFormat(const uint8_t* body, uint32_t bytes)
         std::memcpy(raw, body, std::min(bytes, waveFormatExBytes));
     }
     WaveFormat f;
-    f.formatTag = le16(raw);
-    f.channels = le16(raw + 2);
-    f.samplesPerSec = le32(raw + 4);
-    f.avgBytesPerSec = le32(raw + 8);
-    f.blockAlign = le16(raw + 12);
-    f.bitsPerSample = le16(raw + 14);
+    f.formatTag = readLe16(raw);
+    f.channels = readLe16(raw + 2);
+    f.samplesPerSec = readLe32(raw + 4);
+    f.avgBytesPerSec = readLe32(raw + 8);
+    f.blockAlign = readLe16(raw + 12);
+    f.bitsPerSample = readLe16(raw + 14);
     return f;
 }
 
 bool playableFormat(const WaveFormat& f)
 {
     return f.formatTag == pcmTag && (f.bitsPerSample == 8 || f.bitsPerSample == 16) &&
-           (f.channels == 1 || f.channels == 2) && f.samplesPerSec >= 1000 && f.samplesPerSec <= 384000 &&
+           (f.channels == 1 || f.channels == 2) && f.samplesPerSec >= uint32_t(platformLowestRate) &&
+           f.samplesPerSec <= uint32_t(platformHighestRate) &&
            f.blockAlign == f.channels * f.bitsPerSample / 8;
 }

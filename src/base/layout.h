@@ -156,6 +156,11 @@ struct Highlight {
     Rect source;  // in ActiveOption.bmp
     Point at;     // on screen
     Point check;  // check mark on screen, x < 0 when none
+    // Where the highlight lies on screen.
+    constexpr Rect rect() const
+    {
+        return source.at(at.x, at.y);
+    }
 };
 constexpr Highlight optionRows[3] = {
     {"Full screen", {0, 0, 156, 27}, {245, 82}, {206, 83}},

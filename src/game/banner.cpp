@@ -42,14 +42,10 @@ void bannerEnded(int phase, float dt)
         levelDoneFrames = 0;
         gamePhase = phasePlay;
     } else if (phase == phaseUntimedOver || phase == phaseTimeUp) {
-        nameEntryActive = 1;
         updateHud(dt);
         noFlyers = 1;
-        noGameInProgress = 1;
-        shownTable = pieceKindCount;
-        placeScore(gameMode == modeUntimed ? modeUntimed : modeTimed);
         gamePhase = phasePlay;
-        switchScreen(screenHighScores, withTransition);
+        enterFinishedGame(withTransition);
         playTrack(0);
     }
 }

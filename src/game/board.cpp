@@ -17,11 +17,6 @@ ColumnGap columnGap[8];
 int pieceKindCount = 6;
 
 namespace {
-bool onBoard(int column, int row)
-{
-    return column >= 0 && column < boardColumns && row >= 0 && row < boardRows;
-}
-
 uint8_t rollKind(int kindCount)
 {
     return uint8_t(std::rand() % kindCount);

@@ -46,6 +46,11 @@ extern int clearMarks[64];
 extern ColumnGap columnGap[8];
 extern int pieceKindCount;
 
+inline bool onBoard(int column, int row)
+{
+    return column >= 0 && column < boardColumns && row >= 0 && row < boardRows;
+}
+
 inline Cell& cellAt(int column, int row)
 {
     return board[column * 8 + row];

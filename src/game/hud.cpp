@@ -130,7 +130,7 @@ void levelCompleteTest()
     }
     levelDoneFrames += 1;
     clearHighlights();
-    if (level == 99) {
+    if (level == lastLevel) {
         // Only the last level's full bars count here: counting every level's
         // had passed the first long before a game played from level 1 got here.
         lastLevelFrames += 1;

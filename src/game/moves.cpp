@@ -195,7 +195,7 @@ void boardDrag(int x, int y)
         return;
     }
     // An aim beyond the edge stays in the target; the swap step ignores it.
-    if (targetColumn < 0 || targetColumn >= boardColumns || targetRow < 0 || targetRow >= boardRows) {
+    if (!onBoard(targetColumn, targetRow)) {
         return;
     }
     if (targetNextToFirst()) {
@@ -205,8 +205,7 @@ void boardDrag(int x, int y)
 
 bool targetSwapping()
 {
-    return targetColumn >= 0 && targetColumn < boardColumns && targetRow >= 0 && targetRow < boardRows &&
-           cellAt(targetColumn, targetRow).swapping != 0;
+    return onBoard(targetColumn, targetRow) && cellAt(targetColumn, targetRow).swapping != 0;
 }
 
 void swapStep(float dt)

@@ -3,7 +3,10 @@
 
 #include <cstring>
 
+#include "base/screen_state.h"
+#include "game/board.h"
 #include "game/scoring.h"
+#include "game/screen_switch.h"
 #include "graphics/text.h"
 
 HighScoreRow highScores[54];
@@ -55,6 +58,15 @@ void placeScore(int mode)
     }
     highScoreRow(rank, placedMode, placedKinds).score = score;
     namePending = 1;
+}
+
+void enterFinishedGame(unsigned switchWith)
+{
+    nameEntryActive = 1;
+    noGameInProgress = 1;
+    shownTable = pieceKindCount;
+    placeScore(gameMode);
+    switchScreen(screenHighScores, switchWith);
 }
 
 void commitName()

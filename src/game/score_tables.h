@@ -25,5 +25,9 @@ bool validKinds(int kinds);
 void resetHighScores();
 // Puts the score into the shown table of the given mode.
 void placeScore(int mode);
+// A finished game goes to the tables: its score is placed in the table of its
+// kinds and mode, the high-score screen opens on that table (the switch comes
+// with `switchWith`) and waits for the player's name.
+void enterFinishedGame(unsigned switchWith);
 // The typed name goes into the row the last score was placed in.
 void commitName();

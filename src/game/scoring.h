@@ -10,6 +10,8 @@ constexpr float fullBar = layout::barH;
 // The largest score the game keeps. Well inside int, and small enough that
 // the shown score, a float, still counts up in whole points.
 constexpr int scoreLimit = 9999999;
+// The level whose full bar ends the game instead of opening another.
+constexpr int lastLevel = 99;
 // A pass can push the bar a little past full, never this far.
 constexpr float barLimit = 100;
 

@@ -5,7 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
 
+#include "base/bytes.h"
 #include "base/error.h"
 #include "graphics/jpeg_decode.h"
 #include "graphics/sprite.h"
@@ -15,27 +18,17 @@
 namespace {
 // "bmp/", at most 95 characters of file name and the terminator.
 constexpr size_t pathSize = 100;
-constexpr long fileHeaderSize = 14;
+constexpr size_t fileHeaderSize = 14;
 constexpr uint32_t infoHeaderSize = 40;
 // The longest file taken in: the largest picture at 32 bits with room for
 // its headers and colour table. Anything longer is not read at all.
-constexpr long largestBmpFile = largestPictureArea * 4 + (64L << 10);
+constexpr size_t largestBmpFile = size_t(largestPictureArea) * 4 + (size_t(64) << 10);
 constexpr uint32_t uncompressed = 0;
 constexpr uint32_t bitFields = 3;
 
-uint16_t readU16(const uint8_t* p)
-{
-    return uint16_t(p[0] | p[1] << 8);
-}
-
-uint32_t readU32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
-
 int32_t readI32(const uint8_t* p)
 {
-    const uint32_t u = readU32(p);
+    const uint32_t u = readLe32(p);
     int32_t i = 0;
     std::memcpy(&i, &u, sizeof i);
     return i;
@@ -48,43 +41,21 @@ bool makePath(char (&path)[pathSize], const char* name)
     return n >= 0 && size_t(n) < sizeof path;
 }
 
-// The file after its 14-byte file header, in one heap block; nullptr when it
-// cannot be read whole.
-uint8_t* readBmpBlock(std::FILE* file, size_t& size)
-{
-    if (std::fseek(file, 0, SEEK_END) != 0) {
-        return nullptr;
-    }
-    const long length = std::ftell(file);
-    if (length < fileHeaderSize + long(infoHeaderSize) || length > largestBmpFile ||
-        std::fseek(file, 0, SEEK_SET) != 0) {
-        return nullptr;
-    }
-    uint8_t fileHeader[fileHeaderSize];
-    if (std::fread(fileHeader, 1, sizeof fileHeader, file) != sizeof fileHeader) {
-        return nullptr;
-    }
-    size = size_t(length - fileHeaderSize);
-    auto* block = static_cast<uint8_t*>(std::malloc(size));
-    if (block && std::fread(block, 1, size, file) != size) {
-        std::free(block);
-        return nullptr;
-    }
-    return block;
-}
-
 // Checks the bitmap header at the start of the block and finds the pixel
 // bits, which follow the header and its colour table directly (the file
 // header's offset is not used). nullptr when the picture cannot be shown.
 const uint8_t* findBmpPixels(const uint8_t* block, size_t size)
 {
-    const uint32_t headerSize = readU32(block);
+    if (size < infoHeaderSize) {
+        return nullptr;
+    }
+    const uint32_t headerSize = readLe32(block);
     const int32_t width = readI32(block + 4);
     const int32_t height = readI32(block + 8);
-    const uint16_t planes = readU16(block + 12);
-    const uint16_t bits = readU16(block + 14);
-    const uint32_t compression = readU32(block + 16);
-    uint32_t colours = readU32(block + 32);
+    const uint16_t planes = readLe16(block + 12);
+    const uint16_t bits = readLe16(block + 14);
+    const uint32_t compression = readLe32(block + 16);
+    uint32_t colours = readLe32(block + 32);
 
     if (headerSize < infoHeaderSize || headerSize > size || planes != 1) {
         return nullptr;
@@ -150,22 +121,18 @@ bool Sprite::readImageFile(const char* name)
     }
 
     freeImageData();
-    std::FILE* file = fits ? platformOpenDataFile(path) : nullptr;
-    if (!file) {
-        showError(name);
-        return false;
-    }
-    size_t size = 0;
-    uint8_t* block = readBmpBlock(file, size);
-    std::fclose(file);
-    const uint8_t* pixels = block ? findBmpPixels(block, size) : nullptr;
+    // The 14-byte file header is read with the rest and then passed over.
+    std::vector<uint8_t> file;
+    const bool read = fits && platformReadFile(path, largestBmpFile, file) && file.size() >= fileHeaderSize;
+    const uint8_t* pixels =
+        read ? findBmpPixels(file.data() + fileHeaderSize, file.size() - fileHeaderSize) : nullptr;
     if (!pixels) {
         // A damaged file ends the game like a missing one.
-        std::free(block);
         showError(name);
         return false;
     }
-    bmpFileData = block;
+    bmpFileData = std::move(file);
+    const uint8_t* block = bmpFileData.data() + fileHeaderSize;
     bmpInfo = block;
     bmpPixels = pixels;
     width = readI32(block + 4);
@@ -191,8 +158,8 @@ void Sprite::uploadImage()
 
 void Sprite::freeImageData()
 {
-    std::free(bmpFileData);
-    bmpFileData = nullptr;
+    // Swapped out, since a cleared vector would keep its room.
+    std::vector<uint8_t>().swap(bmpFileData);
     bmpInfo = nullptr;
     bmpPixels = nullptr;
     // A JPEG whose surface could not be made was never drawn, so its pixels

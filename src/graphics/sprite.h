@@ -3,6 +3,7 @@
 // put together with.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 #include "base/layout.h"
 #include "platform/rect.h"
@@ -70,7 +71,7 @@ public:
     int height = 0;
     uint32_t colourKey = 0;
     Rect clipRect;
-    uint8_t* bmpFileData = nullptr;
+    std::vector<uint8_t> bmpFileData;  // the whole file, while an upload is under way
     const uint8_t* bmpPixels = nullptr;
     const uint8_t* bmpInfo = nullptr;
     uint8_t isJpeg = 0;

@@ -12,10 +12,6 @@
 namespace {
 constexpr int deviceChannels = 2;
 constexpr int blockFrames = 1024;
-// Below a kilohertz the converter holds the whole sample back and stretches
-// it in one go, with working buffers that grow with the ratio to the device.
-constexpr int minRate = 1000;
-constexpr int maxRate = 384000;
 constexpr uint32_t maxSeconds = 600;
 // Sample frames fed to the converter at a time.
 constexpr uint32_t pieceFrames = 16384;
@@ -113,8 +109,8 @@ void audioCallback(void*, Uint8* stream, int len)
 
 bool supported(const PlatformPcmFormat& f)
 {
-    return (f.bits == 8 || f.bits == 16) && (f.channels == 1 || f.channels == 2) && f.rate >= minRate &&
-           f.rate <= maxRate;
+    return (f.bits == 8 || f.bits == 16) && (f.channels == 1 || f.channels == 2) &&
+           f.rate >= platformLowestRate && f.rate <= platformHighestRate;
 }
 
 uint32_t frameBytes(const PlatformPcmFormat& f)

@@ -13,6 +13,12 @@ struct PlatformPcmFormat {
     int bits = 0;
 };
 
+// The sample rates sound is taken at, effects and music alike. Below a
+// kilohertz the converter holds the whole sample back and stretches it in one
+// go, with working buffers that grow with the ratio to the device.
+constexpr int platformLowestRate = 1000;
+constexpr int platformHighestRate = 384000;
+
 // Voice status bit.
 constexpr uint32_t platformVoicePlaying = 1;
 

@@ -8,6 +8,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdint>
+#include <new>
 #include <string>
 
 namespace {
@@ -55,12 +57,26 @@ bool platformReadFile(const char* path, size_t limit, std::vector<uint8_t>& byte
     if (!file) {
         return false;
     }
-    // One byte past the limit tells a file that is too long.
-    bytes.resize(limit + 1);
-    const size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
-    const bool ok = std::ferror(file) == 0 && got <= limit;
+    // The size comes from the open file itself, so a file over the limit is
+    // refused before any of it is read or any room is made for it.
+    struct stat info {};
+    bool ok = fstat(fileno(file), &info) == 0 && info.st_size >= 0 && uintmax_t(info.st_size) <= limit;
+    if (ok) {
+        try {
+            bytes.resize(size_t(info.st_size));
+        } catch (const std::bad_alloc&) {
+            ok = false;
+        }
+    }
+    if (ok) {
+        // A file cut short since the size was taken yields what it still holds.
+        const size_t got = std::fread(bytes.data(), 1, bytes.size(), file);
+        ok = std::ferror(file) == 0;
+        bytes.resize(ok ? got : 0);
+    } else {
+        bytes.clear();
+    }
     std::fclose(file);
-    bytes.resize(ok ? got : 0);
     return ok;
 }
 

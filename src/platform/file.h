@@ -11,7 +11,7 @@
 // anything but a regular file (a folder, a pipe, a device).
 std::FILE* platformOpenDataFile(const char* path);
 // The whole file; false when it cannot be opened as above, or holds more than
-// `limit` bytes (then nothing beyond the limit is read).
+// `limit` bytes (then none of it is read), or there is no room for it.
 bool platformReadFile(const char* path, size_t limit, std::vector<uint8_t>& bytes);
 // Replaces the file whole: the bytes go into "PATH.tmp", which is synced and
 // renamed over the file, so that a crash or a full disk leaves the old file or

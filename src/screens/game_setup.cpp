@@ -10,6 +10,7 @@
 #include "game/board_change.h"
 #include "game/flyers.h"
 #include "game/hover.h"
+#include "game/score_tables.h"
 #include "game/scoring.h"
 #include "game/screen_switch.h"
 #include "graphics/artwork.h"
@@ -18,11 +19,6 @@
 #include "screens/panel_rows.h"
 
 namespace {
-void drawHighlight(const layout::Highlight& h)
-{
-    activeOptionSprite->drawTo(backBuffer, h.at, h.source);
-}
-
 void drawCheck(SetUpRow row)
 {
     if (cursorSprite) {
@@ -67,18 +63,8 @@ void drawSetUp()
     drawMenuBackdrop();
     setUpPanel->drawTo(backBuffer, layout::setUpAt, {0, 0, layout::setUpW, layout::setUpH});
     drawCheck(gameMode == modeUntimed ? untimedRow : timedRow);
-    switch (pieceKindCount) {
-    case 6:
-        drawCheck(sixKindsRow);
-        break;
-    case 7:
-        drawCheck(sevenKindsRow);
-        break;
-    case 8:
-        drawCheck(eightKindsRow);
-        break;
-    default:
-        break;
+    if (validKinds(pieceKindCount)) {
+        drawCheck(SetUpRow(sixKindsRow + pieceKindCount - 6));
     }
 }
 

@@ -204,13 +204,9 @@ bool clickEndPicture(int x, int y)
     if (!endOfGameFlag || !layout::endButtonHit.contains(x, y)) {
         return false;
     }
-    shownTable = pieceKindCount;
-    noGameInProgress = 1;
-    placeScore(gameMode);
-    switchScreen(screenHighScores, withClick | withTransition);
+    // The winner types a name too, so the row is theirs, not the displaced holder's.
+    enterFinishedGame(withClick | withTransition);
     endPictureArrived = 0;
     endOfGameFlag = 0;
-    // The winner types a name too, so the row is theirs, not the displaced holder's.
-    nameEntryActive = 1;
     return true;
 }

@@ -2,6 +2,8 @@
 // coloured tiles, the music and effect volume sliders, Back and Help.
 #include "screens/options.h"
 
+#include <algorithm>
+
 #include "audio/music.h"
 #include "audio/sound_effects.h"
 #include "base/layout.h"
@@ -27,17 +29,12 @@ enum SettingRow { fullScreenRow, gameCursorRow, foodTilesRow };
 
 int clampKnob(int x)
 {
-    return x <= layout::knobMinX ? layout::knobMinX : x >= layout::knobMaxX ? layout::knobMaxX : x;
+    return std::clamp(x, layout::knobMinX, layout::knobMaxX);
 }
 
 layout::Rect knobHit(int knobX, int hitY)
 {
     return {knobX, hitY, knobX + layout::sliderKnobSource.w(), hitY + layout::knobHitH};
-}
-
-void drawHighlight(const layout::Highlight& h)
-{
-    activeOptionSprite->drawTo(backBuffer, h.at, h.source);
 }
 
 void drawCheck(const layout::Highlight& row)

@@ -6,17 +6,15 @@
 // What panelRowAt finds when the point is on no row.
 constexpr int noPanelRow = -1;
 
-// Where the row's highlight lies on screen.
-constexpr layout::Rect panelRowRect(const layout::Highlight& row)
-{
-    return row.source.at(row.at.x, row.at.y);
-}
+// Lights the row or button: its highlight from the shared sheet, drawn into
+// the back buffer.
+void drawHighlight(const layout::Highlight& highlight);
 
 // The first row holding the point, or noPanelRow.
 template <int count> int panelRowAt(const layout::Highlight (&rows)[count], int x, int y)
 {
     for (int i = 0; i < count; ++i) {
-        if (panelRowRect(rows[i]).contains(x, y)) {
+        if (rows[i].rect().contains(x, y)) {
             return i;
         }
     }

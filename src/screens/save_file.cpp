@@ -10,9 +10,11 @@
 
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "base/bytes.h"
 #include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
+#include "game/game_state.h"
 #include "game/score_tables.h"
 #include "game/scoring.h"
 #include "platform/file.h"
@@ -63,10 +65,8 @@ public:
     }
     uint32_t u32()
     {
-        uint32_t v = 0;
-        for (int i = 0; i < 4; ++i) {
-            v |= uint32_t(byte()) << (8 * i);
-        }
+        const uint32_t v = readLe32(p);
+        p += 4;
         return v;
     }
     int32_t i32()
@@ -135,7 +135,7 @@ struct GameSection {
 
 bool plausible(const GameSection& g)
 {
-    if (g.kinds < 6 || g.kinds > 8 || g.mode > 1 || g.level < 1 || g.level > 99) {
+    if (!validKinds(g.kinds) || g.mode > modeTimed || g.level < 1 || g.level > lastLevel) {
         return false;
     }
     if (!std::isfinite(g.bar) || !std::isfinite(g.shownBar) || !std::isfinite(g.shownScore)) {
@@ -232,17 +232,13 @@ bool readSaveFile()
         // A damaged game is dropped; the tables and settings are kept.
         pieceKindCount = 6;
         gameMode = modeUntimed;
-        bar = 0;
-        shownBar = 0;
-        level = 1;
-        score = 0;
-        shownScore = 0;
+        resetScoreAndLevel(0);
         noGameInProgress = 1;
         dealBoard(pieceKindCount);
     }
     // The music volume comes from the slider as stored; the knobs are clamped
     // here, on every read, since start-up reads the file a second time for
-    // the tables after its own clamp.
+    // the tables.
     musicVolume = musicVolumeFor(musicSliderX);
     clampSliders();
     return true;

@@ -65,11 +65,13 @@ bool initialiseAll()
     if (windowDestroyed) {
         return false;
     }
+    // A file that was read has clamped the knobs and set the effects volume
+    // already; without one the default knobs set it here.
     if (!readSaveFile()) {
         noGameInProgress = 1;
         dealBoard(pieceKindCount);
+        clampSliders();
     }
-    clampSliders();
     if (!switchDisplayMode(fullscreen != 0)) {
         return false;
     }

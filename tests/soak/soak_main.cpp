@@ -32,11 +32,11 @@ namespace {
 // Where the soak presses, on the screens the automated player leaves alone.
 constexpr layout::Point title = layout::titleHit.middle();
 constexpr layout::Point newGame = layout::menuButtons[newGameButton].hit.middle();
-constexpr layout::Point timed = panelRowRect(layout::setUpRows[timedRow]).middle();
-constexpr layout::Point untimed = panelRowRect(layout::setUpRows[untimedRow]).middle();
-constexpr layout::Point kinds[3] = {panelRowRect(layout::setUpRows[sixKindsRow]).middle(),
-                                    panelRowRect(layout::setUpRows[sevenKindsRow]).middle(),
-                                    panelRowRect(layout::setUpRows[eightKindsRow]).middle()};
+constexpr layout::Point timed = layout::setUpRows[timedRow].rect().middle();
+constexpr layout::Point untimed = layout::setUpRows[untimedRow].rect().middle();
+constexpr layout::Point kinds[3] = {layout::setUpRows[sixKindsRow].rect().middle(),
+                                    layout::setUpRows[sevenKindsRow].rect().middle(),
+                                    layout::setUpRows[eightKindsRow].rect().middle()};
 constexpr layout::Point start = layout::setUpStartHit.middle();
 constexpr layout::Point tablesBack = layout::scoresBackHit.middle();
 constexpr layout::Point boardMenu = layout::menuButtonHit.middle();

@@ -35,7 +35,7 @@ protected:
         EXPECT_EQ(sprite.surface, nullptr);
         EXPECT_EQ(sprite.width, 0);
         EXPECT_EQ(sprite.height, 0);
-        EXPECT_EQ(sprite.bmpFileData, nullptr);
+        EXPECT_TRUE(sprite.bmpFileData.empty());
         EXPECT_EQ(takeErrorBoxes(), (std::vector<std::string>{"Bad.bmp", "CreateSurface"}));
     }
 

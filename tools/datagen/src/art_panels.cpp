@@ -12,17 +12,12 @@ using namespace layout;
 
 namespace {
 
-Rect rectAt(const Highlight& h)
-{
-    return h.source.at(h.at.x, h.at.y);
-}
-
 // The rows of check boxes with their captions, unlit.
 template <size_t N> void checkRows(cairo_t* cr, const Highlight (&rows)[N])
 {
     for (const Highlight& row : rows) {
         checkBox(cr, row.check);
-        panelCaption(cr, rectAt(row), row.caption, Look::unlit);
+        panelCaption(cr, row.rect(), row.caption, Look::unlit);
     }
 }
 
@@ -161,7 +156,7 @@ void highScoreScene(const Canvas& c)
         scoreArrow(cr, false, 0, Look::unlit);
         cairo_restore(cr);
     }
-    panelButton(cr, rectAt(scoresBack), scoresBack.caption, Look::unlit);
+    panelButton(cr, scoresBack.rect(), scoresBack.caption, Look::unlit);
     TextStyle hint = captionStyle(12, Look::unlit);
     drawTextCentred(cr, "fewer kinds", 83, 472, hint);
     drawTextCentred(cr, "more kinds", 553, 472, hint);
@@ -178,8 +173,8 @@ Raster renderOptionsPanel()
     checkRows(cr, optionRows);
     sliderTrack(cr, musicKnobY, "Music");
     sliderTrack(cr, soundKnobY, "Sound effects");
-    panelButton(cr, rectAt(optionsBack), optionsBack.caption, Look::unlit);
-    panelButton(cr, rectAt(optionsHelp), optionsHelp.caption, Look::unlit);
+    panelButton(cr, optionsBack.rect(), optionsBack.caption, Look::unlit);
+    panelButton(cr, optionsHelp.rect(), optionsHelp.caption, Look::unlit);
     return c.finish({true});
 }
 
@@ -198,8 +193,8 @@ Raster renderSetUpPanel()
     drawPiece(cr, kindMushroom, 395, 317, 0.6);
     drawPiece(cr, kindMushroom, 380, 355, 0.6);
     drawPiece(cr, kindFish, 408, 355, 0.6);
-    panelButton(cr, rectAt(setUpBack), setUpBack.caption, Look::unlit);
-    panelButton(cr, rectAt(setUpStart), setUpStart.caption, Look::unlit);
+    panelButton(cr, setUpBack.rect(), setUpBack.caption, Look::unlit);
+    panelButton(cr, setUpStart.rect(), setUpStart.caption, Look::unlit);
     return c.finish({true});
 }
 
@@ -284,6 +279,6 @@ Raster renderNamePanel()
     drawTextAt(cr, "then press Enter", 26, 114, hint);
     drawPiece(cr, kindCheese, 262, 104, 0.62);
     drawPiece(cr, kindTomato, 298, 104, 0.62);
-    panelButton(cr, rectAt(nameOk).moved(-namePanelAt.x, -namePanelAt.y), nameOk.caption, Look::unlit);
+    panelButton(cr, nameOk.rect().moved(-namePanelAt.x, -namePanelAt.y), nameOk.caption, Look::unlit);
     return c.finish({});
 }

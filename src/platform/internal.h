@@ -15,12 +15,16 @@ struct PlatformSurface {
 
 constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
+// False under SDL's headless drivers, where nobody would see a window or a
+// message box.
+bool realDesktop();
+
 // How pictures reach the screen: the window's own surface, or a renderer that
 // is kept only when it runs on a GPU and waits for the display, unless forced.
 enum class PresentChoice { surface, renderer, forcedRenderer };
 
 // Decided once, when the window first gets its mode.
-PresentChoice choosePresentPath(const char* videoDriver);
+PresentChoice choosePresentPath();
 bool openPresenter(SDL_Window* window, PresentChoice choice);
 void closePresenter();
 // The next present sends the whole window again (exposed, resized, new mode).

@@ -271,7 +271,7 @@ bool presentThroughSurface(const void* pixels, int pitch)
 }
 }  // namespace
 
-PresentChoice choosePresentPath(const char* videoDriver)
+PresentChoice choosePresentPath()
 {
     const char* forced = std::getenv("PLUMBRIX_PRESENT");
     if (forced && std::strcmp(forced, "surface") == 0) {
@@ -280,10 +280,8 @@ PresentChoice choosePresentPath(const char* videoDriver)
     if (forced && std::strcmp(forced, "renderer") == 0) {
         return PresentChoice::forcedRenderer;
     }
-    const std::string driver = videoDriver ? videoDriver : "";
     const char* softwareOnly = std::getenv("LIBGL_ALWAYS_SOFTWARE");
-    if (driver == "dummy" || driver == "offscreen" ||
-        (softwareOnly && *softwareOnly && *softwareOnly != '0')) {
+    if (!realDesktop() || (softwareOnly && *softwareOnly && *softwareOnly != '0')) {
         return PresentChoice::surface;
     }
     // Without a GPU device node any OpenGL would be a software rasteriser.

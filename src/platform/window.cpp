@@ -42,12 +42,6 @@ int simulatedY = 0;
 bool simulatedInside = false;
 bool cursorShown = true;
 
-bool realDesktop()
-{
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
-}
-
 // True when a good part of the window's top edge (where its title bar is)
 // lies on some display, so that the player can reach it.
 bool reachable(const WindowPlacement& p)
@@ -208,6 +202,12 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
 }
 }  // namespace
 
+bool realDesktop()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
 bool platformInit()
 {
     // Scripted input never reads the quit request SDL would make of SIGTERM
@@ -300,7 +300,7 @@ bool platformSetWindowMode(bool fullscreen)
         }
     }
     if (!presenterOpen) {
-        presenterOpen = openPresenter(window, choosePresentPath(SDL_GetCurrentVideoDriver()));
+        presenterOpen = openPresenter(window, choosePresentPath());
         if (!presenterOpen) {
             return false;
         }
@@ -424,9 +424,7 @@ int platformDesktopWidth()
 void platformMessageBox(const char* caption, const char* text, bool warning)
 {
     const Uint32 flags = warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR;
-    const char* driver = SDL_GetCurrentVideoDriver();
-    const bool canShow = driver && std::string(driver) != "dummy" && std::string(driver) != "offscreen";
-    if (!canShow || SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0) {
+    if (!realDesktop() || SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption, text);
     }
 }

@@ -130,7 +130,7 @@ void pace()
 
 // Finds what to send this time: everything after a redraw request, else the
 // part that changed. False when the screen already shows this picture.
-bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
+bool takeUpdate(const void* pixels, int pitch, Rect& span)
 {
     const auto* picture = static_cast<const uint16_t*>(pixels);
     if (shown.empty() || redrawAll) {
@@ -140,7 +140,7 @@ bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
                         static_cast<const uint8_t*>(pixels) + std::ptrdiff_t(y) * pitch,
                         size_t(pictureWidth) * sizeof(uint16_t));
         }
-        span = PixelSpan{0, 0, pictureWidth, pictureHeight};
+        span = Rect{0, 0, pictureWidth, pictureHeight};
         return true;
     }
     return takeChange(picture, pitch, shown.data(), span);
@@ -148,13 +148,13 @@ bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
 
 bool presentThroughRenderer(const void* pixels, int pitch)
 {
-    PixelSpan span;
+    Rect span;
     if (takeUpdate(pixels, pitch, span)) {
         const SDL_Rect rows{0, span.top, pictureWidth, span.bottom - span.top};
         void* locked = nullptr;
         int lockedPitch = 0;
         if (SDL_LockTexture(texture, &rows, &locked, &lockedPitch) == 0) {
-            const PixelSpan band{0, span.top, pictureWidth, span.bottom};
+            const Rect band{0, span.top, pictureWidth, span.bottom};
             expandSharp(static_cast<const uint16_t*>(pixels), pitch, static_cast<uint32_t*>(locked),
                         lockedPitch, 1, band);
             SDL_UnlockTexture(texture);
@@ -196,7 +196,7 @@ uint32_t* pixelAt(SDL_Surface* s, int x, int y)
 }
 
 // Writes the span into the surface; returns the window area it covered.
-SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int pitch, const PixelSpan& span)
+SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int pitch, const Rect& span)
 {
     const auto* picture = static_cast<const uint16_t*>(pixels);
     if (!fastSurfaceFormat(s->format)) {
@@ -224,12 +224,12 @@ SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int
     if (expanded.empty()) {
         expanded.resize(size_t(pictureWidth) * pictureHeight);
         expandSharp(picture, pitch, expanded.data(), pictureWidth * 4, 1,
-                    PixelSpan{0, 0, pictureWidth, pictureHeight});
+                    Rect{0, 0, pictureWidth, pictureHeight});
     } else {
         expandSharp(picture, pitch, expanded.data() + std::ptrdiff_t(span.top) * pictureWidth + span.left,
                     pictureWidth * 4, 1, span);
     }
-    const PixelSpan out = expandSmooth(expanded.data(), pixelAt(s, fit.x, fit.y), s->pitch, fit, span);
+    const Rect out = expandSmooth(expanded.data(), pixelAt(s, fit.x, fit.y), s->pitch, fit, span);
     return SDL_Rect{fit.x + out.left, fit.y + out.top, out.right - out.left, out.bottom - out.top};
 }
 
@@ -244,7 +244,7 @@ bool presentThroughSurface(const void* pixels, int pitch)
         lastSurface = s;
         redrawAll = true;
     }
-    PixelSpan span;
+    Rect span;
     const bool all = redrawAll;
     if (!takeUpdate(pixels, pitch, span)) {
         pace();

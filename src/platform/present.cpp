@@ -150,13 +150,12 @@ bool presentThroughRenderer(const void* pixels, int pitch)
 {
     Rect span;
     if (takeUpdate(pixels, pitch, span)) {
-        const SDL_Rect rows{0, span.top, pictureWidth, span.bottom - span.top};
+        const SDL_Rect changed{span.left, span.top, span.right - span.left, span.bottom - span.top};
         void* locked = nullptr;
         int lockedPitch = 0;
-        if (SDL_LockTexture(texture, &rows, &locked, &lockedPitch) == 0) {
-            const Rect band{0, span.top, pictureWidth, span.bottom};
+        if (SDL_LockTexture(texture, &changed, &locked, &lockedPitch) == 0) {
             expandSharp(static_cast<const uint16_t*>(pixels), pitch, static_cast<uint32_t*>(locked),
-                        lockedPitch, 1, band);
+                        lockedPitch, 1, span);
             SDL_UnlockTexture(texture);
         }
     }

@@ -29,6 +29,9 @@ bool openPresenter(SDL_Window* window, PresentChoice choice);
 void closePresenter();
 // The next present sends the whole window again (exposed, resized, new mode).
 void redrawWholeWindow();
+// The renderer was reset and may have lost its texture: the next present
+// sends the whole picture again, whichever way it goes.
+void rendererReset();
 // The window's drawable area in pixels.
 void drawableSize(int& width, int& height);
 

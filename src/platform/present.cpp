@@ -34,7 +34,11 @@ std::string pathName = "none";
 std::vector<uint16_t> shown;
 // The picture in 32 bits, kept only while it is scaled smoothly.
 std::vector<uint32_t> expanded;
+// The window surface must be sent whole again (exposed, resized, new mode).
 bool redrawAll = true;
+// The renderer's texture outlives all that, and holds nothing only when new or
+// when a reset renderer lost it.
+bool textureEmpty = true;
 const SDL_Surface* lastSurface = nullptr;
 double refreshPeriod = 1.0 / fallbackRefreshRate;
 
@@ -128,12 +132,12 @@ void pace()
     }
 }
 
-// Finds what to send this time: everything after a redraw request, else the
-// part that changed. False when the screen already shows this picture.
-bool takeUpdate(const void* pixels, int pitch, Rect& span)
+// Finds what to send this time: everything when `all`, else the part that
+// changed. False when the screen already shows this picture.
+bool takeUpdate(const void* pixels, int pitch, bool all, Rect& span)
 {
     const auto* picture = static_cast<const uint16_t*>(pixels);
-    if (shown.empty() || redrawAll) {
+    if (shown.empty() || all) {
         shown.resize(size_t(pictureWidth) * pictureHeight);
         for (int y = 0; y < pictureHeight; ++y) {
             std::memcpy(shown.data() + std::ptrdiff_t(y) * pictureWidth,
@@ -149,7 +153,7 @@ bool takeUpdate(const void* pixels, int pitch, Rect& span)
 bool presentThroughRenderer(const void* pixels, int pitch)
 {
     Rect span;
-    if (takeUpdate(pixels, pitch, span)) {
+    if (takeUpdate(pixels, pitch, textureEmpty, span)) {
         const SDL_Rect changed{span.left, span.top, span.right - span.left, span.bottom - span.top};
         void* locked = nullptr;
         int lockedPitch = 0;
@@ -169,7 +173,7 @@ bool presentThroughRenderer(const void* pixels, int pitch)
     const SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
     SDL_RenderCopy(renderer, texture, nullptr, &area);
     SDL_RenderPresent(renderer);
-    redrawAll = false;
+    textureEmpty = false;
 
     const uint64_t now = SDL_GetPerformanceCounter();
     const double interval = double(now - lastPresentCount) / double(SDL_GetPerformanceFrequency());
@@ -245,7 +249,7 @@ bool presentThroughSurface(const void* pixels, int pitch)
     }
     Rect span;
     const bool all = redrawAll;
-    if (!takeUpdate(pixels, pitch, span)) {
+    if (!takeUpdate(pixels, pitch, all, span)) {
         pace();
         return true;
     }
@@ -291,6 +295,7 @@ bool openPresenter(SDL_Window* window, PresentChoice choice)
 {
     target = window;
     redrawAll = true;
+    textureEmpty = true;
     if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
         pathName = "window surface";
         if (!SDL_GetWindowSurface(target)) {
@@ -321,6 +326,12 @@ void redrawWholeWindow()
     if (target) {
         refreshPeriod = displayPeriod();
     }
+}
+
+void rendererReset()
+{
+    redrawWholeWindow();
+    textureEmpty = true;
 }
 
 void drawableSize(int& width, int& height)

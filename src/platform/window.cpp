@@ -113,7 +113,7 @@ void noteWindowEvent(const SDL_Event& e)
 {
     // A reset renderer may have lost the texture's contents.
     if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
-        redrawWholeWindow();
+        rendererReset();
         return;
     }
     if (e.type != SDL_WINDOWEVENT || !window) {

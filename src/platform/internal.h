@@ -32,6 +32,8 @@ void redrawWholeWindow();
 // The renderer was reset and may have lost its texture: the next present
 // sends the whole picture again, whichever way it goes.
 void rendererReset();
+// The window went to another display, which may refresh at another rate.
+void displayChanged();
 // The window's drawable area in pixels.
 void drawableSize(int& width, int& height);
 

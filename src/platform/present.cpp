@@ -296,6 +296,7 @@ bool openPresenter(SDL_Window* window, PresentChoice choice)
     target = window;
     redrawAll = true;
     textureEmpty = true;
+    refreshPeriod = displayPeriod();
     if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
         pathName = "window surface";
         if (!SDL_GetWindowSurface(target)) {
@@ -323,6 +324,10 @@ void closePresenter()
 void redrawWholeWindow()
 {
     redrawAll = true;
+}
+
+void displayChanged()
+{
     if (target) {
         refreshPeriod = displayPeriod();
     }

@@ -131,6 +131,9 @@ void noteWindowEvent(const SDL_Event& e)
     case SDL_WINDOWEVENT_MOVED:
         rememberPlacement();
         break;
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+        displayChanged();
+        break;
     default:
         break;
     }

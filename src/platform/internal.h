@@ -19,13 +19,9 @@ constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 // message box.
 bool realDesktop();
 
-// How pictures reach the screen: the window's own surface, or a renderer that
-// is kept only when it runs on a GPU and waits for the display, unless forced.
-enum class PresentChoice { surface, renderer, forcedRenderer };
-
-// Decided once, when the window first gets its mode.
-PresentChoice choosePresentPath();
-bool openPresenter(SDL_Window* window, PresentChoice choice);
+// Chooses how pictures reach the window, once, when it first gets its mode;
+// later calls keep that choice until the presenter is closed.
+bool openPresenter(SDL_Window* window);
 void closePresenter();
 // The next present sends the whole window again (exposed, resized, new mode).
 void redrawWholeWindow();

@@ -272,7 +272,10 @@ bool presentThroughSurface(const void* pixels, int pitch)
     pace();
     return true;
 }
-}  // namespace
+
+// How pictures reach the screen: the window's own surface, or a renderer that
+// is kept only when it runs on a GPU and waits for the display, unless forced.
+enum class PresentChoice { surface, renderer, forcedRenderer };
 
 PresentChoice choosePresentPath()
 {
@@ -290,9 +293,14 @@ PresentChoice choosePresentPath()
     // Without a GPU device node any OpenGL would be a software rasteriser.
     return anyGpuDevice() ? PresentChoice::renderer : PresentChoice::surface;
 }
+}  // namespace
 
-bool openPresenter(SDL_Window* window, PresentChoice choice)
+bool openPresenter(SDL_Window* window)
 {
+    if (target) {
+        return true;
+    }
+    const PresentChoice choice = choosePresentPath();
     target = window;
     redrawAll = true;
     textureEmpty = true;
@@ -300,6 +308,7 @@ bool openPresenter(SDL_Window* window, PresentChoice choice)
     if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
         pathName = "window surface";
         if (!SDL_GetWindowSurface(target)) {
+            target = nullptr;
             return false;
         }
     }

@@ -25,7 +25,6 @@ constexpr int desktopMarginPercent = 10;
 
 SDL_Window* window = nullptr;
 bool isFullscreen = false;
-bool presenterOpen = false;
 bool waitingForFirstPicture = false;
 
 // The placement asked for before the window existed, and the one it has had
@@ -266,7 +265,6 @@ bool platformCreateWindow(const char* caption)
 void platformDestroyWindow()
 {
     closePresenter();
-    presenterOpen = false;
     if (window) {
         SDL_DestroyWindow(window);
         window = nullptr;
@@ -302,11 +300,8 @@ bool platformSetWindowMode(bool fullscreen)
             applyNormalPlacement();
         }
     }
-    if (!presenterOpen) {
-        presenterOpen = openPresenter(window, choosePresentPath());
-        if (!presenterOpen) {
-            return false;
-        }
+    if (!openPresenter(window)) {
+        return false;
     }
     redrawWholeWindow();
     if (waitingForFirstPicture) {

@@ -40,6 +40,9 @@ bool redrawAll = true;
 // when a reset renderer lost it.
 bool textureEmpty = true;
 const SDL_Surface* lastSurface = nullptr;
+// The game's picture seen as an SDL surface, for SDL to convert into a window
+// surface of an unusual format; made again only when the picture moves.
+SDL_Surface* wrapped = nullptr;
 double refreshPeriod = 1.0 / fallbackRefreshRate;
 
 // Render nodes, or the devices of a driver that makes none.
@@ -203,19 +206,33 @@ SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int
 {
     const auto* picture = static_cast<const uint16_t*>(pixels);
     if (!fastSurfaceFormat(s->format)) {
-        // An unusual desktop format: SDL converts (and scales) the whole picture.
-        SDL_Surface* wrapped = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<void*>(pixels), pictureWidth, pictureHeight, 16, pitch, displayPixelFormat);
+        // An unusual desktop format: SDL converts (and scales) the picture; at
+        // a whole-number size only the span, else all of it.
+        if (wrapped && (wrapped->pixels != pixels || wrapped->pitch != pitch)) {
+            SDL_FreeSurface(wrapped);
+            wrapped = nullptr;
+        }
+        if (!wrapped) {
+            wrapped = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<void*>(pixels), pictureWidth,
+                                                         pictureHeight, 16, pitch, displayPixelFormat);
+        }
+        const int scale = fit.width / pictureWidth;
+        SDL_Rect from{0, 0, pictureWidth, pictureHeight};
         SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
+        if (fit.sharp) {
+            from = SDL_Rect{span.left, span.top, span.right - span.left, span.bottom - span.top};
+            area =
+                SDL_Rect{fit.x + span.left * scale, fit.y + span.top * scale, from.w * scale, from.h * scale};
+        }
+        const SDL_Rect covered = area;
         if (wrapped) {
             // SDL refuses to blit into a locked surface (a browser's canvas
             // comes this way: its bytes are red first).
             SDL_UnlockSurface(s);
-            SDL_BlitScaled(wrapped, nullptr, s, &area);
+            SDL_BlitScaled(wrapped, &from, s, &area);
             SDL_LockSurface(s);
-            SDL_FreeSurface(wrapped);
         }
-        return SDL_Rect{fit.x, fit.y, fit.width, fit.height};
+        return covered;
     }
     if (fit.sharp) {
         const int scale = fit.width / pictureWidth;
@@ -325,6 +342,10 @@ void closePresenter()
     closeRenderer();
     target = nullptr;
     lastSurface = nullptr;
+    if (wrapped) {
+        SDL_FreeSurface(wrapped);
+        wrapped = nullptr;
+    }
     shown.clear();
     expanded.clear();
     resetFramePacer();

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/picture_fit.h"
 #include "platform/window.h"
 
 struct PlatformSurface {
@@ -30,8 +31,8 @@ void redrawWholeWindow();
 void rendererReset();
 // The window went to another display, which may refresh at another rate.
 void displayChanged();
-// The window's drawable area in pixels.
-void drawableSize(int& width, int& height);
+// The window's drawable area in pixels and the picture's fit in it.
+PictureFit windowFit(int& width, int& height);
 
 // What differs between a desktop window and a browser's canvas
 // (window_mode.cpp; web_window_mode.cpp): the window's flags beyond hidden,

@@ -44,6 +44,12 @@ const SDL_Surface* lastSurface = nullptr;
 // surface of an unusual format; made again only when the picture moves.
 SDL_Surface* wrapped = nullptr;
 double refreshPeriod = 1.0 / fallbackRefreshRate;
+// The window's drawable size and the picture's fit in it, worked out again
+// only when the size changes (and the texture's scaling with it).
+bool outputKnown = false;
+int outputWidth = 0;
+int outputHeight = 0;
+PictureFit outputFit;
 
 // Render nodes, or the devices of a driver that makes none.
 bool anyGpuDevice()
@@ -168,9 +174,7 @@ bool presentThroughRenderer(const void* pixels, int pitch)
     }
     int w = 0;
     int h = 0;
-    SDL_GetRendererOutputSize(renderer, &w, &h);
-    const PictureFit fit = fitPicture(w, h);
-    SDL_SetTextureScaleMode(texture, fit.sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    const PictureFit fit = windowFit(w, h);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
     SDL_RenderClear(renderer);
     const SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
@@ -321,6 +325,7 @@ bool openPresenter(SDL_Window* window)
     target = window;
     redrawAll = true;
     textureEmpty = true;
+    outputKnown = false;
     refreshPeriod = displayPeriod();
     if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
         pathName = "window surface";
@@ -342,6 +347,7 @@ void closePresenter()
     closeRenderer();
     target = nullptr;
     lastSurface = nullptr;
+    outputKnown = false;
     if (wrapped) {
         SDL_FreeSurface(wrapped);
         wrapped = nullptr;
@@ -369,7 +375,7 @@ void rendererReset()
     textureEmpty = true;
 }
 
-void drawableSize(int& width, int& height)
+PictureFit windowFit(int& width, int& height)
 {
     width = pictureWidth;
     height = pictureHeight;
@@ -378,6 +384,16 @@ void drawableSize(int& width, int& height)
     } else if (target) {
         SDL_GetWindowSizeInPixels(target, &width, &height);
     }
+    if (!outputKnown || width != outputWidth || height != outputHeight) {
+        outputWidth = width;
+        outputHeight = height;
+        outputFit = fitPicture(width, height);
+        if (texture) {
+            SDL_SetTextureScaleMode(texture, outputFit.sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        }
+        outputKnown = true;
+    }
+    return outputFit;
 }
 
 bool presentPicture(const void* pixels, int pitch)

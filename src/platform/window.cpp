@@ -378,13 +378,14 @@ void platformPointer(int& x, int& y, bool& outside)
     int winH = pictureHeight;
     int outW = pictureWidth;
     int outH = pictureHeight;
+    PictureFit fit;
     if (window) {
         SDL_GetWindowSize(window, &winW, &winH);
-        drawableSize(outW, outH);
+        fit = windowFit(outW, outH);
     }
     const double px = winW > 0 ? (wx + 0.5) * outW / winW : wx;
     const double py = winH > 0 ? (wy + 0.5) * outH / winH : wy;
-    const bool onPicture = outputToPicture(fitPicture(outW, outH), px, py, x, y);
+    const bool onPicture = outputToPicture(fit, px, py, x, y);
     const bool focused = window && SDL_GetMouseFocus() == window;
     outside = !focused || !onPicture;
     recorderPointer(x, y, outside);

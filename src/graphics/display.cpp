@@ -10,8 +10,13 @@
 #include "base/layout.h"
 #include "base/screen_state.h"
 #include "platform/clock.h"
+#include "platform/picture_fit.h"
 #include "platform/surface.h"
 #include "platform/window.h"
+
+// The game composes the very picture the platform fits into the window.
+static_assert(layout::screenW == pictureWidth && layout::screenH == pictureHeight,
+              "the game's screen and the platform's picture are one size");
 
 Sprite* backBuffer = nullptr;
 namespace {

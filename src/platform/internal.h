@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "platform/picture_fit.h"
 #include "platform/window.h"
 
 struct PlatformSurface {
@@ -15,18 +16,23 @@ struct PlatformSurface {
 
 constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
-// How pictures reach the screen: the window's own surface, or a renderer that
-// is kept only when it runs on a GPU and waits for the display, unless forced.
-enum class PresentChoice { surface, renderer, forcedRenderer };
+// False under SDL's headless drivers, where nobody would see a window or a
+// message box.
+bool realDesktop();
 
-// Decided once, when the window first gets its mode.
-PresentChoice choosePresentPath(const char* videoDriver);
-bool openPresenter(SDL_Window* window, PresentChoice choice);
+// Chooses how pictures reach the window, once, when it first gets its mode;
+// later calls keep that choice until the presenter is closed.
+bool openPresenter(SDL_Window* window);
 void closePresenter();
 // The next present sends the whole window again (exposed, resized, new mode).
 void redrawWholeWindow();
-// The window's drawable area in pixels.
-void drawableSize(int& width, int& height);
+// The renderer was reset and may have lost its texture: the next present
+// sends the whole picture again, whichever way it goes.
+void rendererReset();
+// The window went to another display, which may refresh at another rate.
+void displayChanged();
+// The window's drawable area in pixels and the picture's fit in it.
+PictureFit windowFit(int& width, int& height);
 
 // What differs between a desktop window and a browser's canvas
 // (window_mode.cpp; web_window_mode.cpp): the window's flags beyond hidden,

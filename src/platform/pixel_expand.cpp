@@ -109,7 +109,7 @@ uint32_t expandPixel(uint16_t pixel)
     return expand(pixel);
 }
 
-bool takeChange(const uint16_t* now, int nowPitch, uint16_t* before, PixelSpan& change)
+bool takeChange(const uint16_t* now, int nowPitch, uint16_t* before, Rect& change)
 {
     constexpr size_t rowBytes = size_t(pictureWidth) * sizeof(uint16_t);
     int top = -1;
@@ -140,12 +140,12 @@ bool takeChange(const uint16_t* now, int nowPitch, uint16_t* before, PixelSpan& 
         right = std::max(right, r);
         std::memcpy(b, a, rowBytes);
     }
-    change = PixelSpan{left, top, right, bottom};
+    change = Rect{left, top, right, bottom};
     return true;
 }
 
 void expandSharp(const uint16_t* picture, int picturePitch, uint32_t* out, int outPitch, int scale,
-                 const PixelSpan& span)
+                 const Rect& span)
 {
     const size_t rowBytes = size_t(span.right - span.left) * size_t(scale) * sizeof(uint32_t);
     for (int y = span.top; y < span.bottom; ++y) {
@@ -168,19 +168,19 @@ void expandSharp(const uint16_t* picture, int picturePitch, uint32_t* out, int o
     }
 }
 
-PixelSpan expandSmooth(const uint32_t* expanded, uint32_t* out, int outPitch, const PictureFit& fit,
-                       const PixelSpan& span)
+Rect expandSmooth(const uint32_t* expanded, uint32_t* out, int outPitch, const PictureFit& fit,
+                  const Rect& span)
 {
     // A source pixel reaches the output pixels within one source pixel of it.
     const double sx = double(fit.width) / pictureWidth;
     const double sy = double(fit.height) / pictureHeight;
-    PixelSpan o;
+    Rect o;
     o.left = std::max(0, int(std::floor((span.left - 1) * sx)));
     o.right = std::min(fit.width, int(std::ceil((span.right + 1) * sx)));
     o.top = std::max(0, int(std::floor((span.top - 1) * sy)));
     o.bottom = std::min(fit.height, int(std::ceil((span.bottom + 1) * sy)));
     if (o.left >= o.right || o.top >= o.bottom) {
-        return PixelSpan{};
+        return Rect{};
     }
     static std::vector<int> columns;
     static std::vector<uint32_t> columnWeights;

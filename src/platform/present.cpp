@@ -34,9 +34,22 @@ std::string pathName = "none";
 std::vector<uint16_t> shown;
 // The picture in 32 bits, kept only while it is scaled smoothly.
 std::vector<uint32_t> expanded;
+// The window surface must be sent whole again (exposed, resized, new mode).
 bool redrawAll = true;
+// The renderer's texture outlives all that, and holds nothing only when new or
+// when a reset renderer lost it.
+bool textureEmpty = true;
 const SDL_Surface* lastSurface = nullptr;
+// The game's picture seen as an SDL surface, for SDL to convert into a window
+// surface of an unusual format; made again only when the picture moves.
+SDL_Surface* wrapped = nullptr;
 double refreshPeriod = 1.0 / fallbackRefreshRate;
+// The window's drawable size and the picture's fit in it, worked out again
+// only when the size changes (and the texture's scaling with it).
+bool outputKnown = false;
+int outputWidth = 0;
+int outputHeight = 0;
+PictureFit outputFit;
 
 // Render nodes, or the devices of a driver that makes none.
 bool anyGpuDevice()
@@ -128,19 +141,19 @@ void pace()
     }
 }
 
-// Finds what to send this time: everything after a redraw request, else the
-// part that changed. False when the screen already shows this picture.
-bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
+// Finds what to send this time: everything when `all`, else the part that
+// changed. False when the screen already shows this picture.
+bool takeUpdate(const void* pixels, int pitch, bool all, Rect& span)
 {
     const auto* picture = static_cast<const uint16_t*>(pixels);
-    if (shown.empty() || redrawAll) {
+    if (shown.empty() || all) {
         shown.resize(size_t(pictureWidth) * pictureHeight);
         for (int y = 0; y < pictureHeight; ++y) {
             std::memcpy(shown.data() + std::ptrdiff_t(y) * pictureWidth,
                         static_cast<const uint8_t*>(pixels) + std::ptrdiff_t(y) * pitch,
                         size_t(pictureWidth) * sizeof(uint16_t));
         }
-        span = PixelSpan{0, 0, pictureWidth, pictureHeight};
+        span = Rect{0, 0, pictureWidth, pictureHeight};
         return true;
     }
     return takeChange(picture, pitch, shown.data(), span);
@@ -148,29 +161,26 @@ bool takeUpdate(const void* pixels, int pitch, PixelSpan& span)
 
 bool presentThroughRenderer(const void* pixels, int pitch)
 {
-    PixelSpan span;
-    if (takeUpdate(pixels, pitch, span)) {
-        const SDL_Rect rows{0, span.top, pictureWidth, span.bottom - span.top};
+    Rect span;
+    if (takeUpdate(pixels, pitch, textureEmpty, span)) {
+        const SDL_Rect changed{span.left, span.top, span.right - span.left, span.bottom - span.top};
         void* locked = nullptr;
         int lockedPitch = 0;
-        if (SDL_LockTexture(texture, &rows, &locked, &lockedPitch) == 0) {
-            const PixelSpan band{0, span.top, pictureWidth, span.bottom};
+        if (SDL_LockTexture(texture, &changed, &locked, &lockedPitch) == 0) {
             expandSharp(static_cast<const uint16_t*>(pixels), pitch, static_cast<uint32_t*>(locked),
-                        lockedPitch, 1, band);
+                        lockedPitch, 1, span);
             SDL_UnlockTexture(texture);
         }
     }
     int w = 0;
     int h = 0;
-    SDL_GetRendererOutputSize(renderer, &w, &h);
-    const PictureFit fit = fitPicture(w, h);
-    SDL_SetTextureScaleMode(texture, fit.sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+    const PictureFit fit = windowFit(w, h);
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, SDL_ALPHA_OPAQUE);
     SDL_RenderClear(renderer);
     const SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
     SDL_RenderCopy(renderer, texture, nullptr, &area);
     SDL_RenderPresent(renderer);
-    redrawAll = false;
+    textureEmpty = false;
 
     const uint64_t now = SDL_GetPerformanceCounter();
     const double interval = double(now - lastPresentCount) / double(SDL_GetPerformanceFrequency());
@@ -196,23 +206,37 @@ uint32_t* pixelAt(SDL_Surface* s, int x, int y)
 }
 
 // Writes the span into the surface; returns the window area it covered.
-SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int pitch, const PixelSpan& span)
+SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int pitch, const Rect& span)
 {
     const auto* picture = static_cast<const uint16_t*>(pixels);
     if (!fastSurfaceFormat(s->format)) {
-        // An unusual desktop format: SDL converts (and scales) the whole picture.
-        SDL_Surface* wrapped = SDL_CreateRGBSurfaceWithFormatFrom(
-            const_cast<void*>(pixels), pictureWidth, pictureHeight, 16, pitch, displayPixelFormat);
+        // An unusual desktop format: SDL converts (and scales) the picture; at
+        // a whole-number size only the span, else all of it.
+        if (wrapped && (wrapped->pixels != pixels || wrapped->pitch != pitch)) {
+            SDL_FreeSurface(wrapped);
+            wrapped = nullptr;
+        }
+        if (!wrapped) {
+            wrapped = SDL_CreateRGBSurfaceWithFormatFrom(const_cast<void*>(pixels), pictureWidth,
+                                                         pictureHeight, 16, pitch, displayPixelFormat);
+        }
+        const int scale = fit.width / pictureWidth;
+        SDL_Rect from{0, 0, pictureWidth, pictureHeight};
         SDL_Rect area{fit.x, fit.y, fit.width, fit.height};
+        if (fit.sharp) {
+            from = SDL_Rect{span.left, span.top, span.right - span.left, span.bottom - span.top};
+            area =
+                SDL_Rect{fit.x + span.left * scale, fit.y + span.top * scale, from.w * scale, from.h * scale};
+        }
+        const SDL_Rect covered = area;
         if (wrapped) {
             // SDL refuses to blit into a locked surface (a browser's canvas
             // comes this way: its bytes are red first).
             SDL_UnlockSurface(s);
-            SDL_BlitScaled(wrapped, nullptr, s, &area);
+            SDL_BlitScaled(wrapped, &from, s, &area);
             SDL_LockSurface(s);
-            SDL_FreeSurface(wrapped);
         }
-        return SDL_Rect{fit.x, fit.y, fit.width, fit.height};
+        return covered;
     }
     if (fit.sharp) {
         const int scale = fit.width / pictureWidth;
@@ -224,12 +248,12 @@ SDL_Rect drawSpan(SDL_Surface* s, const PictureFit& fit, const void* pixels, int
     if (expanded.empty()) {
         expanded.resize(size_t(pictureWidth) * pictureHeight);
         expandSharp(picture, pitch, expanded.data(), pictureWidth * 4, 1,
-                    PixelSpan{0, 0, pictureWidth, pictureHeight});
+                    Rect{0, 0, pictureWidth, pictureHeight});
     } else {
         expandSharp(picture, pitch, expanded.data() + std::ptrdiff_t(span.top) * pictureWidth + span.left,
                     pictureWidth * 4, 1, span);
     }
-    const PixelSpan out = expandSmooth(expanded.data(), pixelAt(s, fit.x, fit.y), s->pitch, fit, span);
+    const Rect out = expandSmooth(expanded.data(), pixelAt(s, fit.x, fit.y), s->pitch, fit, span);
     return SDL_Rect{fit.x + out.left, fit.y + out.top, out.right - out.left, out.bottom - out.top};
 }
 
@@ -244,9 +268,9 @@ bool presentThroughSurface(const void* pixels, int pitch)
         lastSurface = s;
         redrawAll = true;
     }
-    PixelSpan span;
+    Rect span;
     const bool all = redrawAll;
-    if (!takeUpdate(pixels, pitch, span)) {
+    if (!takeUpdate(pixels, pitch, all, span)) {
         pace();
         return true;
     }
@@ -269,9 +293,12 @@ bool presentThroughSurface(const void* pixels, int pitch)
     pace();
     return true;
 }
-}  // namespace
 
-PresentChoice choosePresentPath(const char* videoDriver)
+// How pictures reach the screen: the window's own surface, or a renderer that
+// is kept only when it runs on a GPU and waits for the display, unless forced.
+enum class PresentChoice { surface, renderer, forcedRenderer };
+
+PresentChoice choosePresentPath()
 {
     const char* forced = std::getenv("PLUMBRIX_PRESENT");
     if (forced && std::strcmp(forced, "surface") == 0) {
@@ -280,23 +307,30 @@ PresentChoice choosePresentPath(const char* videoDriver)
     if (forced && std::strcmp(forced, "renderer") == 0) {
         return PresentChoice::forcedRenderer;
     }
-    const std::string driver = videoDriver ? videoDriver : "";
     const char* softwareOnly = std::getenv("LIBGL_ALWAYS_SOFTWARE");
-    if (driver == "dummy" || driver == "offscreen" ||
-        (softwareOnly && *softwareOnly && *softwareOnly != '0')) {
+    if (!realDesktop() || (softwareOnly && *softwareOnly && *softwareOnly != '0')) {
         return PresentChoice::surface;
     }
     // Without a GPU device node any OpenGL would be a software rasteriser.
     return anyGpuDevice() ? PresentChoice::renderer : PresentChoice::surface;
 }
+}  // namespace
 
-bool openPresenter(SDL_Window* window, PresentChoice choice)
+bool openPresenter(SDL_Window* window)
 {
+    if (target) {
+        return true;
+    }
+    const PresentChoice choice = choosePresentPath();
     target = window;
     redrawAll = true;
+    textureEmpty = true;
+    outputKnown = false;
+    refreshPeriod = displayPeriod();
     if (choice == PresentChoice::surface || !openRenderer(choice == PresentChoice::forcedRenderer)) {
         pathName = "window surface";
         if (!SDL_GetWindowSurface(target)) {
+            target = nullptr;
             return false;
         }
     }
@@ -313,6 +347,11 @@ void closePresenter()
     closeRenderer();
     target = nullptr;
     lastSurface = nullptr;
+    outputKnown = false;
+    if (wrapped) {
+        SDL_FreeSurface(wrapped);
+        wrapped = nullptr;
+    }
     shown.clear();
     expanded.clear();
     resetFramePacer();
@@ -321,12 +360,22 @@ void closePresenter()
 void redrawWholeWindow()
 {
     redrawAll = true;
+}
+
+void displayChanged()
+{
     if (target) {
         refreshPeriod = displayPeriod();
     }
 }
 
-void drawableSize(int& width, int& height)
+void rendererReset()
+{
+    redrawWholeWindow();
+    textureEmpty = true;
+}
+
+PictureFit windowFit(int& width, int& height)
 {
     width = pictureWidth;
     height = pictureHeight;
@@ -335,6 +384,16 @@ void drawableSize(int& width, int& height)
     } else if (target) {
         SDL_GetWindowSizeInPixels(target, &width, &height);
     }
+    if (!outputKnown || width != outputWidth || height != outputHeight) {
+        outputWidth = width;
+        outputHeight = height;
+        outputFit = fitPicture(width, height);
+        if (texture) {
+            SDL_SetTextureScaleMode(texture, outputFit.sharp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
+        }
+        outputKnown = true;
+    }
+    return outputFit;
 }
 
 bool presentPicture(const void* pixels, int pitch)

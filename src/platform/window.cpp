@@ -25,7 +25,6 @@ constexpr int desktopMarginPercent = 10;
 
 SDL_Window* window = nullptr;
 bool isFullscreen = false;
-bool presenterOpen = false;
 bool waitingForFirstPicture = false;
 
 // The placement asked for before the window existed, and the one it has had
@@ -41,12 +40,6 @@ int simulatedX = 0;
 int simulatedY = 0;
 bool simulatedInside = false;
 bool cursorShown = true;
-
-bool realDesktop()
-{
-    const char* driver = SDL_GetCurrentVideoDriver();
-    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
-}
 
 // True when a good part of the window's top edge (where its title bar is)
 // lies on some display, so that the player can reach it.
@@ -119,7 +112,7 @@ void noteWindowEvent(const SDL_Event& e)
 {
     // A reset renderer may have lost the texture's contents.
     if (e.type == SDL_RENDER_TARGETS_RESET || e.type == SDL_RENDER_DEVICE_RESET) {
-        redrawWholeWindow();
+        rendererReset();
         return;
     }
     if (e.type != SDL_WINDOWEVENT || !window) {
@@ -136,6 +129,9 @@ void noteWindowEvent(const SDL_Event& e)
         break;
     case SDL_WINDOWEVENT_MOVED:
         rememberPlacement();
+        break;
+    case SDL_WINDOWEVENT_DISPLAY_CHANGED:
+        displayChanged();
         break;
     default:
         break;
@@ -208,6 +204,12 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
 }
 }  // namespace
 
+bool realDesktop()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver && std::strcmp(driver, "dummy") != 0 && std::strcmp(driver, "offscreen") != 0;
+}
+
 bool platformInit()
 {
     // Scripted input never reads the quit request SDL would make of SIGTERM
@@ -263,7 +265,6 @@ bool platformCreateWindow(const char* caption)
 void platformDestroyWindow()
 {
     closePresenter();
-    presenterOpen = false;
     if (window) {
         SDL_DestroyWindow(window);
         window = nullptr;
@@ -299,11 +300,8 @@ bool platformSetWindowMode(bool fullscreen)
             applyNormalPlacement();
         }
     }
-    if (!presenterOpen) {
-        presenterOpen = openPresenter(window, choosePresentPath(SDL_GetCurrentVideoDriver()));
-        if (!presenterOpen) {
-            return false;
-        }
+    if (!openPresenter(window)) {
+        return false;
     }
     redrawWholeWindow();
     if (waitingForFirstPicture) {
@@ -380,13 +378,14 @@ void platformPointer(int& x, int& y, bool& outside)
     int winH = pictureHeight;
     int outW = pictureWidth;
     int outH = pictureHeight;
+    PictureFit fit;
     if (window) {
         SDL_GetWindowSize(window, &winW, &winH);
-        drawableSize(outW, outH);
+        fit = windowFit(outW, outH);
     }
     const double px = winW > 0 ? (wx + 0.5) * outW / winW : wx;
     const double py = winH > 0 ? (wy + 0.5) * outH / winH : wy;
-    const bool onPicture = outputToPicture(fitPicture(outW, outH), px, py, x, y);
+    const bool onPicture = outputToPicture(fit, px, py, x, y);
     const bool focused = window && SDL_GetMouseFocus() == window;
     outside = !focused || !onPicture;
     recorderPointer(x, y, outside);
@@ -424,9 +423,7 @@ int platformDesktopWidth()
 void platformMessageBox(const char* caption, const char* text, bool warning)
 {
     const Uint32 flags = warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR;
-    const char* driver = SDL_GetCurrentVideoDriver();
-    const bool canShow = driver && std::string(driver) != "dummy" && std::string(driver) != "offscreen";
-    if (!canShow || SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0) {
+    if (!realDesktop() || SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0) {
         std::fprintf(stderr, "%s: %s\n", caption, text);
     }
 }

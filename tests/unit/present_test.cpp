@@ -99,7 +99,7 @@ TEST(ChangedPart, BoundsEveryChangedPixelAndRemembersTheFrame)
 {
     std::vector<uint16_t> now = picture(0x1234);
     std::vector<uint16_t> before = now;
-    PixelSpan span;
+    Rect span;
     EXPECT_FALSE(takeChange(now.data(), picturePitch, before.data(), span));
 
     now[size_t(100) * pictureWidth + 7] = 0xFFFF;
@@ -142,7 +142,7 @@ TEST(Expansion, SharpScalingFillsWholeBlocksAndStaysInsideTheSpan)
     }
     constexpr int scale = 3;
     constexpr uint32_t guard = 0xDEADBEEF;
-    const PixelSpan span{4, 10, 9, 12};
+    const Rect span{4, 10, 9, 12};
     const int outWidth = pictureWidth * scale;
     std::vector<uint32_t> out(size_t(outWidth) * pictureHeight * scale, guard);
     uint32_t* corner = out.data() + size_t(span.top * scale) * size_t(outWidth) + size_t(span.left * scale);
@@ -167,8 +167,8 @@ TEST(Expansion, SmoothScalingKeepsFlatAreasFlatAndReachesAroundTheChange)
     const PictureFit fit = fitPicture(1000, 750);
     ASSERT_FALSE(fit.sharp);
     std::vector<uint32_t> out(size_t(fit.width) * size_t(fit.height), 0);
-    const PixelSpan all = expandSmooth(expanded.data(), out.data(), fit.width * 4, fit,
-                                       PixelSpan{0, 0, pictureWidth, pictureHeight});
+    const Rect all = expandSmooth(expanded.data(), out.data(), fit.width * 4, fit,
+                                  Rect{0, 0, pictureWidth, pictureHeight});
     EXPECT_EQ(all.left, 0);
     EXPECT_EQ(all.top, 0);
     EXPECT_EQ(all.right, fit.width);
@@ -179,8 +179,7 @@ TEST(Expansion, SmoothScalingKeepsFlatAreasFlatAndReachesAroundTheChange)
 
     // One bright pixel: what it touches lies inside the rectangle reported.
     expanded[size_t(240) * pictureWidth + 320] = 0xFFFFFF;
-    const PixelSpan one =
-        expandSmooth(expanded.data(), out.data(), fit.width * 4, fit, PixelSpan{320, 240, 321, 241});
+    const Rect one = expandSmooth(expanded.data(), out.data(), fit.width * 4, fit, Rect{320, 240, 321, 241});
     int touched = 0;
     for (int y = 0; y < fit.height; ++y) {
         for (int x = 0; x < fit.width; ++x) {

@@ -16,7 +16,6 @@
 #include "game/scoring.h"
 
 namespace {
-constexpr float fullBar = 73;
 // Every flight lasts one second of board time; the margin covers the frame
 // in which a flyer starts.
 constexpr double longestFlight = 1.25;
@@ -80,7 +79,8 @@ bool checkCounters(std::string& why)
     }
     if (shownBar < 0 || shownBar > fullBar) {
         char text[80];
-        std::snprintf(text, sizeof text, "the shown bar %g is outside 0..73", double(shownBar));
+        std::snprintf(text, sizeof text, "the shown bar %g is outside 0..%g", double(shownBar),
+                      double(fullBar));
         why = text;
         return false;
     }

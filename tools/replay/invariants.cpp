@@ -4,6 +4,8 @@
 // reach the mixer; no frame is slow.
 #include "invariants.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -14,6 +16,8 @@
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "platform/clock.h"
+#include "shell/shell.h"
 
 namespace {
 // Every flight lasts one second of board time; the margin covers the frame
@@ -141,4 +145,33 @@ bool checkInvariants(double dt, bool pressed, double cpuSeconds, std::string& me
         return false;
     }
     return currentScreen != screenGame || checkCounters(message);
+}
+
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+FrameEnd checkedFrame(double dt, bool check, double& played, std::string& message)
+{
+    const double cpuStart = threadSeconds();
+    if (!processEvents()) {
+        return FrameEnd::gameEnded;
+    }
+    const bool pressed = clickPending != 0;
+    const bool ran = appActive && appReady;
+    if (ran) {
+        platformAdvanceSimulatedClock(dt);
+        runFrame();
+        played += dt;
+    }
+    if (windowDestroyed) {
+        return FrameEnd::windowGone;
+    }
+    if (check && !checkInvariants(ran ? dt : 0, pressed, threadSeconds() - cpuStart, message)) {
+        return FrameEnd::violated;
+    }
+    return FrameEnd::ran;
 }

@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -241,15 +240,6 @@ void apply(const ScriptEvent& e)
         break;  // the frame loop reads it
     }
 }
-}  // namespace
-
-namespace {
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 bool writeAfterFrame(long frame, const Options& o, const std::string& startDir)
 {
@@ -295,22 +285,15 @@ RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const
             std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
             return broken;
         }
-        const double cpuStart = threadSeconds();
-        if (!processEvents()) {
+        const FrameEnd end = checkedFrame(dt, o.check, gameSeconds, message);
+        if (end == FrameEnd::gameEnded) {
             break;
-        }
-        const bool pressed = clickPending != 0;
-        const bool ran = appActive && appReady;
-        if (ran) {
-            platformAdvanceSimulatedClock(dt);
-            runFrame();
-            gameSeconds += dt;
         }
         framesRun = frame + 1;
-        if (windowDestroyed) {
+        if (end == FrameEnd::windowGone) {
             break;
         }
-        if (o.check && !checkInvariants(ran ? dt : 0, pressed, threadSeconds() - cpuStart, message)) {
+        if (end == FrameEnd::violated) {
             std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
             writeAfterFrame(endOfRun, o, startDir);
             return broken;

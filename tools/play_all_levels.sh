@@ -36,8 +36,6 @@ cat >"$work/new-game.script" <<EOF
 200 dt $dt
 EOF
 
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null
-
 # Processor seconds (user and system) of every finished child so far; the
 # builtin runs in this shell, not in a subshell that has no children.
 children_cpu() {

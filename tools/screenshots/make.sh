@@ -18,7 +18,6 @@ command -v convert >/dev/null || { echo "needs ImageMagick: apt-get install imag
 mkdir -p "$out"
 work=$(mktemp -d "${TMPDIR:-/tmp}/plumbrix-shots-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null
 
 # A fresh data folder (links to the generated files, no save file) for a run.
 fresh() {

@@ -36,12 +36,8 @@ cat >"$work/new-game.script" <<EOF
 200 dt $dt
 EOF
 
-# Processor seconds (user and system) of every finished child so far; the
-# builtin runs in this shell, not in a subshell that has no children.
-children_cpu() {
-  times >"$work/times"
-  tail -n 1 "$work/times" | awk '{ t = 0; for (i = 1; i <= 2; i++) { split($i, p, /[ms]/); t += p[1] * 60 + p[2] } print t }'
-}
+# What the shell's time reports of a run: wall, user and system seconds.
+TIMEFORMAT='%R %U %S'
 attempts=0
 while :; do
   attempts=$((attempts + 1))
@@ -49,15 +45,13 @@ while :; do
   for entry in build/data/*; do
     case $(basename "$entry") in game.sav | game.sav.tmp) ;; *) ln -s "$(pwd)/$entry" "$work/data/" ;; esac
   done
-  start=$(date +%s.%N)
-  children_cpu >"$work/cpu-before"
   status=0
-  "$replay" --data "$work/data" --script "$work/new-game.script" --frames 5000000 \
+  { time "$replay" --data "$work/data" --script "$work/new-game.script" --frames 5000000 \
     --autoplay "$seed" --until finish --state end:"$out/final-state.txt" \
-    >"$work/stdout" 2>"$work/stderr" || status=$?
-  seconds=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
-  children_cpu >"$work/cpu-after"
-  cpu=$(awk -v a="$(cat "$work/cpu-before")" -v b="$(cat "$work/cpu-after")" 'BEGIN { printf "%.1f", b - a }')
+    >"$work/stdout" 2>"$work/stderr" || status=$?; } 2>"$work/time"
+  read -r wall user system <"$work/time"
+  seconds=$(awk -v r="$wall" 'BEGIN { printf "%.1f", r }')
+  cpu=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.1f", u + s }')
   cat "$work/stdout" "$work/stderr"
   [ "$status" -eq 0 ] && break
   if [ "$status" -ne 4 ] || ! grep -q "was lost" "$work/stderr"; then

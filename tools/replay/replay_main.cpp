@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -192,10 +193,18 @@ void completeOptions(Options& o, const ScriptHeader& header)
     }
 }
 
-// Shots name files relative to where the driver was started, not the data folder.
-std::string absolute(const std::string& path, const std::string& startDir)
+// Pictures and states name files relative to where the driver was started,
+// not the data folder it works in; false when that folder is unknown.
+bool resolvePaths(std::multimap<long, std::string>& files)
 {
-    return !path.empty() && path[0] == '/' ? path : startDir + "/" + path;
+    for (auto& file : files) {
+        std::error_code error;
+        file.second = std::filesystem::absolute(file.second, error).string();
+        if (error) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void apply(const ScriptEvent& e)
@@ -241,11 +250,11 @@ void apply(const ScriptEvent& e)
     }
 }
 
-bool writeAfterFrame(long frame, const Options& o, const std::string& startDir)
+bool writeAfterFrame(long frame, const Options& o)
 {
     const auto stateRange = o.states.equal_range(frame);
     for (auto it = stateRange.first; it != stateRange.second; ++it) {
-        const std::string path = absolute(it->second, startDir);
+        const std::string& path = it->second;
         if (!writeGameState(path.c_str())) {
             std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
             return false;
@@ -253,7 +262,7 @@ bool writeAfterFrame(long frame, const Options& o, const std::string& startDir)
     }
     const auto range = o.shots.equal_range(frame);
     for (auto it = range.first; it != range.second; ++it) {
-        const std::string path = absolute(it->second, startDir);
+        const std::string& path = it->second;
         if (!backBuffer || !platformSaveBmp(backBuffer->surface, path.c_str())) {
             std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
             return false;
@@ -268,8 +277,8 @@ enum RunEnd { ranOut = 0, cannotWrite = 1, broken = 3, goalMissed = 4 };
 // The frame loop: the script's events due before each frame, the automated
 // player's hand, the events, the frame itself, the checks, and what the
 // script or the command line asked to keep.
-RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const std::string& startDir,
-                 long& framesRun, double& gameSeconds)
+RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, long& framesRun,
+                 double& gameSeconds)
 {
     size_t next = 0;
     double dt = o.dt;
@@ -295,10 +304,10 @@ RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const
         }
         if (end == FrameEnd::violated) {
             std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
-            writeAfterFrame(endOfRun, o, startDir);
+            writeAfterFrame(endOfRun, o);
             return broken;
         }
-        if (!writeAfterFrame(frame, o, startDir)) {
+        if (!writeAfterFrame(frame, o)) {
             return cannotWrite;
         }
         if (o.autoplay && autoplayGoalReached()) {
@@ -345,8 +354,7 @@ int main(int argc, char** argv)
         }
     }
     completeOptions(o, header);
-    char startDir[4096];
-    if (!getcwd(startDir, sizeof startDir) || chdir(o.data.c_str()) != 0) {
+    if (!resolvePaths(o.shots) || !resolvePaths(o.states) || chdir(o.data.c_str()) != 0) {
         return usage(("cannot enter " + o.data).c_str());
     }
     platformChooseHeadless();
@@ -373,8 +381,8 @@ int main(int argc, char** argv)
     long framesRun = 0;
     double gameSeconds = 0;
     const auto started = std::chrono::steady_clock::now();
-    RunEnd end = runFrames(o, events, startDir, framesRun, gameSeconds);
-    if (end != broken && end != cannotWrite && !writeAfterFrame(endOfRun, o, startDir)) {
+    RunEnd end = runFrames(o, events, framesRun, gameSeconds);
+    if (end != broken && end != cannotWrite && !writeAfterFrame(endOfRun, o)) {
         end = cannotWrite;
     }
     if (o.autoplay) {

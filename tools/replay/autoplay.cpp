@@ -30,7 +30,6 @@ constexpr layout::Point endButton = layout::endButtonHit.middle();
 constexpr int dragDistance = 30;
 // The end picture slides in for about a second; the player waits for it.
 constexpr double endPictureWait = 1.5;
-constexpr int backspaceCode = 8;
 
 // One frame's worth of the player's hand: where the pointer goes, then what
 // happens there.

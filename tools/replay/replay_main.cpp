@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "autoplay.h"
+#include "base/layout.h"
 #include "game/scoring.h"
 #include "graphics/display.h"
+#include "graphics/text.h"
 #include "invariants.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
@@ -156,9 +158,9 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
         return false;
     }
     // What the game's name panel takes: up to nine printable characters.
-    bool printable = o.player.name.size() <= 9;
+    bool printable = o.player.name.size() <= size_t(longestName);
     for (unsigned char c : o.player.name) {
-        printable = printable && c >= 32 && c <= 126;
+        printable = printable && c >= firstGlyph && c <= lastGlyph;
     }
     if (!printable) {
         error = "--name takes up to nine printable characters";
@@ -211,7 +213,8 @@ void apply(const ScriptEvent& e)
 {
     switch (e.kind) {
     case ScriptEvent::move:
-        platformSetSimulatedPointer(e.x, e.y, !e.outside && e.x >= 0 && e.y >= 0 && e.x < 640 && e.y < 480);
+        platformSetSimulatedPointer(
+            e.x, e.y, !e.outside && e.x >= 0 && e.y >= 0 && e.x < layout::screenW && e.y < layout::screenH);
         break;
     case ScriptEvent::down:
         platformInjectEvent({EventType::buttonDown, 0});
@@ -231,7 +234,7 @@ void apply(const ScriptEvent& e)
         platformInjectEvent({EventType::keyPause, 0});
         break;
     case ScriptEvent::keyBackspace:
-        platformInjectEvent({EventType::character, 8});
+        platformInjectEvent({EventType::character, backspaceCode});
         break;
     case ScriptEvent::focusLost:
         platformInjectEvent({EventType::deactivate, 0});

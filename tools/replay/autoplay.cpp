@@ -17,6 +17,7 @@
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "graphics/text.h"
+#include "invariants.h"
 #include "platform/window.h"
 #include "screens/main_menu.h"
 
@@ -263,11 +264,6 @@ void apply(const Touch& t)
     for (const PlatformEvent& e : t.events) {
         platformInjectEvent(e);
     }
-}
-
-std::string cellName(int column, int row)
-{
-    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
 }
 }  // namespace
 

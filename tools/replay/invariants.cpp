@@ -30,11 +30,6 @@ int scoreCeiling = 0;  // what the shown score may count down from after the sco
 size_t lastFlyerCount = 0;
 double sinceLaunch = 0;  // board time since a piece last took off
 
-std::string cell(int column, int row)
-{
-    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
-}
-
 // The move engine is idle and nobody is pressing: nothing may be under way.
 bool settled(bool pressed)
 {
@@ -48,17 +43,17 @@ bool checkSettledBoard(std::string& why)
         for (int r = 0; r < boardRows; ++r) {
             const Cell& piece = cellAt(c, r);
             if (piece.kind == emptyKind) {
-                why = "the settled board has a hole at " + cell(c, r);
+                why = "the settled board has a hole at " + cellName(c, r);
                 return false;
             }
             if (piece.x != float(boardLeft + cellSize * c) || piece.y != float(boardTop + cellSize * r)) {
                 char where[64];
                 std::snprintf(where, sizeof where, " lies at (%g, %g)", double(piece.x), double(piece.y));
-                why = "the settled piece of " + cell(c, r) + where;
+                why = "the settled piece of " + cellName(c, r) + where;
                 return false;
             }
             if (piece.swapping) {
-                why = "the settled piece of " + cell(c, r) + " is flagged for a swap";
+                why = "the settled piece of " + cellName(c, r) + " is flagged for a swap";
                 return false;
             }
         }
@@ -145,6 +140,11 @@ bool checkInvariants(double dt, bool pressed, double cpuSeconds, std::string& me
         return false;
     }
     return currentScreen != screenGame || checkCounters(message);
+}
+
+std::string cellName(int column, int row)
+{
+    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
 }
 
 double threadSeconds()

@@ -12,6 +12,9 @@ void startInvariantChecks(double frameLimitSeconds);
 // the first violation.
 bool checkInvariants(double dt, bool pressed, double cpuSeconds, std::string& message);
 
+// A board cell as the messages name it: "(column, row)".
+std::string cellName(int column, int row);
+
 // Processor time the calling thread has used, in seconds: a frame's cost
 // without the time other processes took from it.
 double threadSeconds();

@@ -11,6 +11,7 @@
 # Needs a built tree (tools/setup.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/data_links.sh
 out=${1:-build/all-levels}
 seed=${2:-1}
 kinds=${3:-6}
@@ -41,10 +42,8 @@ TIMEFORMAT='%R %U %S'
 attempts=0
 while :; do
   attempts=$((attempts + 1))
-  rm -rf "$work/data" && mkdir "$work/data"
-  for entry in build/data/*; do
-    case $(basename "$entry") in game.sav | game.sav.tmp) ;; *) ln -s "$(pwd)/$entry" "$work/data/" ;; esac
-  done
+  rm -rf "$work/data"
+  fresh_data "$work/data" build/data
   status=0
   { time "$replay" --data "$work/data" --script "$work/new-game.script" --frames 5000000 \
     --autoplay "$seed" --until finish --state end:"$out/final-state.txt" \

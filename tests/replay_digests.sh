@@ -8,6 +8,7 @@
 # usage: replay_digests.sh REPLAY DATA SCRIPTS   (CTest passes all three)
 set -euo pipefail
 export LC_ALL=C
+source "$(dirname "${BASH_SOURCE[0]}")/../tools/data_links.sh"
 replay=$1
 data=$2
 scripts=$3
@@ -38,13 +39,7 @@ run_script() {
     cp "$work/$round/$from/data/game.sav" "$dir/data/game.sav"
   fi
   # A copy that shares the generated files and holds no save file of its own.
-  local entry
-  for entry in "$data"/*; do
-    case $(basename "$entry") in
-    game.sav | game.sav.tmp) ;;
-    *) ln -s "$entry" "$dir/data/" ;;
-    esac
-  done
+  fresh_data "$dir/data" "$data"
   # --check: every frame of every script must also keep the game's invariants.
   if ! "$replay" --data "$dir/data" --script "$scripts/$name" --out "$dir/out" --check 2>"$dir/stderr"; then
     echo "$name: the replay failed:" >&2

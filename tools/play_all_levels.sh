@@ -11,6 +11,7 @@
 # Needs a built tree (tools/setup.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/data_links.sh
 out=${1:-build/all-levels}
 seed=${2:-1}
 kinds=${3:-6}
@@ -36,30 +37,20 @@ cat >"$work/new-game.script" <<EOF
 200 dt $dt
 EOF
 
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null
-
-# Processor seconds (user and system) of every finished child so far; the
-# builtin runs in this shell, not in a subshell that has no children.
-children_cpu() {
-  times >"$work/times"
-  tail -n 1 "$work/times" | awk '{ t = 0; for (i = 1; i <= 2; i++) { split($i, p, /[ms]/); t += p[1] * 60 + p[2] } print t }'
-}
+# What the shell's time reports of a run: wall, user and system seconds.
+TIMEFORMAT='%R %U %S'
 attempts=0
 while :; do
   attempts=$((attempts + 1))
-  rm -rf "$work/data" && mkdir "$work/data"
-  for entry in build/data/*; do
-    case $(basename "$entry") in game.sav | game.sav.tmp) ;; *) ln -s "$(pwd)/$entry" "$work/data/" ;; esac
-  done
-  start=$(date +%s.%N)
-  children_cpu >"$work/cpu-before"
+  rm -rf "$work/data"
+  fresh_data "$work/data" build/data
   status=0
-  "$replay" --data "$work/data" --script "$work/new-game.script" --frames 5000000 \
+  { time "$replay" --data "$work/data" --script "$work/new-game.script" --frames 5000000 \
     --autoplay "$seed" --until finish --state end:"$out/final-state.txt" \
-    >"$work/stdout" 2>"$work/stderr" || status=$?
-  seconds=$(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }')
-  children_cpu >"$work/cpu-after"
-  cpu=$(awk -v a="$(cat "$work/cpu-before")" -v b="$(cat "$work/cpu-after")" 'BEGIN { printf "%.1f", b - a }')
+    >"$work/stdout" 2>"$work/stderr" || status=$?; } 2>"$work/time"
+  read -r wall user system <"$work/time"
+  seconds=$(awk -v r="$wall" 'BEGIN { printf "%.1f", r }')
+  cpu=$(awk -v u="$user" -v s="$system" 'BEGIN { printf "%.1f", u + s }')
   cat "$work/stdout" "$work/stderr"
   [ "$status" -eq 0 ] && break
   if [ "$status" -ne 4 ] || ! grep -q "was lost" "$work/stderr"; then

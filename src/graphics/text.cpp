@@ -10,10 +10,7 @@
 #include "graphics/sprite.h"
 
 namespace {
-constexpr int firstGlyph = 32;
-constexpr int lastGlyph = 126;
 constexpr char cursorChar = '_';
-constexpr int8_t longestName = 9;
 
 // Digits side by side in the strip, centred on centreX. A minus sign takes
 // its place in the centring but has no picture in the strip.

@@ -6,6 +6,11 @@
 #include "base/layout.h"
 
 using layout::glyphWidths;
+// The font draws the printable characters from firstGlyph to lastGlyph.
+constexpr int firstGlyph = 32;
+constexpr int lastGlyph = 126;
+// The most characters a name in the table may have.
+constexpr int8_t longestName = 9;
 extern int glyphOffsets[95];
 extern char nameBuffer[11];  // typed text, "_" as the cursor, then zero
 extern int8_t nameLength;

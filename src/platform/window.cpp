@@ -183,7 +183,7 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
     case SDL_KEYDOWN:
         switch (e.key.keysym.sym) {
         case SDLK_BACKSPACE:
-            out = {EventType::character, 8};
+            out = {EventType::character, backspaceCode};
             return true;
         case SDLK_RETURN:
         case SDLK_KP_ENTER:

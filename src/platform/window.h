@@ -17,6 +17,9 @@ enum class EventType {
     expose,  // the window needs painting again
 };
 
+// The character event's code for Backspace.
+constexpr int backspaceCode = 8;
+
 struct PlatformEvent {
     EventType type;
     int code;

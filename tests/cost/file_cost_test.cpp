@@ -4,7 +4,6 @@
 // load within the same bounds.
 #include <gtest/gtest.h>
 
-#include <time.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -18,6 +17,7 @@
 #include "graphics/display.h"
 #include "graphics/sprite.h"
 #include "heap_meter.h"
+#include "invariants.h"
 #include "ogg_test_files.h"
 #include "platform/audio_device.h"
 #include "shell/settings.h"
@@ -33,13 +33,6 @@ struct Cost {
     size_t bytes;
     double seconds;
 };
-
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
 
 // The most the heap grew while the work ran, and the processor time it took.
 Cost measure(const std::function<void()>& work)

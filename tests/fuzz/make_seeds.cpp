@@ -1,8 +1,6 @@
 // Writes the generated part of the fuzzing seeds into FOLDER/<target>/: save
 // files of a game in progress and of none, and small pictures, sound effects
 // and tracks of every shape the readers know, with a few damaged ones.
-#include <unistd.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -15,6 +13,7 @@
 #include "screens/options.h"
 #include "screens/save_file.h"
 #include "test_pictures.h"
+#include "test_support.h"
 #include "wave_test_files.h"
 
 namespace {
@@ -31,32 +30,28 @@ void put(const std::string& target, const std::string& name, const Bytes& bytes)
 
 void saves()
 {
-    const std::string folder = root + "/save-work";
-    std::filesystem::create_directories(folder);
-    char here[4096];
-    if (!getcwd(here, sizeof here) || chdir(folder.c_str()) != 0) {
-        std::exit(1);
+    Bytes inProgress;
+    Bytes none;
+    // The game writes its save file into the working directory.
+    {
+        const ScratchDir scratch;
+        resetGameState();
+        dealBoard(7);
+        pieceKindCount = 7;
+        gameMode = modeTimed;
+        level = 12;
+        score = 4321;
+        shownScore = 4300;
+        bar = 40;
+        shownBar = 38;
+        noGameInProgress = 0;
+        musicSliderX = 300;
+        writeSaveFile();
+        inProgress = readFile("game.sav");
+        noGameInProgress = 1;
+        writeSaveFile();
+        none = readFile("game.sav");
     }
-    resetGameState();
-    dealBoard(7);
-    pieceKindCount = 7;
-    gameMode = modeTimed;
-    level = 12;
-    score = 4321;
-    shownScore = 4300;
-    bar = 40;
-    shownBar = 38;
-    noGameInProgress = 0;
-    musicSliderX = 300;
-    writeSaveFile();
-    const Bytes inProgress = readFile("game.sav");
-    noGameInProgress = 1;
-    writeSaveFile();
-    const Bytes none = readFile("game.sav");
-    if (chdir(here) != 0) {
-        std::exit(1);
-    }
-    std::filesystem::remove_all(folder);
     put("save", "in-progress.sav", inProgress);
     put("save", "no-game.sav", none);
 }

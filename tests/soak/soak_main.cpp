@@ -2,7 +2,6 @@
 // process for a stretch of game time, and the process's resident memory,
 // descriptors and OpenAL sources and buffers are compared from start to end.
 #include <dirent.h>
-#include <time.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -171,13 +170,6 @@ void navigate(Soak& s)
     s.onScreen = 0;
 }
 
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
 int usage()
 {
     std::fprintf(stderr,
@@ -245,18 +237,17 @@ int main(int argc, char** argv)
             status = 3;
             break;
         }
-        const double cpu = threadSeconds();
-        if (!processEvents()) {
+        const FrameEnd end = checkedFrame(s.dt, true, played, message);
+        if (end == FrameEnd::gameEnded) {
             message = "the game ended";
             status = 3;
             break;
         }
-        const bool pressed = clickPending != 0;
-        platformAdvanceSimulatedClock(s.dt);
-        runFrame();
-        played += s.dt;
         ++frames;
-        if (!checkInvariants(s.dt, pressed, threadSeconds() - cpu, message)) {
+        if (end == FrameEnd::windowGone) {
+            message = "the game ended";
+        }
+        if (end != FrameEnd::ran) {
             status = 3;
             break;
         }

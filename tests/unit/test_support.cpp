@@ -32,9 +32,7 @@ void recordSound(int id)
 struct Recorders {
     Recorders()
     {
-        setenv("SDL_VIDEODRIVER", "dummy", 0);
-        setenv("SDL_AUDIODRIVER", "dummy", 0);
-        setenv("ALSOFT_DRIVERS", "null", 0);
+        platformChooseHeadless();
         errorBoxHook = recordError;
         soundObserver = recordSound;
     }

@@ -17,6 +17,7 @@
 #include "game/moves.h"
 #include "game/scoring.h"
 #include "graphics/text.h"
+#include "invariants.h"
 #include "platform/window.h"
 #include "screens/main_menu.h"
 
@@ -30,7 +31,6 @@ constexpr layout::Point endButton = layout::endButtonHit.middle();
 constexpr int dragDistance = 30;
 // The end picture slides in for about a second; the player waits for it.
 constexpr double endPictureWait = 1.5;
-constexpr int backspaceCode = 8;
 
 // One frame's worth of the player's hand: where the pointer goes, then what
 // happens there.
@@ -264,11 +264,6 @@ void apply(const Touch& t)
     for (const PlatformEvent& e : t.events) {
         platformInjectEvent(e);
     }
-}
-
-std::string cellName(int column, int row)
-{
-    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
 }
 }  // namespace
 

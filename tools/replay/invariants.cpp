@@ -4,6 +4,8 @@
 // reach the mixer; no frame is slow.
 #include "invariants.h"
 
+#include <time.h>
+
 #include <algorithm>
 #include <cstdio>
 
@@ -14,9 +16,10 @@
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
+#include "platform/clock.h"
+#include "shell/shell.h"
 
 namespace {
-constexpr float fullBar = 73;
 // Every flight lasts one second of board time; the margin covers the frame
 // in which a flyer starts.
 constexpr double longestFlight = 1.25;
@@ -26,11 +29,6 @@ int lastScore = 0;
 int scoreCeiling = 0;  // what the shown score may count down from after the score fell
 size_t lastFlyerCount = 0;
 double sinceLaunch = 0;  // board time since a piece last took off
-
-std::string cell(int column, int row)
-{
-    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
-}
 
 // The move engine is idle and nobody is pressing: nothing may be under way.
 bool settled(bool pressed)
@@ -45,17 +43,17 @@ bool checkSettledBoard(std::string& why)
         for (int r = 0; r < boardRows; ++r) {
             const Cell& piece = cellAt(c, r);
             if (piece.kind == emptyKind) {
-                why = "the settled board has a hole at " + cell(c, r);
+                why = "the settled board has a hole at " + cellName(c, r);
                 return false;
             }
             if (piece.x != float(boardLeft + cellSize * c) || piece.y != float(boardTop + cellSize * r)) {
                 char where[64];
                 std::snprintf(where, sizeof where, " lies at (%g, %g)", double(piece.x), double(piece.y));
-                why = "the settled piece of " + cell(c, r) + where;
+                why = "the settled piece of " + cellName(c, r) + where;
                 return false;
             }
             if (piece.swapping) {
-                why = "the settled piece of " + cell(c, r) + " is flagged for a swap";
+                why = "the settled piece of " + cellName(c, r) + " is flagged for a swap";
                 return false;
             }
         }
@@ -80,7 +78,8 @@ bool checkCounters(std::string& why)
     }
     if (shownBar < 0 || shownBar > fullBar) {
         char text[80];
-        std::snprintf(text, sizeof text, "the shown bar %g is outside 0..73", double(shownBar));
+        std::snprintf(text, sizeof text, "the shown bar %g is outside 0..%g", double(shownBar),
+                      double(fullBar));
         why = text;
         return false;
     }
@@ -141,4 +140,38 @@ bool checkInvariants(double dt, bool pressed, double cpuSeconds, std::string& me
         return false;
     }
     return currentScreen != screenGame || checkCounters(message);
+}
+
+std::string cellName(int column, int row)
+{
+    return "(" + std::to_string(column) + ", " + std::to_string(row) + ")";
+}
+
+double threadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
+}
+
+FrameEnd checkedFrame(double dt, bool check, double& played, std::string& message)
+{
+    const double cpuStart = threadSeconds();
+    if (!processEvents()) {
+        return FrameEnd::gameEnded;
+    }
+    const bool pressed = clickPending != 0;
+    const bool ran = appActive && appReady;
+    if (ran) {
+        platformAdvanceSimulatedClock(dt);
+        runFrame();
+        played += dt;
+    }
+    if (windowDestroyed) {
+        return FrameEnd::windowGone;
+    }
+    if (check && !checkInvariants(ran ? dt : 0, pressed, threadSeconds() - cpuStart, message)) {
+        return FrameEnd::violated;
+    }
+    return FrameEnd::ran;
 }

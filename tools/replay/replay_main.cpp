@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -13,8 +13,10 @@
 #include <vector>
 
 #include "autoplay.h"
+#include "base/layout.h"
 #include "game/scoring.h"
 #include "graphics/display.h"
+#include "graphics/text.h"
 #include "invariants.h"
 #include "platform/clock.h"
 #include "platform/surface.h"
@@ -156,9 +158,9 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
         return false;
     }
     // What the game's name panel takes: up to nine printable characters.
-    bool printable = o.player.name.size() <= 9;
+    bool printable = o.player.name.size() <= size_t(longestName);
     for (unsigned char c : o.player.name) {
-        printable = printable && c >= 32 && c <= 126;
+        printable = printable && c >= firstGlyph && c <= lastGlyph;
     }
     if (!printable) {
         error = "--name takes up to nine printable characters";
@@ -193,17 +195,26 @@ void completeOptions(Options& o, const ScriptHeader& header)
     }
 }
 
-// Shots name files relative to where the driver was started, not the data folder.
-std::string absolute(const std::string& path, const std::string& startDir)
+// Pictures and states name files relative to where the driver was started,
+// not the data folder it works in; false when that folder is unknown.
+bool resolvePaths(std::multimap<long, std::string>& files)
 {
-    return !path.empty() && path[0] == '/' ? path : startDir + "/" + path;
+    for (auto& file : files) {
+        std::error_code error;
+        file.second = std::filesystem::absolute(file.second, error).string();
+        if (error) {
+            return false;
+        }
+    }
+    return true;
 }
 
 void apply(const ScriptEvent& e)
 {
     switch (e.kind) {
     case ScriptEvent::move:
-        platformSetSimulatedPointer(e.x, e.y, !e.outside && e.x >= 0 && e.y >= 0 && e.x < 640 && e.y < 480);
+        platformSetSimulatedPointer(
+            e.x, e.y, !e.outside && e.x >= 0 && e.y >= 0 && e.x < layout::screenW && e.y < layout::screenH);
         break;
     case ScriptEvent::down:
         platformInjectEvent({EventType::buttonDown, 0});
@@ -223,7 +234,7 @@ void apply(const ScriptEvent& e)
         platformInjectEvent({EventType::keyPause, 0});
         break;
     case ScriptEvent::keyBackspace:
-        platformInjectEvent({EventType::character, 8});
+        platformInjectEvent({EventType::character, backspaceCode});
         break;
     case ScriptEvent::focusLost:
         platformInjectEvent({EventType::deactivate, 0});
@@ -241,21 +252,12 @@ void apply(const ScriptEvent& e)
         break;  // the frame loop reads it
     }
 }
-}  // namespace
 
-namespace {
-double threadSeconds()
-{
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return double(t.tv_sec) + double(t.tv_nsec) * 1e-9;
-}
-
-bool writeAfterFrame(long frame, const Options& o, const std::string& startDir)
+bool writeAfterFrame(long frame, const Options& o)
 {
     const auto stateRange = o.states.equal_range(frame);
     for (auto it = stateRange.first; it != stateRange.second; ++it) {
-        const std::string path = absolute(it->second, startDir);
+        const std::string& path = it->second;
         if (!writeGameState(path.c_str())) {
             std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
             return false;
@@ -263,7 +265,7 @@ bool writeAfterFrame(long frame, const Options& o, const std::string& startDir)
     }
     const auto range = o.shots.equal_range(frame);
     for (auto it = range.first; it != range.second; ++it) {
-        const std::string path = absolute(it->second, startDir);
+        const std::string& path = it->second;
         if (!backBuffer || !platformSaveBmp(backBuffer->surface, path.c_str())) {
             std::fprintf(stderr, "plumbrix-replay: cannot write %s\n", path.c_str());
             return false;
@@ -278,8 +280,8 @@ enum RunEnd { ranOut = 0, cannotWrite = 1, broken = 3, goalMissed = 4 };
 // The frame loop: the script's events due before each frame, the automated
 // player's hand, the events, the frame itself, the checks, and what the
 // script or the command line asked to keep.
-RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const std::string& startDir,
-                 long& framesRun, double& gameSeconds)
+RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, long& framesRun,
+                 double& gameSeconds)
 {
     size_t next = 0;
     double dt = o.dt;
@@ -295,27 +297,20 @@ RunEnd runFrames(const Options& o, const std::vector<ScriptEvent>& events, const
             std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
             return broken;
         }
-        const double cpuStart = threadSeconds();
-        if (!processEvents()) {
+        const FrameEnd end = checkedFrame(dt, o.check, gameSeconds, message);
+        if (end == FrameEnd::gameEnded) {
             break;
-        }
-        const bool pressed = clickPending != 0;
-        const bool ran = appActive && appReady;
-        if (ran) {
-            platformAdvanceSimulatedClock(dt);
-            runFrame();
-            gameSeconds += dt;
         }
         framesRun = frame + 1;
-        if (windowDestroyed) {
+        if (end == FrameEnd::windowGone) {
             break;
         }
-        if (o.check && !checkInvariants(ran ? dt : 0, pressed, threadSeconds() - cpuStart, message)) {
+        if (end == FrameEnd::violated) {
             std::fprintf(stderr, "plumbrix-replay: frame %ld: %s\n", frame, message.c_str());
-            writeAfterFrame(endOfRun, o, startDir);
+            writeAfterFrame(endOfRun, o);
             return broken;
         }
-        if (!writeAfterFrame(frame, o, startDir)) {
+        if (!writeAfterFrame(frame, o)) {
             return cannotWrite;
         }
         if (o.autoplay && autoplayGoalReached()) {
@@ -362,8 +357,7 @@ int main(int argc, char** argv)
         }
     }
     completeOptions(o, header);
-    char startDir[4096];
-    if (!getcwd(startDir, sizeof startDir) || chdir(o.data.c_str()) != 0) {
+    if (!resolvePaths(o.shots) || !resolvePaths(o.states) || chdir(o.data.c_str()) != 0) {
         return usage(("cannot enter " + o.data).c_str());
     }
     platformChooseHeadless();
@@ -390,8 +384,8 @@ int main(int argc, char** argv)
     long framesRun = 0;
     double gameSeconds = 0;
     const auto started = std::chrono::steady_clock::now();
-    RunEnd end = runFrames(o, events, startDir, framesRun, gameSeconds);
-    if (end != broken && end != cannotWrite && !writeAfterFrame(endOfRun, o, startDir)) {
+    RunEnd end = runFrames(o, events, framesRun, gameSeconds);
+    if (end != broken && end != cannotWrite && !writeAfterFrame(endOfRun, o)) {
         end = cannotWrite;
     }
     if (o.autoplay) {

@@ -10,6 +10,7 @@
 # tools/setup.sh first, and ImageMagick's convert)
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+source tools/data_links.sh
 out=${1:-docs/screenshots}
 here=tools/screenshots
 replay=$(pwd)/build/plumbrix-replay
@@ -18,15 +19,11 @@ command -v convert >/dev/null || { echo "needs ImageMagick: apt-get install imag
 mkdir -p "$out"
 work=$(mktemp -d "${TMPDIR:-/tmp}/plumbrix-shots-XXXXXX")
 trap 'rm -rf "$work"' EXIT
-export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ALSOFT_DRIVERS=null
 
 # A fresh data folder (links to the generated files, no save file) for a run.
 fresh() {
-  rm -rf "$work/$1" && mkdir -p "$work/$1/data" "$work/$1/out"
-  local entry
-  for entry in "$(pwd)"/build/data/*; do
-    case $(basename "$entry") in game.sav | game.sav.tmp) ;; *) ln -s "$entry" "$work/$1/data/" ;; esac
-  done
+  rm -rf "$work/$1" && mkdir -p "$work/$1/out"
+  fresh_data "$work/$1/data" build/data
 }
 
 # Runs the driver in a run's folder; the rest are the driver's arguments.

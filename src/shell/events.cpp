@@ -39,9 +39,9 @@ void typed(int code)
     if (!(gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp || endOfGameFlag || nameEntryActive)) {
         return;
     }
-    if (code == 8) {
+    if (code == backspaceCode) {
         removeNameChar();
-    } else if (code >= 32 && code <= 126) {
+    } else if (code >= firstGlyph && code <= lastGlyph) {
         appendNameChar(char(code));
     }
 }

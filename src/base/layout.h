@@ -172,6 +172,7 @@ constexpr Rect optionsBackHit{196, 403, 266, 431};
 constexpr Highlight optionsHelp{"Help", {112, 87, 218, 125}, {363, 405}, {-1, -1}};
 constexpr Rect optionsHelpHit{385, 405, 446, 442};
 constexpr int knobMinX = 227, knobMaxX = 391;
+constexpr int sliderTicks = 8;                     // the scale's steps under each groove
 constexpr int musicKnobY = 269, soundKnobY = 345;  // the sound knob is drawn at x + 1
 // A knob takes a press a few pixels above and below its picture.
 constexpr int musicKnobHitY = 263, soundKnobHitY = 338, knobHitH = 31;

@@ -12,7 +12,9 @@
 #include "game/banner.h"
 #include "game/board.h"
 #include "game/board_change.h"
+#include "game/board_cursor.h"
 #include "game/flyers.h"
+#include "game/focus.h"
 #include "game/hints.h"
 #include "game/hover.h"
 #include "game/moves.h"
@@ -216,6 +218,9 @@ void updateBoard(float dt)
 
 void gameHover(int x, int y)
 {
+    if (focusShown()) {
+        drawBoardCursor();
+    }
     if (!boardIdleForButtons()) {
         return;
     }

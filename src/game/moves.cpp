@@ -203,6 +203,42 @@ void boardDrag(int x, int y)
     }
 }
 
+void pickPiece(int column, int row)
+{
+    clearHighlights();
+    selectState = selectFirst;
+    fallSpeed = 3;
+    chooseFirst(column, row);
+}
+
+bool swapPickedWith(int column, int row)
+{
+    if (selectState != selectFirst || !onBoard(column, row)) {
+        return false;
+    }
+    targetColumn = column;
+    targetRow = row;
+    if (!targetNextToFirst()) {
+        return false;
+    }
+    selectState = selectNone;
+    flagTarget();
+    return true;
+}
+
+void putPieceDown()
+{
+    clearHighlights();
+    selectState = selectNone;
+}
+
+bool piecePicked(int& column, int& row)
+{
+    column = firstColumn;
+    row = firstRow;
+    return selectState == selectFirst;
+}
+
 bool targetSwapping()
 {
     return onBoard(targetColumn, targetRow) && cellAt(targetColumn, targetRow).swapping != 0;

@@ -32,5 +32,13 @@ void swapStep(float dt);
 void fallStep(float dt);
 void clearPass();
 void advanceFrames(struct Cell& cell, float dt);
+// The same choices by cell instead of by point, for the keys: picking a piece
+// as a first click does, swapping the picked piece with a neighbour as a
+// second click on it does, and putting it down again.
+void pickPiece(int column, int row);
+bool swapPickedWith(int column, int row);
+void putPieceDown();
+// The piece picked and waiting for its neighbour, if any.
+bool piecePicked(int& column, int& row);
 // Whether the swap target is on the board and flagged as swapping.
 bool targetSwapping();

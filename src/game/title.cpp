@@ -7,6 +7,7 @@
 #include "audio/sound_effects.h"
 #include "base/layout.h"
 #include "base/screen_state.h"
+#include "game/focus.h"
 #include "game/game_screen.h"
 #include "game/hover.h"
 #include "game/screen_switch.h"
@@ -68,6 +69,22 @@ bool clickTitle(int x, int y)
     }
     switchScreen(screenMainMenu, withClick | withMenuReset | withTransition);
     return true;
+}
+
+bool focusTitle(int& x, int& y)
+{
+    if (currentScreen != screenTitle) {
+        return false;
+    }
+    centreOf(layout::titleHit, x, y);
+    return true;
+}
+
+bool actTitle(Action action)
+{
+    int x = 0;
+    int y = 0;
+    return action == Action::press && focusTitle(x, y) && clickTitle(x, y);
 }
 
 void captureTransition()

@@ -2,6 +2,7 @@
 // and "level.jpg", and the name-entry buffer.
 #include "graphics/text.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -99,4 +100,16 @@ void removeNameChar()
     --nameLength;
     nameBuffer[nameLength] = cursorChar;
     nameBuffer[nameLength + 1] = 0;
+}
+
+void stepLastNameChar(int step)
+{
+    if (nameLength < 1) {
+        appendNameChar('A');
+        return;
+    }
+    const int count = lastGlyph - firstGlyph + 1;
+    const int code = static_cast<unsigned char>(nameBuffer[nameLength - 1]);
+    const int index = std::clamp(code, firstGlyph, lastGlyph) - firstGlyph;
+    nameBuffer[nameLength - 1] = char(firstGlyph + ((index + step) % count + count) % count);
 }

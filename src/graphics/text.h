@@ -22,3 +22,6 @@ void drawLargeNumber(int centreX, int y, int value);
 void resetName();
 void appendNameChar(char c);
 void removeNameChar();
+// The last character of the name steps through the font's characters, round
+// from the last to the first; an empty name gets its first letter.
+void stepLastNameChar(int step);

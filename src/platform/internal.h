@@ -59,3 +59,12 @@ void recorderEvent(const PlatformEvent& event);
 void recorderPointer(int& x, int& y, bool& outside);
 // A wait for events has ended the pass.
 void recorderWaited();
+
+// Game controllers (game_pad.cpp), opened as they are plugged in and closed as
+// they go, for real input only.
+void openGamePads();
+void closeGamePads();
+// A controller's event as the game's; false for anything the game does not read.
+bool translatePadEvent(const SDL_Event& e, PlatformEvent& out);
+// The repeat of a held direction, once it is due.
+bool padRepeatDue(PlatformEvent& out);

@@ -46,11 +46,11 @@ void writeEvent(const PlatformEvent& e)
     case EventType::buttonUp:
         std::fprintf(script, "%ld up\n", pass);
         break;
-    case EventType::keyReturn:
-        std::fprintf(script, "%ld key return\n", pass);
+    case EventType::key:
+        std::fprintf(script, "%ld key %s\n", pass, keyName(e.code));
         break;
-    case EventType::keyPause:
-        std::fprintf(script, "%ld key pause\n", pass);
+    case EventType::padButton:
+        std::fprintf(script, "%ld pad %s\n", pass, padButtonName(e.code));
         break;
     case EventType::expose:
         std::fprintf(script, "%ld expose\n", pass);

@@ -95,6 +95,15 @@ void platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface*
     }
 }
 
+void platformFill(PlatformSurface* dst, const Rect& rect, uint32_t colour)
+{
+    if (!dst || emptyRect(rect) || !insideSurface(dst->pixels, rect)) {
+        return;
+    }
+    SDL_Rect to{rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+    SDL_FillRect(dst->pixels, &to, colour);
+}
+
 bool platformPresent(PlatformSurface* backBuffer)
 {
     if (!backBuffer) {

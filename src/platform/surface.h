@@ -23,6 +23,10 @@ void platformCopy(PlatformSurface* dst, int x, int y, PlatformSurface* src, cons
 void platformStretch(PlatformSurface* dst, const Rect& dstRect, PlatformSurface* src, const Rect& srcRect,
                      bool keyed);
 
+// Fills a rectangle with one display-format colour; one that leaves the
+// surface is rejected like a copy.
+void platformFill(PlatformSurface* dst, const Rect& rect, uint32_t colour);
+
 // Draws a device-independent bitmap (a BITMAPINFOHEADER with its colour table,
 // and the pixel rows) 1:1 at (0, 0): 1, 4, 8 bits with a palette, 16 bits
 // 5-5-5, 24 bits BGR, 32 bits BGRx; bottom-up for a positive height, top-down

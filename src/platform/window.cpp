@@ -138,6 +138,47 @@ void noteWindowEvent(const SDL_Event& e)
     }
 }
 
+KeyCode keyCode(SDL_Keycode key)
+{
+    switch (key) {
+    case SDLK_UP:
+        return keyUp;
+    case SDLK_DOWN:
+        return keyDown;
+    case SDLK_LEFT:
+        return keyLeft;
+    case SDLK_RIGHT:
+        return keyRight;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return keyEnter;
+    case SDLK_SPACE:
+        return keySpace;
+    case SDLK_ESCAPE:
+        return keyEscape;
+    case SDLK_h:
+        return keyH;
+    case SDLK_p:
+        return keyP;
+    case SDLK_PAUSE:
+        return keyPause;
+    default:
+        return keyCodes;
+    }
+}
+
+// Only a held arrow repeats; any other key acts once per press.
+bool translateKey(const SDL_KeyboardEvent& key, PlatformEvent& out)
+{
+    const KeyCode code = keyCode(key.keysym.sym);
+    const bool arrow = code == keyUp || code == keyDown || code == keyLeft || code == keyRight;
+    if (code == keyCodes || (key.repeat && !arrow)) {
+        return false;
+    }
+    out = {EventType::key, code};
+    return true;
+}
+
 bool translate(const SDL_Event& e, PlatformEvent& out)
 {
     switch (e.type) {
@@ -181,23 +222,11 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
         }
         return false;
     case SDL_KEYDOWN:
-        switch (e.key.keysym.sym) {
-        case SDLK_BACKSPACE:
+        if (e.key.keysym.sym == SDLK_BACKSPACE) {
             out = {EventType::character, backspaceCode};
             return true;
-        case SDLK_RETURN:
-        case SDLK_KP_ENTER:
-            out = {EventType::keyReturn, 0};
-            return true;
-        case SDLK_PAUSE:
-            if (e.key.repeat) {
-                return false;
-            }
-            out = {EventType::keyPause, 0};
-            return true;
-        default:
-            return false;
         }
+        return translateKey(e.key, out);
     default:
         return false;
     }
@@ -225,6 +254,7 @@ bool platformInit()
     }
     if (!simulatedInput) {
         recorderStart();
+        openGamePads();
     }
     return true;
 }
@@ -232,6 +262,7 @@ bool platformInit()
 void platformShutdown()
 {
     recorderStop();
+    closeGamePads();
     platformDestroyWindow();
     SDL_Quit();
 }
@@ -345,10 +376,14 @@ bool platformPollEvent(PlatformEvent& event)
         if (simulatedInput) {
             continue;
         }
-        if (translate(e, event)) {
+        if (translatePadEvent(e, event) || translate(e, event)) {
             recorderEvent(event);
             return true;
         }
+    }
+    if (!simulatedInput && padRepeatDue(event)) {
+        recorderEvent(event);
+        return true;
     }
     return takeInjected();
 }

@@ -12,13 +12,40 @@ enum class EventType {
     buttonDown,  // left mouse button pressed
     buttonUp,    // left mouse button released
     character,   // typed character; code 32..126, or 8 for Backspace
-    keyReturn,
-    keyPause,
-    expose,  // the window needs painting again
+    key,         // a key the game reads beyond typing; code is a KeyCode
+    padButton,   // a game controller's button; code is a PadCode
+    expose,      // the window needs painting again
 };
 
 // The character event's code for Backspace.
 constexpr int backspaceCode = 8;
+
+// The keys the game reads besides typed characters. A held arrow repeats as
+// the desktop repeats keys; the others report each press once.
+enum KeyCode : int {
+    keyUp,
+    keyDown,
+    keyLeft,
+    keyRight,
+    keyEnter,
+    keySpace,
+    keyEscape,
+    keyH,
+    keyP,
+    keyPause,
+    keyCodes
+};
+
+// A game controller's buttons by the place SDL's mapping gives them. The left
+// stick arrives as the d-pad, and a held direction repeats like a key.
+enum PadCode : int { padA, padB, padY, padStart, padUp, padDown, padLeft, padRight, padCodes };
+
+// The names a replay script and a recorded session give them ("key left",
+// "pad dpleft"); -1 for a name that is none of them.
+const char* keyName(int code);
+const char* padButtonName(int code);
+int keyNamed(const char* name);
+int padButtonNamed(const char* name);
 
 struct PlatformEvent {
     EventType type;

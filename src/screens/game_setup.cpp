@@ -9,6 +9,7 @@
 #include "game/board.h"
 #include "game/board_change.h"
 #include "game/flyers.h"
+#include "game/focus.h"
 #include "game/hover.h"
 #include "game/score_tables.h"
 #include "game/scoring.h"
@@ -19,6 +20,19 @@
 #include "screens/panel_rows.h"
 
 namespace {
+// The keys' items: the five rows, then Back and Start side by side.
+enum SetUpItem { backItem = eightKindsRow + 1, startItem, setUpItems };
+// Start has the focus first: one press begins a game with the choices shown.
+int focused = startItem;
+
+layout::Rect itemRect(int item)
+{
+    if (item == backItem) {
+        return layout::setUpBackHit;
+    }
+    return item == startItem ? layout::setUpStartHit : layout::setUpRows[item].rect();
+}
+
 void drawCheck(SetUpRow row)
 {
     if (cursorSprite) {
@@ -106,6 +120,46 @@ bool clickSetUp(int x, int y)
     }
     if (layout::setUpStartHit.contains(x, y)) {
         start();
+        return true;
+    }
+    return false;
+}
+
+bool focusSetUp(int& x, int& y)
+{
+    if (currentScreen != screenSetUp) {
+        return false;
+    }
+    centreOf(itemRect(focused), x, y);
+    return true;
+}
+
+bool actSetUp(Action action)
+{
+    if (currentScreen != screenSetUp) {
+        return false;
+    }
+    if (action == Action::back || action == Action::press) {
+        int x = 0;
+        int y = 0;
+        centreOf(itemRect(action == Action::back ? int(backItem) : focused), x, y);
+        const bool taken = clickSetUp(x, y);
+        // The next visit starts on Start again.
+        if (currentScreen != screenSetUp) {
+            focused = startItem;
+        }
+        return taken;
+    }
+    const bool inBottomRow = focused >= backItem;
+    if (const int step = verticalStep(action)) {
+        // Back and Start make one row of the column.
+        const int rowIndex = inBottomRow ? backItem : focused;
+        const int next = stepFocus(rowIndex, step, backItem + 1);
+        focused = next == backItem ? (inBottomRow ? focused : startItem) : next;
+        return true;
+    }
+    if (const int step = horizontalStep(action); step != 0 && inBottomRow) {
+        focused = stepFocus(focused - backItem, step, 2) + backItem;
         return true;
     }
     return false;

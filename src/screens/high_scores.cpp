@@ -10,6 +10,7 @@
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/flyers.h"
+#include "game/focus.h"
 #include "game/hover.h"
 #include "game/score_tables.h"
 #include "game/scoring.h"
@@ -25,6 +26,25 @@ float prevArrowFrame = 0;
 float nextArrowFrame = 0;
 float endPictureY = -300;
 uint8_t endPictureArrived = 0;
+
+// The keys' items side by side: the left arrow, Back, the right arrow.
+enum ScoresItem { leftItem, backItem, rightItem };
+int focused = backItem;
+
+const layout::Rect& itemRect(int item)
+{
+    return item == leftItem    ? layout::leftArrowHit
+           : item == rightItem ? layout::rightArrowHit
+                               : layout::scoresBackHit;
+}
+
+bool pressAt(const layout::Rect& r, bool (*click)(int, int))
+{
+    int x = 0;
+    int y = 0;
+    centreOf(r, x, y);
+    return click(x, y);
+}
 
 bool buttonsLive()
 {
@@ -209,4 +229,82 @@ bool clickEndPicture(int x, int y)
     endPictureArrived = 0;
     endOfGameFlag = 0;
     return true;
+}
+
+bool focusHighScores(int& x, int& y)
+{
+    if (currentScreen != screenHighScores) {
+        return false;
+    }
+    centreOf(nameEntryActive ? layout::nameOkHit : itemRect(focused), x, y);
+    return true;
+}
+
+bool actHighScores(Action action)
+{
+    if (currentScreen != screenHighScores) {
+        return false;
+    }
+    switch (action) {
+    case Action::left:
+    case Action::right:
+        // The arrows go at once, and keep the focus to show their animation.
+        focused = action == Action::left ? leftItem : rightItem;
+        return pressAt(itemRect(focused), clickHighScores);
+    case Action::up:
+    case Action::down:
+        if (focused != backItem) {
+            hoverLatch = 0;
+        }
+        focused = backItem;
+        return true;
+    case Action::press:
+        return pressAt(nameEntryActive ? layout::nameOkHit : itemRect(focused), clickHighScores);
+    case Action::back: {
+        const bool taken = pressAt(layout::scoresBackHit, clickHighScores);
+        if (currentScreen != screenHighScores) {
+            focused = backItem;
+        }
+        return taken;
+    }
+    default:
+        return false;
+    }
+}
+
+bool focusEndPicture(int& x, int& y)
+{
+    if (!endOfGameFlag) {
+        return false;
+    }
+    centreOf(layout::endButtonHit, x, y);
+    return true;
+}
+
+bool actEndPicture(Action action)
+{
+    return endOfGameFlag && action == Action::press && pressAt(layout::endButtonHit, clickEndPicture);
+}
+
+bool editName(Action action)
+{
+    if (currentScreen != screenHighScores || !nameEntryActive) {
+        return false;
+    }
+    switch (action) {
+    case Action::up:
+        stepLastNameChar(1);
+        return true;
+    case Action::down:
+        stepLastNameChar(-1);
+        return true;
+    case Action::right:
+        appendNameChar('A');
+        return true;
+    case Action::left:
+        removeNameChar();
+        return true;
+    default:
+        return false;
+    }
 }

@@ -8,6 +8,7 @@
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/flyers.h"
+#include "game/focus.h"
 #include "game/hover.h"
 #include "game/score_tables.h"
 #include "game/screen_switch.h"
@@ -22,6 +23,14 @@ static_assert(noButton == noMenuHighlight, "a lit button is its own highlight");
 
 // The order in which the buttons are tested; the rectangles do not overlap.
 const MenuButtonRow testOrder[5] = {newGameButton, exitButton, resumeButton, highScoresButton, optionsButton};
+
+// The button the keys light, top to bottom; Resume only with a game to resume.
+int focused = newGameButton;
+
+int liveFocus()
+{
+    return focused == resumeButton && noGameInProgress ? newGameButton : focused;
+}
 
 MenuButtonRow buttonAt(int x, int y)
 {
@@ -110,4 +119,35 @@ bool clickMainMenu(int x, int y)
         break;
     }
     return false;
+}
+
+bool focusMainMenu(int& x, int& y)
+{
+    if (currentScreen != screenMainMenu) {
+        return false;
+    }
+    centreOf(layout::menuButtons[liveFocus()].hit, x, y);
+    return true;
+}
+
+bool actMainMenu(Action action)
+{
+    if (currentScreen != screenMainMenu) {
+        return false;
+    }
+    if (action == Action::press) {
+        int x = 0;
+        int y = 0;
+        focusMainMenu(x, y);
+        return clickMainMenu(x, y);
+    }
+    const int step = verticalStep(action);
+    if (step == 0) {
+        return false;
+    }
+    focused = stepFocus(liveFocus(), step, noButton);
+    if (focused == resumeButton && noGameInProgress) {
+        focused = stepFocus(focused, step, noButton);
+    }
+    return true;
 }

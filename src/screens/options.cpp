@@ -8,6 +8,7 @@
 #include "audio/sound_effects.h"
 #include "base/layout.h"
 #include "base/screen_state.h"
+#include "game/focus.h"
 #include "game/hover.h"
 #include "game/screen_switch.h"
 #include "graphics/artwork.h"
@@ -26,6 +27,50 @@ namespace {
 int grabOffsetSound = 0;
 // The rows of the layout table, in this order.
 enum SettingRow { fullScreenRow, gameCursorRow, foodTilesRow };
+
+// The keys' items: the three rows, the two sliders, then Back and Help side by side.
+enum OptionItem { musicItem = foodTilesRow + 1, soundItem, backItem, helpItem, optionItems };
+int focused = backItem;
+
+layout::Rect itemRect(int item)
+{
+    switch (item) {
+    case backItem:
+        return layout::optionsBackHit;
+    case helpItem:
+        return layout::optionsHelpHit;
+    default:
+        return layout::optionRows[item].rect();
+    }
+}
+
+// The next mark of the scale under the groove in the step's direction.
+int stepKnob(int x, int step)
+{
+    const int span = layout::knobMaxX - layout::knobMinX;
+    int mark = step > 0 ? 0 : layout::sliderTicks;
+    while (mark >= 0 && mark <= layout::sliderTicks) {
+        const int markX = layout::knobMinX + span * mark / layout::sliderTicks;
+        if ((step > 0 && markX > x) || (step < 0 && markX < x)) {
+            return markX;
+        }
+        mark += step;
+    }
+    return x;
+}
+
+void drawSliderFocus()
+{
+    if (focused != musicItem && focused != soundItem) {
+        return;
+    }
+    const bool music = focused == musicItem;
+    const int x = music ? musicSliderX : soundSliderX + 1;
+    const int y = music ? layout::musicKnobY : layout::soundKnobY;
+    constexpr int margin = 4;
+    drawFocusFrame({x - margin, y - margin, x + layout::sliderKnobSource.w() + margin,
+                    y + layout::sliderKnobSource.h() + margin});
+}
 
 int clampKnob(int x)
 {
@@ -120,6 +165,9 @@ void hoverOptions(int x, int y)
     setMusicVolume(musicVolumeFor(musicSliderX));
     menuTextSprite->drawTo(backBuffer, musicSliderX, layout::musicKnobY, layout::sliderKnobSource);
     menuTextSprite->drawTo(backBuffer, soundSliderX + 1, layout::soundKnobY, layout::sliderKnobSource);
+    if (focusShown()) {
+        drawSliderFocus();
+    }
 }
 
 bool clickOptions(int x, int y)
@@ -162,4 +210,61 @@ bool clickOptions(int x, int y)
     default:
         return false;
     }
+}
+
+bool focusOptions(int& x, int& y)
+{
+    if (currentScreen != screenOptions) {
+        return false;
+    }
+    // A knob has no highlight: its frame is drawn by the hover.
+    if (focused == musicItem || focused == soundItem) {
+        x = focusNowhere;
+        y = focusNowhere;
+        return true;
+    }
+    centreOf(itemRect(focused), x, y);
+    return true;
+}
+
+bool actOptions(Action action)
+{
+    if (currentScreen != screenOptions) {
+        return false;
+    }
+    if (action == Action::back || (action == Action::press && focused != musicItem && focused != soundItem)) {
+        int x = 0;
+        int y = 0;
+        centreOf(itemRect(action == Action::back ? int(backItem) : focused), x, y);
+        const bool taken = clickOptions(x, y);
+        if (currentScreen != screenOptions) {
+            focused = backItem;
+        }
+        return taken;
+    }
+    const bool inBottomRow = focused >= backItem;
+    if (const int step = verticalStep(action)) {
+        // Back and Help make one row of the column.
+        const int rowIndex = inBottomRow ? backItem : focused;
+        const int next = stepFocus(rowIndex, step, backItem + 1);
+        focused = next == backItem && inBottomRow ? focused : next;
+        return true;
+    }
+    const int step = horizontalStep(action);
+    if (step == 0) {
+        return false;
+    }
+    if (inBottomRow) {
+        focused = stepFocus(focused - backItem, step, 2) + backItem;
+        return true;
+    }
+    if (focused == musicItem) {
+        musicSliderX = stepKnob(musicSliderX, step);
+        return true;
+    }
+    if (focused == soundItem) {
+        soundSliderX = stepKnob(soundSliderX, step);
+        return true;
+    }
+    return false;
 }

@@ -1,5 +1,5 @@
 // The game's reactions to window events: activation, close, mouse buttons,
-// typed characters, Enter and Pause.
+// typed characters; keys and controller buttons go on to the actions.
 #include "game/score_tables.h"
 #include "graphics/display.h"
 #include "graphics/text.h"
@@ -36,7 +36,7 @@ void activate(bool active)
 
 void typed(int code)
 {
-    if (!(gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp || endOfGameFlag || nameEntryActive)) {
+    if (!nameCanBeTyped()) {
         return;
     }
     if (code == backspaceCode) {
@@ -46,7 +46,21 @@ void typed(int code)
     }
 }
 
-void enterPressed()
+}  // namespace
+
+bool nameCanBeTyped()
+{
+    return gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp || endOfGameFlag || nameEntryActive;
+}
+
+void togglePause()
+{
+    if (!endOfGameFlag) {
+        paused = !paused;
+    }
+}
+
+void commitTypedName()
 {
     if (!nameEntryActive) {
         return;
@@ -61,7 +75,6 @@ void enterPressed()
     }
     writeSaveFile();
 }
-}  // namespace
 
 void handleEvent(const PlatformEvent& event)
 {
@@ -81,18 +94,15 @@ void handleEvent(const PlatformEvent& event)
             present();
         }
         break;
-    case EventType::keyPause:
-        if (!endOfGameFlag) {
-            paused = !paused;
-        }
-        break;
-    case EventType::keyReturn:
-        enterPressed();
+    case EventType::key:
+    case EventType::padButton:
+        keyOrButton(event);
         break;
     case EventType::character:
         typed(event.code);
         break;
     case EventType::buttonDown:
+        mousePressed();
         mouseDown = 1;
         clickPending = 1;
         break;

@@ -2,6 +2,7 @@
 // currentScreen itself, so the driver never branches on the screen.
 #include "audio/music.h"
 #include "audio/sound_effects.h"
+#include "game/focus.h"
 #include "game/game_screen.h"
 #include "game/hud.h"
 #include "game/scoring.h"
@@ -53,6 +54,7 @@ bool runFrame()
     int x = 0;
     int y = 0;
     readPointer(x, y);
+    followPointer(x, y);
     if (!transitionActive) {
         hoverMainMenu(x, y);
         gameHover(x, y);
@@ -65,6 +67,8 @@ bool runFrame()
     if (clickPending) {
         dispatchClick(x, y);
         clickPending = 0;
+    } else {
+        dispatchAction();
     }
     if (displayModeRequest) {
         displayModeRequest = 0;
@@ -76,7 +80,9 @@ bool runFrame()
     }
     stepTransition(dt);
     captureTransition();
-    drawCursor(x, y);
+    if (!focusShown()) {
+        drawCursor(x, y);
+    }
     present();
     if (quitRequested) {
         destroyGameWindow();

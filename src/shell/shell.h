@@ -32,3 +32,20 @@ void handleEvent(const PlatformEvent& event);
 void showDepthMessage();
 // The destroy sequence: shutdown, release of the display, end of the loop.
 void destroyGameWindow();
+
+// Typing a name (events.cpp): whether typed characters reach it now, and
+// committing it to its table row as Enter does.
+bool nameCanBeTyped();
+void commitTypedName();
+// Pause on and off, but never over the end picture.
+void togglePause();
+
+// Keys and controller buttons (actions.cpp): the event turned into its action;
+// a mouse press hides the focus. Each frame, followPointer hides the focus
+// when the pointer has moved and otherwise puts the point on the focused item
+// for the hovers; dispatchAction then runs one waiting action at the click
+// point, false when none ran or none took it.
+void keyOrButton(const PlatformEvent& event);
+void mousePressed();
+void followPointer(int& x, int& y);
+bool dispatchAction();

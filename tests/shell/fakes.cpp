@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "base/actions.h"
+#include "game/focus.h"
 #include "graphics/sprite.h"
 #include "screens/options.h"
 
@@ -173,4 +175,97 @@ void commitName()
 void writeSaveFile()
 {
     note("writeSaveFile");
+}
+
+namespace {
+bool focusOn = false;
+
+const char* actionName(Action action)
+{
+    static const char* const names[] = {"up", "down", "left", "right", "press", "back", "hint", "pause"};
+    return names[int(action)];
+}
+
+bool act(const std::string& name, Action action)
+{
+    return click(name + "(" + actionName(action) + ")");
+}
+
+// The focused item of the stand-in screen that is shown, by its name.
+bool focusAt(const std::string& name, int& x, int& y)
+{
+    if (!takes[name]) {
+        return false;
+    }
+    note(name);
+    x = 1;
+    y = 2;
+    return true;
+}
+}  // namespace
+
+bool focusShown()
+{
+    return focusOn;
+}
+void showFocus(bool shown)
+{
+    focusOn = shown;
+}
+bool focusTitle(int& x, int& y)
+{
+    return focusAt("focusTitle", x, y);
+}
+bool focusMainMenu(int& x, int& y)
+{
+    return focusAt("focusMainMenu", x, y);
+}
+bool focusSetUp(int& x, int& y)
+{
+    return focusAt("focusSetUp", x, y);
+}
+bool focusOptions(int& x, int& y)
+{
+    return focusAt("focusOptions", x, y);
+}
+bool focusHighScores(int& x, int& y)
+{
+    return focusAt("focusHighScores", x, y);
+}
+bool focusEndPicture(int& x, int& y)
+{
+    return focusAt("focusEndPicture", x, y);
+}
+bool actSetUp(Action action)
+{
+    return act("actSetUp", action);
+}
+bool actHighScores(Action action)
+{
+    return act("actHighScores", action);
+}
+bool actOptions(Action action)
+{
+    return act("actOptions", action);
+}
+bool actMainMenu(Action action)
+{
+    return act("actMainMenu", action);
+}
+bool actTitle(Action action)
+{
+    return act("actTitle", action);
+}
+bool gameAction(Action action)
+{
+    return act("gameAction", action);
+}
+bool actEndPicture(Action action)
+{
+    return act("actEndPicture", action);
+}
+bool editName(Action action)
+{
+    note(std::string("editName(") + actionName(action) + ")");
+    return true;
 }

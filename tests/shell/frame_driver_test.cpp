@@ -117,12 +117,12 @@ TEST_F(FrameDriverTest, QuitRequestDestroysTheWindowAfterThePresent)
 
 TEST_F(FrameDriverTest, PauseKeyTogglesExceptAfterTheLastLevel)
 {
-    event(EventType::keyPause);
+    event(EventType::key, keyPause);
     EXPECT_EQ(paused, 1);
-    event(EventType::keyPause);
+    event(EventType::key, keyPause);
     EXPECT_EQ(paused, 0);
     endOfGameFlag = 1;
-    event(EventType::keyPause);
+    event(EventType::key, keyPause);
     EXPECT_EQ(paused, 0);
 }
 
@@ -148,11 +148,11 @@ TEST_F(FrameDriverTest, EnterCommitsTheNameOnlyDuringNameEntry)
 {
     gamePhase = 0;
     endOfGameFlag = 1;
-    event(EventType::keyReturn);
+    event(EventType::key, keyEnter);
     EXPECT_TRUE(trace.empty());
     EXPECT_EQ(gamePhase, 0);
     nameEntryActive = 1;
-    event(EventType::keyReturn);
+    event(EventType::key, keyEnter);
     EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
     EXPECT_EQ(nameEntryActive, 0);
     EXPECT_EQ(gamePhase, 1);
@@ -206,7 +206,7 @@ TEST_F(FrameDriverTest, StaleNameCommittedDuringAGameKeepsItsGameOver)
     nameEntryActive = 1;
     gamePhase = 0;
     endOfGameFlag = 1;
-    event(EventType::keyReturn);
+    event(EventType::key, keyEnter);
     EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
     EXPECT_EQ(gamePhase, 0);
     EXPECT_EQ(endOfGameFlag, 1);

@@ -252,7 +252,7 @@ void typeName()
     for (unsigned char c : options.name) {
         hand.push_back(key(EventType::character, c));
     }
-    hand.push_back(key(EventType::keyReturn));
+    hand.push_back(key(EventType::key, keyEnter));
     typedName = true;
 }
 

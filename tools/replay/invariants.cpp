@@ -30,11 +30,12 @@ int scoreCeiling = 0;  // what the shown score may count down from after the sco
 size_t lastFlyerCount = 0;
 double sinceLaunch = 0;  // board time since a piece last took off
 
-// The move engine is idle and nobody is pressing: nothing may be under way.
+// The move engine is idle and nobody is pressing: nothing may be under way. A
+// swap flagged by a key starts with the next frame, as one by a click does.
 bool settled(bool pressed)
 {
     return currentScreen == screenGame && !dropIn && !flyOutRunning && !falling &&
-           selectState != selectSwapping && !hintActive && !pressed && !mouseDown;
+           selectState != selectSwapping && !targetSwapping() && !hintActive && !pressed && !mouseDown;
 }
 
 bool checkSettledBoard(std::string& why)

@@ -227,11 +227,11 @@ void apply(const ScriptEvent& e)
             platformInjectEvent({EventType::character, c});
         }
         break;
-    case ScriptEvent::keyReturn:
-        platformInjectEvent({EventType::keyReturn, 0});
+    case ScriptEvent::key:
+        platformInjectEvent({EventType::key, e.code});
         break;
-    case ScriptEvent::keyPause:
-        platformInjectEvent({EventType::keyPause, 0});
+    case ScriptEvent::pad:
+        platformInjectEvent({EventType::padButton, e.code});
         break;
     case ScriptEvent::keyBackspace:
         platformInjectEvent({EventType::character, backspaceCode});

@@ -1,6 +1,7 @@
 // The replay script format:
 //   F move X Y [outside] | F down | F up | F click X Y | F text STRING | F char CODE
-//   F key return|pause|backspace | F focus lost|gained | F close | F expose | F dt SECONDS
+//   F key up|down|left|right|enter|return|space|escape|h|p|pause|backspace
+//   F pad a|b|y|start|dpup|dpdown|dpleft|dpright | F focus lost|gained | F close | F expose | F dt SECONDS
 //   #! frames N | #! dt SECONDS | #! ticks N | #! shots F... | #! states F... | #! save-from FILE
 // "#" starts a comment. A click presses at F and releases at F+1. Events are
 // applied in frame order, whatever the order of their lines.
@@ -8,6 +9,8 @@
 
 #include <algorithm>
 #include <sstream>
+
+#include "platform/window.h"
 
 namespace {
 // A "#!" line: the run's parameters, kept beside its events.
@@ -141,10 +144,14 @@ bool parseLine(const std::string& line, std::vector<ScriptEvent>& events, std::s
         why = "too many arguments";
         return false;
     }
-    if (verb == "key" && (arg == "return" || arg == "pause" || arg == "backspace")) {
-        e.kind = arg == "return"  ? ScriptEvent::keyReturn
-                 : arg == "pause" ? ScriptEvent::keyPause
-                                  : ScriptEvent::keyBackspace;
+    if (verb == "key" && arg == "backspace") {
+        e.kind = ScriptEvent::keyBackspace;
+    } else if (verb == "key" && keyNamed(arg.c_str()) >= 0) {
+        e.kind = ScriptEvent::key;
+        e.code = keyNamed(arg.c_str());
+    } else if (verb == "pad" && padButtonNamed(arg.c_str()) >= 0) {
+        e.kind = ScriptEvent::pad;
+        e.code = padButtonNamed(arg.c_str());
     } else if (verb == "focus" && (arg == "lost" || arg == "gained")) {
         e.kind = arg == "lost" ? ScriptEvent::focusLost : ScriptEvent::focusGained;
     } else {

@@ -10,8 +10,8 @@ struct ScriptEvent {
         down,
         up,
         typeText,
-        keyReturn,
-        keyPause,
+        key,  // a KeyCode in code
+        pad,  // a PadCode in code
         keyBackspace,
         focusLost,
         focusGained,
@@ -24,7 +24,8 @@ struct ScriptEvent {
     int x = 0;
     int y = 0;
     bool outside = false;  // a move with the pointer off the window
-    double seconds = 0;    // a frameTime's frame time, from this frame on
+    int code = 0;
+    double seconds = 0;  // a frameTime's frame time, from this frame on
     std::string text;
 };
 

@@ -249,8 +249,8 @@ void sliderTrack(cairo_t* cr, int y, const std::string& label)
     fillVertical(cr, cy - 4, cy + 4, hex(0x5A3520), hex(0x9A6A40));
     strokeOutline(cr, walnut, 1.2);
     cairo_new_path(cr);
-    for (int i = 0; i <= 8; ++i) {
-        const double x = x0 + 10 + (x1 - x0 - 20) * i / 8.0;
+    for (int i = 0; i <= layout::sliderTicks; ++i) {
+        const double x = x0 + 10 + (x1 - x0 - 20) * i / double(layout::sliderTicks);
         cairo_new_path(cr);
         cairo_move_to(cr, x, cy + 7);
         cairo_line_to(cr, x, cy + (i % 4 == 0 ? 12 : 10));

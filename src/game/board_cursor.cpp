@@ -23,10 +23,11 @@ bool boardShown()
            !flyOutRunning;
 }
 
-// When the board takes a pick or a swap: as for a click.
+// When the board takes a pick or a swap: as for a click, and never while a
+// swap runs, whose pieces a new pick would take over.
 bool boardTakesMoves()
 {
-    return boardShown() && boardFull() && !hintActive;
+    return boardShown() && boardFull() && !hintActive && !targetSwapping() && selectState != selectSwapping;
 }
 
 bool pressAt(const layout::Rect& r)

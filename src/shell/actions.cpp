@@ -20,11 +20,14 @@ constexpr int pendingRoom = 4;
 Action pending[pendingRoom];
 int pendingCount = 0;
 
-// The pointer's last reading, and where it stood when the keys took over.
-int pointerX = focusNowhere;
-int pointerY = focusNowhere;
-int takenX = focusNowhere;
-int takenY = focusNowhere;
+// The pointer's last reading, and where it stood when the keys took over;
+// before the first reading, the next one counts as that place.
+bool pointerRead = false;
+int pointerX = 0;
+int pointerY = 0;
+bool takenKnown = false;
+int takenX = 0;
+int takenY = 0;
 
 constexpr Action keyActions[keyCodes] = {Action::up,    Action::down,  Action::left, Action::right,
                                          Action::press, Action::press, Action::back, Action::hint,
@@ -54,6 +57,7 @@ void act(Action action)
     // The first arrow or press only shows where the focus stands.
     if ((isDirection(action) || action == Action::press) && !focusShown()) {
         showFocus(true);
+        takenKnown = pointerRead;
         takenX = pointerX;
         takenY = pointerY;
         return;
@@ -108,9 +112,15 @@ void mousePressed()
 
 void followPointer(int& x, int& y)
 {
+    if (focusShown() && !takenKnown) {
+        takenKnown = true;
+        takenX = x;
+        takenY = y;
+    }
     if (focusShown() && (x != takenX || y != takenY)) {
         showFocus(false);
     }
+    pointerRead = true;
     pointerX = x;
     pointerY = y;
     if (!focusShown()) {

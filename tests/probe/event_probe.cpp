@@ -6,6 +6,9 @@
 #include <cstring>
 
 namespace {
+SDL_Joystick* pad = nullptr;
+int padIndex = -1;
+
 void push(SDL_Event e)
 {
     SDL_PushEvent(&e);
@@ -41,12 +44,70 @@ void probePushButton(bool down)
 
 void probePushKey(ProbeKey key)
 {
+    static const SDL_Keycode codes[] = {SDLK_PAUSE, SDLK_BACKSPACE, SDLK_RETURN, SDLK_UP,
+                                        SDLK_DOWN,  SDLK_LEFT,      SDLK_RIGHT,  SDLK_ESCAPE};
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
-    e.key.keysym.sym = key == ProbeKey::pause       ? SDLK_PAUSE
-                       : key == ProbeKey::backspace ? SDLK_BACKSPACE
-                                                    : SDLK_RETURN;
+    e.key.keysym.sym = codes[int(key)];
     push(e);
+}
+
+bool probeAttachPad()
+{
+    if (pad) {
+        return true;
+    }
+    SDL_VirtualJoystickDesc desc;
+    SDL_zero(desc);
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.name = "Probe pad";
+    const int index = SDL_JoystickAttachVirtualEx(&desc);
+    if (index < 0) {
+        return false;
+    }
+    padIndex = index;
+    pad = SDL_JoystickOpen(index);
+    return pad != nullptr;
+}
+
+void probeDetachPad()
+{
+    if (!pad) {
+        return;
+    }
+    const SDL_JoystickID id = SDL_JoystickInstanceID(pad);
+    SDL_JoystickClose(pad);
+    pad = nullptr;
+    // The index may have moved since the attach; the instance names it.
+    for (int i = 0; i < SDL_NumJoysticks(); ++i) {
+        if (SDL_JoystickGetDeviceInstanceID(i) == id) {
+            padIndex = i;
+        }
+    }
+    SDL_JoystickDetachVirtual(padIndex);
+}
+
+void probePadButton(ProbePadButton button, bool down)
+{
+    static const SDL_GameControllerButton buttons[] = {
+        SDL_CONTROLLER_BUTTON_A,         SDL_CONTROLLER_BUTTON_B,          SDL_CONTROLLER_BUTTON_Y,
+        SDL_CONTROLLER_BUTTON_START,     SDL_CONTROLLER_BUTTON_DPAD_UP,    SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+        SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_CONTROLLER_BUTTON_DPAD_RIGHT,
+    };
+    if (pad) {
+        SDL_JoystickSetVirtualButton(pad, buttons[int(button)], down ? SDL_PRESSED : SDL_RELEASED);
+    }
+}
+
+void probePadStick(int x, int y)
+{
+    if (pad) {
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, Sint16(x));
+        SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTY, Sint16(y));
+    }
 }
 
 void probePushText(const char* text)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
+#include "game/focus.h"
 #include "platform/clock.h"
 #include "platform/window.h"
 #include "screens/options.h"
@@ -25,6 +26,12 @@ protected:
         clickPending = 0;
         systemCursor = 1;
         clientRect = Rect{0, 0, 640, 480};
+        // Nothing shown and nothing waiting from the test before.
+        showFocus(false);
+        for (int i = 0; i < 8; ++i) {
+            dispatchAction();
+        }
+        trace.clear();
     }
 };
 
@@ -50,6 +57,17 @@ std::vector<std::string> concat(std::initializer_list<std::vector<std::string>> 
 void event(EventType type, int code = 0)
 {
     handleEvent(PlatformEvent{type, code});
+}
+
+// The action chain in its order, each handler asked with the action's name.
+std::vector<std::string> actionChain(const std::string& action)
+{
+    std::vector<std::string> chain;
+    for (const char* name : {"actSetUp", "actHighScores", "actOptions", "actMainMenu", "actTitle",
+                             "gameAction", "actEndPicture"}) {
+        chain.push_back(std::string(name) + "(" + action + ")");
+    }
+    return chain;
 }
 }  // namespace
 
@@ -210,4 +228,122 @@ TEST_F(FrameDriverTest, StaleNameCommittedDuringAGameKeepsItsGameOver)
     EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
     EXPECT_EQ(gamePhase, 0);
     EXPECT_EQ(endOfGameFlag, 1);
+}
+
+TEST_F(FrameDriverTest, FirstArrowOrPressOnlyShowsTheFocusAndLaterOnesActOnePerFrame)
+{
+    runFrame();  // the pointer is read where it stands
+    trace.clear();
+    event(EventType::key, keyDown);
+    EXPECT_TRUE(focusShown());
+    runFrame();
+    // The hovers see the focused item; the game's pointer is not drawn.
+    takes["focusMainMenu"] = true;
+    EXPECT_EQ(trace, concat({drawOrder, hoverOrder, {"stepTransition", "captureTransition", "present"}}));
+    trace.clear();
+    event(EventType::key, keyUp);
+    event(EventType::padButton, padA);
+    runFrame();
+    EXPECT_EQ(trace, concat({drawOrder,
+                             {"focusMainMenu"},
+                             hoverOrder,
+                             actionChain("up"),
+                             {"stepTransition", "captureTransition", "present"}}));
+    trace.clear();
+    takes["actOptions(press)"] = true;
+    runFrame();
+    EXPECT_EQ(trace, concat({drawOrder,
+                             {"focusMainMenu"},
+                             hoverOrder,
+                             {"actSetUp(press)", "actHighScores(press)", "actOptions(press)"},
+                             {"stepTransition", "captureTransition", "present"}}));
+}
+
+TEST_F(FrameDriverTest, MouseMoveOrPressHidesTheFocusAgain)
+{
+    runFrame();
+    event(EventType::key, keyRight);
+    runFrame();
+    EXPECT_TRUE(focusShown());  // the pointer stayed where it was
+    platformSetSimulatedPointer(101, 200, true);
+    trace.clear();
+    runFrame();
+    EXPECT_FALSE(focusShown());
+    EXPECT_EQ(trace.back(), "present");
+    EXPECT_EQ(trace[trace.size() - 2], "drawCursor(101,200)");
+
+    event(EventType::padButton, padDown);
+    EXPECT_TRUE(focusShown());
+    event(EventType::buttonDown);
+    EXPECT_FALSE(focusShown());
+}
+
+TEST_F(FrameDriverTest, PauseActsAtOnceAndBackAndHintWaitWithoutShowingTheFocus)
+{
+    event(EventType::key, keyP);
+    EXPECT_EQ(paused, 1);
+    event(EventType::padButton, padStart);
+    EXPECT_EQ(paused, 0);
+    event(EventType::key, keyH);
+    event(EventType::padButton, padB);
+    EXPECT_FALSE(focusShown());
+    runFrame();
+    EXPECT_EQ(trace, concat({drawOrder,
+                             hoverOrder,
+                             actionChain("hint"),
+                             {"stepTransition", "captureTransition", "drawCursor(100,200)", "present"}}));
+    trace.clear();
+    transitionActive = 1;
+    runFrame();  // like a click, the waiting Back is dropped during a transition
+    transitionActive = 0;
+    trace.clear();
+    runFrame();
+    EXPECT_EQ(trace, concat({drawOrder,
+                             hoverOrder,
+                             {"stepTransition", "captureTransition", "drawCursor(100,200)", "present"}}));
+}
+
+TEST_F(FrameDriverTest, WhileANameCanBeTypedTheKeysTypeAndEnterCommits)
+{
+    gamePhase = phaseTimeUp;
+    for (int code : {keyH, keySpace, keyP, keyLeft, keyEscape}) {
+        event(EventType::key, code);
+    }
+    EXPECT_EQ(paused, 0);
+    EXPECT_FALSE(focusShown());
+    event(EventType::key, keyPause);
+    EXPECT_EQ(paused, 1);
+    runFrame();
+    for (const std::string& call : trace) {
+        EXPECT_EQ(call.find("act"), std::string::npos) << call;
+    }
+    trace.clear();
+    nameEntryActive = 1;
+    event(EventType::key, keyEnter);
+    EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
+}
+
+TEST_F(FrameDriverTest, ControllerEditsTheOpenNamePanelAndAOrStartEntersIt)
+{
+    currentScreen = screenHighScores;
+    nameEntryActive = 1;
+    gamePhase = phaseTimeUp;
+    for (int code : {padUp, padDown, padRight, padLeft, padB, padY}) {
+        event(EventType::padButton, code);
+    }
+    EXPECT_EQ(trace, (std::vector<std::string>{"editName(up)", "editName(down)", "editName(right)",
+                                               "editName(left)", "editName(back)", "editName(hint)"}));
+    trace.clear();
+    event(EventType::padButton, padStart);
+    EXPECT_EQ(trace, (std::vector<std::string>{"commitName", "writeSaveFile"}));
+    EXPECT_EQ(paused, 0);
+    // Not on the high scores, a stale panel leaves the controller to the game.
+    nameEntryActive = 1;
+    currentScreen = screenGame;
+    gamePhase = phasePlay;
+    endOfGameFlag = 0;
+    trace.clear();
+    event(EventType::padButton, padA);
+    EXPECT_TRUE(trace.empty());
+    EXPECT_TRUE(focusShown());
 }

@@ -16,6 +16,7 @@
 #include "e2e_support.h"
 #include "event_probe.h"
 #include "game/board_change.h"
+#include "game/moves.h"
 #include "game/scoring.h"
 #include "graphics/display.h"
 #include "platform/surface.h"
@@ -61,13 +62,18 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
     ASSERT_TRUE(linkGameData(again));
     ASSERT_EQ(chdir(live.c_str()), 0);
     setenv("PLUMBRIX_RECORD", script.c_str(), 1);
+    // A controller's events reach a game whose window SDL's headless driver
+    // never gives the keyboard focus.
+    setenv("SDL_JOYSTICK_ALLOW_BACKGROUND_EVENTS", "1", 1);
     recordSounds();
     ASSERT_TRUE(startGame());
     unsetenv("PLUMBRIX_RECORD");
     ASSERT_TRUE(probeWarpPointer(0, 0));
 
-    // Title, New Game, untimed, Start, a swap on the board, the pause key both
-    // ways, typing, the background and back, and a repaint.
+    // Title, New Game, untimed, Start, a swap on the board, the cursor and a
+    // swap by keys, a controller plugged in, played by its buttons and its
+    // stick, pulled out and plugged in again, the pause key both ways, typing,
+    // the background and back, and a repaint.
     std::vector<Step> steps;
     auto add = [&steps](const std::vector<Step>& more) {
         steps.insert(steps.end(), more.begin(), more.end());
@@ -78,7 +84,29 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
     add(clickAt(407, 402, always));
     add(clickAt(261, 29, []() { return settledOn(screenGame); }));
     add(clickAt(311, 29, always));
-    add({{always, []() { probePushKey(ProbeKey::pause); }},
+    auto key = [](ProbeKey k) { return Step{always, [k]() { probePushKey(k); }}; };
+    auto button = [](ProbePadButton b, bool down) {
+        return Step{always, [b, down]() { probePadButton(b, down); }};
+    };
+    auto stick = [](int x, int y) { return Step{always, [x, y]() { probePadStick(x, y); }}; };
+    auto idle = []() { return settledOn(screenGame) && selectState == 0 && !falling; };
+    add({{idle, []() { probePushKey(ProbeKey::right); }},
+         key(ProbeKey::down),
+         key(ProbeKey::enter),
+         key(ProbeKey::left)});
+    add({{idle, []() { ASSERT_TRUE(probeAttachPad()); }},
+         button(ProbePadButton::dpadDown, true),
+         button(ProbePadButton::dpadDown, false),
+         stick(30000, 0),
+         stick(0, 0),
+         {always, []() { probeDetachPad(); }},
+         {always, []() { ASSERT_TRUE(probeAttachPad()); }},
+         button(ProbePadButton::a, true),
+         button(ProbePadButton::a, false),
+         stick(0, -30000),
+         stick(0, 0),
+         {always, []() { probeDetachPad(); }}});
+    add({{idle, []() { probePushKey(ProbeKey::pause); }},
          {always, []() { probePushKey(ProbeKey::pause); }},
          {always, []() { probePushText("A"); }},
          {always, []() { probePushText(" "); }},
@@ -127,6 +155,9 @@ TEST(Recorder, PlayedSessionReplaysToTheSameStateAndPicture)
     EXPECT_NE(recorded.find("#! frames " + std::to_string(frames)), std::string::npos);
     EXPECT_NE(recorded.find("focus lost"), std::string::npos);
     EXPECT_NE(recorded.find("char 35"), std::string::npos);  // "#" cannot go as text
+    for (const char* line : {"key right", "key enter", "pad dpdown", "pad dpright", "pad a", "pad dpup"}) {
+        EXPECT_NE(recorded.find(line), std::string::npos) << line;
+    }
 
     const std::string command = std::string(PLUMBRIX_REPLAY) + " --data " + again + " --script " + script +
                                 " --state " + std::to_string(frames - 1) + ":" + scratch.path() +

@@ -50,6 +50,20 @@ TEST(Replay, BadScriptLineIsNamed)
     EXPECT_NE(readFileText(dir + "/err").find("line 3"), std::string::npos);
 }
 
+TEST(Replay, KeyAndControllerLinesTakeOnlyTheNamesTheGameReads)
+{
+    ScratchDir scratch;
+    const std::string& dir = scratch.path();
+    const std::string script = dir + "/script";
+    std::ofstream(script) << "1 key left\n2 key return\n3 key enter\n4 pad dpleft\n5 pad start\n6 pad x\n";
+    EXPECT_EQ(replay("--data " PLUMBRIX_DATA " --script " + script, dir + "/err"), 2);
+    EXPECT_NE(readFileText(dir + "/err").find("line 6: unknown event 'pad x'"), std::string::npos)
+        << readFileText(dir + "/err");
+    std::ofstream(script) << "1 key tab\n";
+    EXPECT_EQ(replay("--data " PLUMBRIX_DATA " --script " + script, dir + "/err"), 2);
+    EXPECT_NE(readFileText(dir + "/err").find("line 1"), std::string::npos);
+}
+
 TEST(Replay, CloseEndsTheRunCleanly)
 {
     ScratchDir scratch;

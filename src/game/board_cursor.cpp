@@ -99,3 +99,9 @@ void drawBoardCursor()
         drawFocusFrame({x, y, x + cellSize, y + cellSize});
     }
 }
+
+void boardCursor(int& column, int& row)
+{
+    column = cursorColumn;
+    row = cursorRow;
+}

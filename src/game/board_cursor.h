@@ -9,3 +9,5 @@
 bool gameAction(Action action);
 // Called by the game's hover while the focus is shown.
 void drawBoardCursor();
+// The cell the cursor stands on.
+void boardCursor(int& column, int& row);

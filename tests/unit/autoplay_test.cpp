@@ -22,6 +22,7 @@
 #include "game/score_tables.h"
 #include "game/scoring.h"
 #include "invariants.h"
+#include "screens/main_menu.h"
 #include "screens/save_file.h"
 #include "test_support.h"
 
@@ -238,6 +239,13 @@ TEST(AutoplayGoal, ParsesEveryGoalAndRefusesTheRest)
          {"level", "level:", "level:0", "level:x", "leave:-3", "tables", "", "name-entry:2"}) {
         EXPECT_FALSE(parseAutoplayGoal(bad, g)) << bad;
     }
+    AutoplayHand hand = AutoplayHand::mouse;
+    ASSERT_TRUE(parseAutoplayHand("pad", hand));
+    EXPECT_EQ(hand, AutoplayHand::pad);
+    ASSERT_TRUE(parseAutoplayHand("keys", hand));
+    EXPECT_EQ(hand, AutoplayHand::keys);
+    EXPECT_FALSE(parseAutoplayHand("joystick", hand));
+    EXPECT_EQ(hand, AutoplayHand::keys);
 }
 
 namespace {
@@ -280,21 +288,24 @@ protected:
         return status;
     }
 
+    void playsThroughFiveLevels(const std::string& hand);
+
     ScratchDir scratch;
     const std::string folder = scratch.path();
     std::string said;
 };
 }  // namespace
 
-TEST_F(Autoplay, UntimedEightKindsPlaysThroughFiveLevels)
+// An untimed game ends on a board without moves, and with eight kinds that
+// comes soon; a few seeds give the player a fair chance.
+void Autoplay::playsThroughFiveLevels(const std::string& hand)
 {
-    // An untimed game ends on a board without moves, and with eight kinds
-    // that comes soon; a few seeds give the player a fair chance.
     GameState state;
     int seed = 1;
     for (; seed <= 6; ++seed) {
-        const int status = play(newGame(setUpUntimed, setUpEight),
-                                "--autoplay " + std::to_string(seed) + " --until level:6", state);
+        const int status =
+            play(newGame(setUpUntimed, setUpEight),
+                 "--autoplay " + std::to_string(seed) + " --until level:6 --by " + hand, state);
         if (status == 0) {
             break;
         }
@@ -312,6 +323,17 @@ TEST_F(Autoplay, UntimedEightKindsPlaysThroughFiveLevels)
     const std::vector<int> sounds = soundIds(state);
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), soundLevelComplete), 5);
     EXPECT_GT(std::count(sounds.begin(), sounds.end(), soundDropIn), 5);
+}
+
+TEST_F(Autoplay, UntimedEightKindsPlaysThroughFiveLevels)
+{
+    playsThroughFiveLevels("mouse");
+}
+
+TEST_F(Autoplay, UntimedEightKindsPlaysThroughFiveLevelsByKeysAndByController)
+{
+    playsThroughFiveLevels("keys");
+    playsThroughFiveLevels("pad");
 }
 
 TEST_F(Autoplay, TimedGameOfASlowPlayerRunsOutAndOpensTheNamePanel)
@@ -353,6 +375,17 @@ TEST_F(Autoplay, GameLeftThroughTheMenuResumesFromTheSaveFileUnchanged)
         resumed.erase(key);
     }
     EXPECT_EQ(left, resumed);
+}
+
+TEST_F(Autoplay, ControllerPlayerLeavesByBackAndTheMenusExit)
+{
+    GameState left;
+    ASSERT_EQ(play(newGame(setUpUntimed, setUpSix), "--autoplay 3 --until leave:3 --by pad", left), 0)
+        << said;
+    EXPECT_EQ(stateInt(left, "currentScreen"), screenMainMenu);
+    EXPECT_EQ(stateInt(left, "menuHighlight"), exitButton);
+    std::ifstream saved(folder + "/game.sav", std::ios::binary | std::ios::ate);
+    EXPECT_EQ(long(saved.tellg()), 6933L);
 }
 
 TEST_F(Autoplay, TheLastTwoLevelsEndInTheEndPictureAndTheTable)

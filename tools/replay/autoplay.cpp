@@ -1,6 +1,7 @@
 // The automated player: it judges every swap of neighbours on the board as the
 // game left it, prefers long runs and cascades, and makes its move with two
-// clicks or a drag through the same event source as a person's mouse.
+// clicks or a drag, or with the keys or a controller's buttons, through the
+// same event source as a person's hands.
 #include "autoplay.h"
 
 #include <cstdlib>
@@ -8,11 +9,14 @@
 #include <random>
 #include <vector>
 
+#include "base/actions.h"
 #include "base/layout.h"
 #include "base/screen_state.h"
 #include "game/board.h"
 #include "game/board_change.h"
+#include "game/board_cursor.h"
 #include "game/flyers.h"
+#include "game/focus.h"
 #include "game/hints.h"
 #include "game/moves.h"
 #include "game/scoring.h"
@@ -207,13 +211,74 @@ void click(int x, int y)
     hand.push_back(release());
 }
 
+// The key or the controller button the player's hand presses for an action.
+Touch actionTouch(Action action)
+{
+    if (options.hand == AutoplayHand::pad) {
+        static const int padCodes[] = {padUp, padDown, padLeft, padRight, padA, padB, padY, padStart};
+        return key(EventType::padButton, padCodes[int(action)]);
+    }
+    static const int keyCodes[] = {keyUp, keyDown, keyLeft, keyRight, keyEnter, keyEscape, keyH, keyP};
+    return key(EventType::key, keyCodes[int(action)]);
+}
+
+// The first arrow or press only shows where the focus stands.
+void showFocusFirst()
+{
+    if (!focusShown()) {
+        hand.push_back(actionTouch(Action::down));
+    }
+}
+
+// Walks the cursor to the piece, picks it and sends it toward its neighbour.
+void moveByCursor(const AutoplayMove& m)
+{
+    showFocusFirst();
+    int column = 0;
+    int row = 0;
+    boardCursor(column, row);
+    for (; column != m.column; column += column < m.column ? 1 : -1) {
+        hand.push_back(actionTouch(column < m.column ? Action::right : Action::left));
+    }
+    for (; row != m.row; row += row < m.row ? 1 : -1) {
+        hand.push_back(actionTouch(row < m.row ? Action::down : Action::up));
+    }
+    hand.push_back(actionTouch(Action::press));
+    hand.push_back(actionTouch(m.toColumn > m.column   ? Action::right
+                               : m.toColumn < m.column ? Action::left
+                               : m.toRow > m.row       ? Action::down
+                                                       : Action::up));
+}
+
+// The name the arcade way: clear it, then each letter from "A" by up and down.
+void enterNameByPad()
+{
+    for (int i = 0; i < nameLength; ++i) {
+        hand.push_back(actionTouch(Action::left));
+    }
+    bool first = true;
+    for (unsigned char c : options.name) {
+        if (!first) {
+            hand.push_back(actionTouch(Action::right));
+        }
+        int at = first ? 'A' - 1 : 'A';
+        first = false;
+        for (; at != c; at += at < c ? 1 : -1) {
+            hand.push_back(actionTouch(at < c ? Action::up : Action::down));
+        }
+    }
+    hand.push_back(actionTouch(Action::press));
+}
+
 void makeMove(const AutoplayMove& m)
 {
     lastMove = m;
     scoreBeforeMove = score;
     moveInFlight = true;
     ++moves;
-    if (rng() % 2) {
+    if (options.hand != AutoplayHand::mouse) {
+        moveByCursor(m);
+    } else if (rng() % 2) {
         // Press on the piece and pull it onto its neighbour.
         ++drags;
         hand.push_back(press(centreX(m.column), centreY(m.row)));
@@ -246,6 +311,11 @@ bool boardSettled()
 
 void typeName()
 {
+    if (options.hand == AutoplayHand::pad) {
+        enterNameByPad();
+        typedName = true;
+        return;
+    }
     for (int i = 0; i < nameLength; ++i) {
         hand.push_back(key(EventType::character, backspaceCode));
     }
@@ -254,6 +324,19 @@ void typeName()
     }
     hand.push_back(key(EventType::key, keyEnter));
     typedName = true;
+}
+
+// On the menu: Exit by the mouse, or by keys once the focus lights it. A key
+// waits a frame for the light to follow it.
+void leaveThroughExit()
+{
+    if (options.hand == AutoplayHand::mouse) {
+        click(menuExit.x, menuExit.y);
+        return;
+    }
+    showFocusFirst();
+    hand.push_back(actionTouch(focusShown() && menuHighlight == exitButton ? Action::press : Action::down));
+    hand.push_back(Touch{});
 }
 
 void apply(const Touch& t)
@@ -326,6 +409,15 @@ bool parseAutoplayGoal(const std::string& text, AutoplayGoal& goal)
     return goal.kind != AutoplayGoal::none;
 }
 
+bool parseAutoplayHand(const std::string& text, AutoplayHand& hand)
+{
+    if (text != "mouse" && text != "keys" && text != "pad") {
+        return false;
+    }
+    hand = text == "mouse" ? AutoplayHand::mouse : text == "keys" ? AutoplayHand::keys : AutoplayHand::pad;
+    return true;
+}
+
 std::string describeGoal(const AutoplayGoal& goal)
 {
     switch (goal.kind) {
@@ -376,7 +468,12 @@ bool autoplayBeforeFrame(double dt, std::string& message)
         if (endPictureSeen >= endPictureWait) {
             endPictureSeen = 0;
             finishedLastLevel = true;
-            click(endButton.x, endButton.y);
+            if (options.hand == AutoplayHand::mouse) {
+                click(endButton.x, endButton.y);
+            } else {
+                showFocusFirst();
+                hand.push_back(actionTouch(Action::press));
+            }
         }
         return true;
     }
@@ -394,7 +491,7 @@ bool autoplayBeforeFrame(double dt, std::string& message)
     }
     if (leaving) {
         if (currentScreen == screenMainMenu && !transitionActive) {
-            click(menuExit.x, menuExit.y);
+            leaveThroughExit();
         }
         return true;
     }
@@ -409,7 +506,11 @@ bool autoplayBeforeFrame(double dt, std::string& message)
             return true;
         }
         leaving = true;
-        click(boardMenu.x, boardMenu.y);
+        if (options.hand == AutoplayHand::mouse) {
+            click(boardMenu.x, boardMenu.y);
+        } else {
+            hand.push_back(actionTouch(Action::back));
+        }
         return true;
     }
     thought += dt;

@@ -17,15 +17,21 @@ struct AutoplayGoal {
     int count = 0;
 };
 
+// What the player plays with.
+enum class AutoplayHand { mouse, keys, pad };
+
 struct AutoplayOptions {
     unsigned long seed = 1;
     double thinkSeconds = 0.3;  // game time the player looks at a settled board before moving
     std::string name = "Autoplay";
     AutoplayGoal goal;
+    AutoplayHand hand = AutoplayHand::mouse;  // what the player plays with
 };
 
 // Reads "level:N", "name-entry", "table", "leave:N" or "finish"; false on anything else.
 bool parseAutoplayGoal(const std::string& text, AutoplayGoal& goal);
+// Reads "mouse", "keys" or "pad"; false on anything else.
+bool parseAutoplayHand(const std::string& text, AutoplayHand& hand);
 std::string describeGoal(const AutoplayGoal& goal);
 
 struct AutoplayMove {

@@ -54,13 +54,13 @@ constexpr double defaultFrameTime = 1.0 / 128;
 int usage(const char* message)
 {
     std::fprintf(stderr, "plumbrix-replay: %s\n", message);
-    std::fprintf(stderr,
-                 "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
-                 "                       [--script FILE] [--out DIR]\n"
-                 "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n"
-                 "                       [--autoplay SEED [--until GOAL] [--think SECONDS] [--name NAME]]\n"
-                 "                       [--check] [--frame-limit MS] [--slow-save MILLISECONDS]\n"
-                 "FRAME may be \"end\"; GOAL is level:N, name-entry, table, leave:N or finish.\n");
+    std::fprintf(stderr, "usage: plumbrix-replay --data DIR [--frames N] [--dt SECONDS] [--ticks N]\n"
+                         "                       [--script FILE] [--out DIR]\n"
+                         "                       [--shot FRAME:FILE]... [--state FRAME:FILE]...\n"
+                         "                       [--autoplay SEED [--until GOAL] [--by keys|pad|mouse] "
+                         "[--think SECONDS] [--name NAME]]\n"
+                         "                       [--check] [--frame-limit MS] [--slow-save MILLISECONDS]\n"
+                         "FRAME may be \"end\"; GOAL is level:N, name-entry, table, leave:N or finish.\n");
     return 2;
 }
 
@@ -122,6 +122,11 @@ bool parseArguments(int argc, char** argv, Options& o, std::string& error)
         } else if (arg == "--until") {
             if (!parseAutoplayGoal(value, o.player.goal)) {
                 error = "--until takes level:N, name-entry, table, leave:N or finish";
+                return false;
+            }
+        } else if (arg == "--by") {
+            if (!parseAutoplayHand(value, o.player.hand)) {
+                error = "--by takes keys, pad or mouse";
                 return false;
             }
         } else if (arg == "--think") {

@@ -44,6 +44,7 @@ std::string helpPage()
     <li><a href="#hint">The hint pan</a></li>
     <li><a href="#levels">Levels</a></li>
     <li><a href="#pause">Pausing</a></li>
+    <li><a href="#keys">Playing with the keyboard or a controller</a></li>
     <li><a href="#scores">High scores</a></li>
     <li><a href="#options">Options</a></li>
     <li><a href="#saving">Saving</a></li>
@@ -133,6 +134,28 @@ std::string helpPage()
   <p>Press the <kbd>Pause</kbd> key to pause; the board is hidden and the time bar stops.
   Press <kbd>Pause</kbd> again to carry on. The round <b>Menu</b> plate at the bottom left
   takes you to the main menu, where <b>Resume</b> brings you back to your game.</p>
+</section>
+
+<section id="keys">
+  <h2>Playing with the keyboard or a controller</h2>
+  <p>The whole game can be played without a mouse, with the keyboard alone or with a game
+  controller alone. The first arrow or press shows where you are: a lit button on the
+  screens, a frame round one piece on the board. Move the mouse and it goes away again.</p>
+  <table>
+    <tr><th></th><th>Keyboard</th><th>Controller</th></tr>
+    <tr><td>Move the lit button or the frame</td><td>arrow keys</td><td>d-pad or left stick</td></tr>
+    <tr><td>Press the lit button, pick up or put down a piece</td>
+        <td><kbd>Enter</kbd> or <kbd>Space</kbd></td><td><b>A</b></td></tr>
+    <tr><td>Back, or the <b>Menu</b> plate on the board</td><td><kbd>Esc</kbd></td><td><b>B</b></td></tr>
+    <tr><td>The hint pan</td><td><kbd>H</kbd></td><td><b>Y</b></td></tr>
+    <tr><td>Pause</td><td><kbd>P</kbd> or <kbd>Pause</kbd></td><td><b>Start</b></td></tr>
+  </table>
+  <p>On the board, pick up the piece under the frame, then press an arrow to swap it with its
+  neighbour that way; press again to put it down. In the options, left and right move a
+  volume knob one mark of its scale; on the high scores they are the arrows. With a
+  controller you enter your name the arcade way: up and down change the last letter, right
+  adds a letter, left takes the last one away, and <b>A</b> or <b>Start</b> enters it. The
+  name from your last game is offered again, so one press of <b>A</b> keeps it.</p>
 </section>
 
 <section id="scores">

@@ -65,8 +65,17 @@ void act(Action action)
     queue(action);
 }
 
-// While a name can be typed the keyboard types it: Enter commits, and the
-// keys that are also letters or a space type themselves.
+// The keyboard types a name on the open name panel, and after a lost game
+// while its banner shows. A panel left open behind another screen, or the end
+// picture, which takes early typing too, leave the keys to that screen.
+bool keysTypeName()
+{
+    const bool lost = gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp;
+    return (nameEntryActive && currentScreen == screenHighScores) || (lost && currentScreen == screenGame);
+}
+
+// While the keyboard types a name, Enter commits it, and the keys that are
+// also letters or a space type themselves.
 void keyWhileTyping(int code)
 {
     if (code == keyEnter) {
@@ -95,7 +104,7 @@ void keyOrButton(const PlatformEvent& event)
 {
     const int code = event.code;
     if (event.type == EventType::key && code >= 0 && code < keyCodes) {
-        if (nameCanBeTyped()) {
+        if (keysTypeName()) {
             keyWhileTyping(code);
         } else {
             act(keyActions[code]);
@@ -130,6 +139,11 @@ void followPointer(int& x, int& y)
     y = focusNowhere;
     focusTitle(x, y) || focusMainMenu(x, y) || focusSetUp(x, y) || focusOptions(x, y) ||
         focusHighScores(x, y) || focusEndPicture(x, y);
+}
+
+bool actionWaiting()
+{
+    return pendingCount > 0;
 }
 
 bool dispatchAction()

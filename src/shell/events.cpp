@@ -34,6 +34,11 @@ void activate(bool active)
     }
 }
 
+bool nameCanBeTyped()
+{
+    return gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp || endOfGameFlag || nameEntryActive;
+}
+
 void typed(int code)
 {
     if (!nameCanBeTyped()) {
@@ -47,11 +52,6 @@ void typed(int code)
 }
 
 }  // namespace
-
-bool nameCanBeTyped()
-{
-    return gamePhase == phaseUntimedOver || gamePhase == phaseTimeUp || endOfGameFlag || nameEntryActive;
-}
 
 void togglePause()
 {

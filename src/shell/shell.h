@@ -33,9 +33,7 @@ void showDepthMessage();
 // The destroy sequence: shutdown, release of the display, end of the loop.
 void destroyGameWindow();
 
-// Typing a name (events.cpp): whether typed characters reach it now, and
-// committing it to its table row as Enter does.
-bool nameCanBeTyped();
+// Committing a typed name to its table row (events.cpp), as Enter does.
 void commitTypedName();
 // Pause on and off, but never over the end picture.
 void togglePause();
@@ -49,3 +47,5 @@ void keyOrButton(const PlatformEvent& event);
 void mousePressed();
 void followPointer(int& x, int& y);
 bool dispatchAction();
+// Whether an action waits for the next frame.
+bool actionWaiting();

@@ -2,6 +2,8 @@
 // window events, checked against a recorded trace of calls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes.h"
 #include "game/focus.h"
 #include "platform/clock.h"
@@ -164,6 +166,7 @@ TEST_F(FrameDriverTest, CharactersReachTheNameOnlyWhenANameCanBeTyped)
 
 TEST_F(FrameDriverTest, EnterCommitsTheNameOnlyDuringNameEntry)
 {
+    currentScreen = screenHighScores;
     gamePhase = 0;
     endOfGameFlag = 1;
     event(EventType::key, keyEnter);
@@ -305,6 +308,7 @@ TEST_F(FrameDriverTest, PauseActsAtOnceAndBackAndHintWaitWithoutShowingTheFocus)
 
 TEST_F(FrameDriverTest, WhileANameCanBeTypedTheKeysTypeAndEnterCommits)
 {
+    currentScreen = screenGame;
     gamePhase = phaseTimeUp;
     for (int code : {keyH, keySpace, keyP, keyLeft, keyEscape}) {
         event(EventType::key, code);
@@ -346,4 +350,23 @@ TEST_F(FrameDriverTest, ControllerEditsTheOpenNamePanelAndAOrStartEntersIt)
     event(EventType::padButton, padA);
     EXPECT_TRUE(trace.empty());
     EXPECT_TRUE(focusShown());
+}
+
+TEST_F(FrameDriverTest, KeysLeaveAStalePanelOrTheEndPictureToTheScreenShown)
+{
+    // A name panel left open behind a new game: the arrows and Enter play.
+    currentScreen = screenGame;
+    nameEntryActive = 1;
+    event(EventType::key, keyEnter);
+    EXPECT_TRUE(focusShown());
+    event(EventType::key, keyLeft);
+    runFrame();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "gameAction(left)"), trace.end());
+    // The end picture takes typing, but Enter presses its button.
+    nameEntryActive = 0;
+    endOfGameFlag = 1;
+    trace.clear();
+    event(EventType::key, keyEnter);
+    runFrame();
+    EXPECT_NE(std::find(trace.begin(), trace.end(), "actEndPicture(press)"), trace.end());
 }

@@ -30,12 +30,11 @@ int scoreCeiling = 0;  // what the shown score may count down from after the sco
 size_t lastFlyerCount = 0;
 double sinceLaunch = 0;  // board time since a piece last took off
 
-// The move engine is idle and nobody is pressing: nothing may be under way. A
-// swap flagged by a key starts with the next frame, as one by a click does.
+// The move engine is idle and nobody is pressing: nothing may be under way.
 bool settled(bool pressed)
 {
     return currentScreen == screenGame && !dropIn && !flyOutRunning && !falling &&
-           selectState != selectSwapping && !targetSwapping() && !hintActive && !pressed && !mouseDown;
+           selectState != selectSwapping && !hintActive && !pressed && !mouseDown;
 }
 
 bool checkSettledBoard(std::string& why)
@@ -161,7 +160,8 @@ FrameEnd checkedFrame(double dt, bool check, double& played, std::string& messag
     if (!processEvents()) {
         return FrameEnd::gameEnded;
     }
-    const bool pressed = clickPending != 0;
+    // A key's action, like a click, may flag a swap that starts next frame.
+    const bool pressed = clickPending != 0 || actionWaiting();
     const bool ran = appActive && appReady;
     if (ran) {
         platformAdvanceSimulatedClock(dt);

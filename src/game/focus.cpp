@@ -62,6 +62,23 @@ int stepFocus(int index, int step, int count)
     return next;
 }
 
+bool stepPanelFocus(int& focused, Action action, int pairFirst, int landing)
+{
+    const bool inPair = focused >= pairFirst;
+    if (const int step = verticalStep(action)) {
+        const int row = inPair ? pairFirst : focused;
+        const int next = stepFocus(row, step, pairFirst + 1);
+        focused = next != pairFirst ? next : inPair ? focused : landing;
+        return true;
+    }
+    const int step = horizontalStep(action);
+    if (step == 0 || !inPair) {
+        return false;
+    }
+    focused = stepFocus(focused - pairFirst, step, 2) + pairFirst;
+    return true;
+}
+
 void centreOf(const layout::Rect& r, int& x, int& y)
 {
     const layout::Point middle = r.middle();

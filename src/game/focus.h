@@ -24,5 +24,11 @@ int horizontalStep(Action action);
 // plays the hover sound as the pointer entering it does.
 int stepFocus(int index, int step, int count);
 
+// A panel's column of rows above a pair of buttons side by side (Back and
+// Start, Back and Help): up and down go through the rows and the pair as one
+// more row, which they enter on landing; left and right go between the pair.
+// False when the action moves nothing from where the focus stands.
+bool stepPanelFocus(int& focused, Action action, int pairFirst, int landing);
+
 // The point the pointer would stand on to light or press the rectangle.
 void centreOf(const layout::Rect& r, int& x, int& y);

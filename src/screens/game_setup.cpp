@@ -150,17 +150,5 @@ bool actSetUp(Action action)
         }
         return taken;
     }
-    const bool inBottomRow = focused >= backItem;
-    if (const int step = verticalStep(action)) {
-        // Back and Start make one row of the column.
-        const int rowIndex = inBottomRow ? backItem : focused;
-        const int next = stepFocus(rowIndex, step, backItem + 1);
-        focused = next == backItem ? (inBottomRow ? focused : startItem) : next;
-        return true;
-    }
-    if (const int step = horizontalStep(action); step != 0 && inBottomRow) {
-        focused = stepFocus(focused - backItem, step, 2) + backItem;
-        return true;
-    }
-    return false;
+    return stepPanelFocus(focused, action, backItem, startItem);
 }

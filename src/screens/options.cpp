@@ -242,21 +242,12 @@ bool actOptions(Action action)
         }
         return taken;
     }
-    const bool inBottomRow = focused >= backItem;
-    if (const int step = verticalStep(action)) {
-        // Back and Help make one row of the column.
-        const int rowIndex = inBottomRow ? backItem : focused;
-        const int next = stepFocus(rowIndex, step, backItem + 1);
-        focused = next == backItem && inBottomRow ? focused : next;
+    if (stepPanelFocus(focused, action, backItem, backItem)) {
         return true;
     }
     const int step = horizontalStep(action);
     if (step == 0) {
         return false;
-    }
-    if (inBottomRow) {
-        focused = stepFocus(focused - backItem, step, 2) + backItem;
-        return true;
     }
     if (focused == musicItem) {
         musicSliderX = stepKnob(musicSliderX, step);

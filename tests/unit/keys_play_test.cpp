@@ -205,6 +205,9 @@ TEST_F(KeysPlayTest, SlidersStepAlongTheirScaleAndStopAtItsEnds)
         marks.push_back(soundSliderX);
     }
     EXPECT_EQ(marks, (std::vector<int>{370, 350, 329, 309, 288, 268, 247, 227, 227, 227}));
+    EXPECT_FALSE(actOptions(Action::press));  // a knob has nothing to press
+    EXPECT_FALSE(actOptions(Action::hint));
+    EXPECT_EQ(soundSliderX, 227);
     EXPECT_EQ(musicSliderX, 391);
     actOptions(Action::up);
     actOptions(Action::left);

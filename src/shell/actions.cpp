@@ -29,6 +29,7 @@ bool takenKnown = false;
 int takenX = 0;
 int takenY = 0;
 
+// In the order of KeyCode and PadCode.
 constexpr Action keyActions[keyCodes] = {Action::up,    Action::down,  Action::left, Action::right,
                                          Action::press, Action::press, Action::back, Action::hint,
                                          Action::pause, Action::pause};

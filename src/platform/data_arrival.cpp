@@ -2,4 +2,4 @@
 // starts, so nothing ever arrives later.
 #include "platform/data_arrival.h"
 
-void platformSetDataArrivalWork(void (*/*work*/)()) {}
+void platformSetDataArrivalWork(void (* /*work*/)()) {}

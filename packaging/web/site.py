@@ -97,8 +97,12 @@ def build(args):
     site['late'] += [{'url': name, 'bytes': (out / name).stat().st_size, 'gzip': False, 'files': []}
                      for name in ['manifest.webmanifest'] + [icon['src'] for icon in icons]]
 
-    # The version is the digest of everything the page lists.
-    site['version'] = digest(json.dumps(site, sort_keys=True).encode())
+    # The version is the digest of every file the page lists.
+    everything = hashlib.sha256()
+    for path in sorted(out.rglob('*')):
+        if path.is_file():
+            everything.update(path.name.encode() + b'\0' + path.read_bytes())
+    site['version'] = everything.hexdigest()[:12]
     page = (page_dir / 'index.html').read_text()
     marker = '/*SITE*/null'
     if marker not in page:

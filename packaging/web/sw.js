@@ -8,7 +8,12 @@
 const filesCache = 'plumbrix-files';
 const pagesCache = 'plumbrix-pages';
 
-self.addEventListener('install', () => self.skipWaiting());
+// The page that registered this was fetched before there was a worker to keep
+// it, so it is fetched once more here.
+self.addEventListener('install', (event) => {
+  self.skipWaiting();
+  event.waitUntil(caches.open(pagesCache).then((cache) => cache.add(self.registration.scope)).catch(() => {}));
+});
 self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim()));
 
 // A name with a content digest in it never changes its content.
@@ -24,7 +29,7 @@ async function networkFirst(request, cacheName) {
     return response;
   } catch (error) {
     const cached = await caches.match(request, { ignoreSearch: true }) ??
-      (request.mode === 'navigate' ? await caches.match(new URL('./', self.registration.scope).href) : undefined);
+      (request.mode === 'navigate' ? await caches.match(self.registration.scope) : undefined);
     if (cached) {
       return cached;
     }

@@ -11,10 +11,11 @@ const types = {
   '.wasm': 'application/wasm', '.ogg': 'audio/ogg', '.gz': 'application/gzip',
 };
 
-// Serves `root` on a free port of 127.0.0.1. `hold(path)` may return a promise
-// that the answer waits for. The log has one entry per answered request:
+// Serves `root` on 127.0.0.1, on `port` when given (a site that must keep its
+// origin), else a free one. `hold(path)` may return a promise that the answer
+// waits for. The log has one entry per answered request:
 // { path, bytes, order }, bytes with the headers.
-export async function serveSite(root, hold = () => null) {
+export async function serveSite(root, hold = () => null, port = 0) {
   const log = [];
   const server = createServer(async (request, response) => {
     let path = decodeURIComponent(new URL(request.url, 'http://x').pathname);
@@ -47,9 +48,10 @@ export async function serveSite(root, hold = () => null) {
     }).pipe(response);
   });
   server.keepAliveTimeout = 1000;
-  await new Promise((resolve) => server.listen(0, '127.0.0.1', resolve));
+  await new Promise((resolve) => server.listen(port, '127.0.0.1', resolve));
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    port: server.address().port,
     log,
     close: () => new Promise((resolve) => {
       server.closeAllConnections();

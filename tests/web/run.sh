@@ -45,4 +45,5 @@ done
 PLUMBRIX_SITE=http://127.0.0.1:$port/ PLUMBRIX_REFERENCES=$work node --test --test-reporter=tap \
   browser_test.mjs
 # Loading, offline play and phones, each against a server of its own.
-PLUMBRIX_SITE_DIR=$site node --test --test-reporter=tap --test-concurrency=1 loading_test.mjs offline_test.mjs
+PLUMBRIX_SITE_DIR=$site node --test --test-reporter=tap --test-concurrency=1 loading_test.mjs offline_test.mjs \
+  phone_test.mjs

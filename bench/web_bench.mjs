@@ -2,19 +2,24 @@
 // three speeds (throttled over the DevTools protocol): the bytes carried
 // before the first picture, its time, when the progress bar first moves, the
 // music's first byte after the picture, and a second visit from the cache,
-// online and offline. Prints the median of RUNS runs of each.
+// online and offline. Prints the median of RUNS runs of each. Several sites
+// (PLUMBRIX_SITES: "name=url" separated by spaces) take turns run by run, so
+// that the load of a shared machine falls on all of them alike.
 import { createRequire } from 'node:module';
 
 // Chromium's driver is the browser tests' own dependency.
 const { chromium } = createRequire(new URL('../tests/web/package.json', import.meta.url))('playwright-core');
 
-const site = process.env.PLUMBRIX_SITE;
+const sites = process.env.PLUMBRIX_SITES.split(' ').map((entry) => {
+  const at = entry.indexOf('=');
+  return { name: entry.slice(0, at), url: entry.slice(at + 1) };
+});
 const runs = Number(process.env.RUNS ?? 5);
 const lines = [
   { name: 'no limit', latency: 0, throughput: -1 },
   { name: '10 Mbit/s, 40 ms', latency: 40, throughput: 10e6 / 8 },
   { name: '1.6 Mbit/s, 150 ms', latency: 150, throughput: 1.6e6 / 8 },
-].filter((line) => !process.env.LINES || process.env.LINES.split(',').includes(line.name));
+].filter((line) => !process.env.LINES || process.env.LINES.split(';').includes(line.name));
 
 // Watches the page from its first moment: the time its canvas first shows more
 // than 20 colours, and the time the progress bar first moves.
@@ -76,11 +81,12 @@ async function firstSight(page) {
   });
 }
 
-// When the first piece of music began to arrive, after the first picture.
+// When the first piece of music began to arrive, after the first picture (a
+// site that packs the music with the pictures has it before: negative).
 function musicAfterPicture(page) {
   return page.evaluate(() => new Promise((resolve) => {
     const look = () => {
-      const music = performance.getEntriesByType('resource').find((entry) => /\/music\//.test(entry.name));
+      const music = performance.getEntriesByType('resource').find((entry) => /\/music\/|\.data$/.test(entry.name));
       if (music) {
         resolve(music.responseStart - window.sight.picture);
       } else {
@@ -100,7 +106,7 @@ function wholeInCache(page) {
   }, null, { timeout: 180000, polling: 250 });
 }
 
-async function measure(browser, line) {
+async function measure(browser, line, site) {
   const context = await browser.newContext({ viewport: { width: 1024, height: 800 } });
   await context.addInitScript(watchFirstSight);
   const page = await context.newPage();
@@ -113,7 +119,7 @@ async function measure(browser, line) {
   const first = await firstSight(page);
   const music = await musicAfterPicture(page);
   // A site from before the service worker has no second visit to measure.
-  if (!(await page.evaluate(() => typeof site === 'object'))) {
+  if (!(await page.evaluate(() => typeof window.site === 'object'))) {
     await context.close();
     return { ...first, music, second: NaN, offline: NaN };
   }
@@ -144,18 +150,22 @@ const browser = await chromium.launch({
 });
 try {
   console.log(`medians of ${runs} runs; times in seconds after navigation`);
-  console.log('line                 | MB before picture | bar moves | first picture | music after picture | ' +
+  console.log('line                 | site     | MB before picture | bar moves | first picture | music after picture | ' +
     'second visit | offline');
   for (const line of lines) {
-    const results = [];
+    const results = sites.map(() => []);
     for (let run = 0; run < runs; ++run) {
-      results.push(await measure(browser, line));
+      for (let i = 0; i < sites.length; ++i) {
+        results[i].push(await measure(browser, line, sites[i].url));
+      }
     }
-    const m = (key) => median(results.map((result) => result[key]));
-    const s = (ms) => (ms / 1000).toFixed(2);
-    console.log(`${line.name.padEnd(20)} | ${(m('bytes') / 1e6).toFixed(2).padStart(17)} | ${s(m('barMoved')).padStart(9)} | ` +
-      `${s(m('picture')).padStart(13)} | ${s(m('music')).padStart(19)} | ${s(m('second')).padStart(12)} | ` +
-      `${s(m('offline')).padStart(7)}`);
+    const s = (ms) => (Number.isFinite(ms) ? (ms / 1000).toFixed(2) : '-');
+    sites.forEach((site, i) => {
+      const m = (key) => median(results[i].map((result) => result[key] ?? NaN));
+      console.log(`${line.name.padEnd(20)} | ${site.name.padEnd(8)} | ${(m('bytes') / 1e6).toFixed(2).padStart(17)} | ` +
+        `${s(m('barMoved')).padStart(9)} | ${s(m('picture')).padStart(13)} | ${s(m('music')).padStart(19)} | ` +
+        `${s(m('second')).padStart(12)} | ${s(m('offline')).padStart(7)}`);
+    });
   }
 } finally {
   await browser.close();

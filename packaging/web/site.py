@@ -108,6 +108,10 @@ def build(args):
     if marker not in page:
         raise SystemExit('index.html lost its site marker')
     page = page.replace(marker, json.dumps(site, separators=(',', ':')))
+    # The first picture's files are asked for while the page is still read.
+    preloads = ''.join(f'<link rel="preload" href="{item["url"]}" as="fetch" crossorigin="anonymous">\n'
+                       for item in [site['code'], site['wasm']] + site['first'])
+    page = page.replace('<!--PRELOADS-->\n', preloads)
     (out / 'index.html').write_text(page)
     shutil.copy(page_dir / 'sw.js', out / 'sw.js')
 

@@ -1,8 +1,8 @@
 // The service worker: the site from the cache when the network is slow or
-// gone. The page keeps the game's files (named after their content) in the
-// cache itself; this keeps the page and the files without such names, and
-// asks the network for them first, so that a new version shows on the next
-// visit while the last one still plays offline.
+// gone. Files named after their content come from the cache first (and are
+// kept there as they pass); the page and the files without such names come
+// from the network first, so that a new version shows on the next visit while
+// the last one still plays offline.
 'use strict';
 
 const filesCache = 'plumbrix-files';
@@ -19,14 +19,19 @@ self.addEventListener('activate', (event) => event.waitUntil(self.clients.claim(
 // A name with a content digest in it never changes its content.
 const namedByContent = /\.[0-9a-f]{12}\.[a-z.]+$/;
 
-async function networkFirst(request, cacheName) {
+// Keeps a copy while the page already reads the answer.
+function keep(event, cacheName, request, response) {
+  if (response.ok) {
+    const copy = response.clone();
+    event.waitUntil(caches.open(cacheName).then((cache) => cache.put(request, copy)).catch(() => {}));
+  }
+  return response;
+}
+
+async function networkFirst(event, cacheName) {
+  const request = event.request;
   try {
-    const response = await fetch(request);
-    if (response.ok) {
-      const cache = await caches.open(cacheName);
-      await cache.put(request, response.clone());
-    }
-    return response;
+    return keep(event, cacheName, request, await fetch(request));
   } catch (error) {
     const cached = await caches.match(request, { ignoreSearch: true }) ??
       (request.mode === 'navigate' ? await caches.match(self.registration.scope) : undefined);
@@ -37,8 +42,8 @@ async function networkFirst(request, cacheName) {
   }
 }
 
-async function cacheFirst(request) {
-  return (await caches.match(request)) ?? fetch(request);
+async function cacheFirst(event) {
+  return (await caches.match(event.request)) ?? keep(event, filesCache, event.request, await fetch(event.request));
 }
 
 self.addEventListener('fetch', (event) => {
@@ -48,10 +53,10 @@ self.addEventListener('fetch', (event) => {
     return;
   }
   if (request.mode === 'navigate') {
-    event.respondWith(networkFirst(request, pagesCache));
+    event.respondWith(networkFirst(event, pagesCache));
   } else if (namedByContent.test(url.pathname)) {
-    event.respondWith(cacheFirst(request));
+    event.respondWith(cacheFirst(event));
   } else {
-    event.respondWith(networkFirst(request, filesCache));
+    event.respondWith(networkFirst(event, filesCache));
   }
 });

@@ -5,11 +5,6 @@ if(NOT IS_DIRECTORY "${PLUMBRIX_WEB_DEPS}/lib")
   message(FATAL_ERROR "Set PLUMBRIX_WEB_DEPS; ./web.sh does")
 endif()
 
-# Small over fast: the code crosses the network before the first picture, and
-# the game has time to spare in every frame.
-add_compile_options(-Oz)
-add_link_options(-Oz)
-
 # A web_NAME.cpp replaces the desktop's NAME.cpp.
 file(GLOB PLUMBRIX_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
 foreach(source IN LISTS PLUMBRIX_PLATFORM_SOURCES)

@@ -17,6 +17,19 @@ export const at = { play: [320, 440], newGame: [170, 257], start: [407, 402], bo
 export const chromiumArgs = ['--no-sandbox', '--disable-gpu', '--disable-background-networking',
   '--disable-component-update', '--disable-sync', '--no-first-run'];
 
+// Collects the page's errors and warnings into `problems`, but for Chromium's
+// own notice about the audio node SDL 2.26 plays through and the `expected` ones.
+export function watchConsole(page, problems, expected = []) {
+  const notices = [/ScriptProcessorNode is deprecated/, ...expected];
+  page.on('console', (message) => {
+    if ((message.type() === 'error' || message.type() === 'warning') &&
+        !notices.some((notice) => notice.test(message.text()))) {
+      problems.push(`${message.type()}: ${message.text()}`);
+    }
+  });
+  page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+}
+
 export function launch() {
   return chromium.launch({
     executablePath: '/usr/bin/chromium', args: [...chromiumArgs, '--autoplay-policy=no-user-gesture-required'],

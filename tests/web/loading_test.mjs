@@ -6,7 +6,7 @@ import { statSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 
-import { at, firstPicture, launch, toPage, waitFor, waitForStill } from './helpers.mjs';
+import { at, firstPicture, launch, toPage, waitFor, waitForStill, watchConsole } from './helpers.mjs';
 import { serveSite } from './site_server.mjs';
 
 const siteDir = process.env.PLUMBRIX_SITE_DIR;
@@ -14,18 +14,11 @@ const budget = 2.0e6;
 
 let browser;
 const problems = [];
-const browserNotices = [/ScriptProcessorNode is deprecated/];
 
 async function newPage(viewport = { width: 1024, height: 800 }) {
   const context = await browser.newContext({ viewport });
   const page = await context.newPage();
-  page.on('console', (message) => {
-    if ((message.type() === 'error' || message.type() === 'warning') &&
-        !browserNotices.some((notice) => notice.test(message.text()))) {
-      problems.push(`${message.type()}: ${message.text()}`);
-    }
-  });
-  page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+  watchConsole(page, problems);
   return page;
 }
 

@@ -9,7 +9,9 @@ import { join } from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { chromium } from 'playwright-core';
 
-import { at, chromiumArgs, firstPicture, scoringSwap, toPage, waitFor, waitForStill } from './helpers.mjs';
+import {
+  at, chromiumArgs, firstPicture, scoringSwap, toPage, waitFor, waitForStill, watchConsole,
+} from './helpers.mjs';
 import { serveSite } from './site_server.mjs';
 
 const root = new URL('../..', import.meta.url).pathname;
@@ -19,7 +21,6 @@ let server;
 let context;
 let page;
 const problems = [];
-const browserNotices = [/ScriptProcessorNode is deprecated/, /Failed to load resource/, /ERR_INTERNET_DISCONNECTED/];
 
 // The site as ./web.sh assembles it, from the data folder given.
 function assemble(data) {
@@ -58,13 +59,7 @@ before(async () => {
     viewport: { width: 1024, height: 800 },
   });
   page = context.pages()[0] ?? await context.newPage();
-  page.on('console', (message) => {
-    if ((message.type() === 'error' || message.type() === 'warning') &&
-        !browserNotices.some((notice) => notice.test(message.text()))) {
-      problems.push(`${message.type()}: ${message.text()}`);
-    }
-  });
-  page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+  watchConsole(page, problems, [/Failed to load resource/, /ERR_INTERNET_DISCONNECTED/]);
 });
 
 after(async () => {

@@ -5,27 +5,20 @@
 import assert from 'node:assert/strict';
 import { after, before, describe, test } from 'node:test';
 
-import { at, firstPicture, launch, scoringSwap, toPage, waitForStill } from './helpers.mjs';
+import { at, firstPicture, launch, scoringSwap, toPage, waitForStill, watchConsole } from './helpers.mjs';
 import { serveSite } from './site_server.mjs';
 
 const siteDir = process.env.PLUMBRIX_SITE_DIR;
 let server;
 let browser;
 const problems = [];
-const browserNotices = [/ScriptProcessorNode is deprecated/];
 
 async function phone(width, height) {
   const context = await browser.newContext({
     viewport: { width, height }, deviceScaleFactor: 3, hasTouch: true, isMobile: true,
   });
   const page = await context.newPage();
-  page.on('console', (message) => {
-    if ((message.type() === 'error' || message.type() === 'warning') &&
-        !browserNotices.some((notice) => notice.test(message.text()))) {
-      problems.push(`${message.type()}: ${message.text()}`);
-    }
-  });
-  page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
+  watchConsole(page, problems);
   await page.goto(server.url, { waitUntil: 'commit' });
   assert.ok((await firstPicture(page)) < Infinity, 'a first picture');
   return page;

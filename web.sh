@@ -13,18 +13,16 @@ need_packages "The browser build" "${packages[@]}"
 # Debian's emcc finds acorn, which its optimiser needs, only through NODE_PATH.
 export NODE_PATH=/usr/share/nodejs
 
-# The pictures, sounds, music and help page come from the desktop build.
-[ -f build/data/ReadMe.htm ] || tools/setup.sh
+# The pictures, sounds, music, help page and icons come from the desktop build.
+[ -f build/data/ReadMe.htm ] && [ -d build/icons/hicolor ] || tools/setup.sh
 
 start=$(date +%s)
 tools/web/build_libs.sh .web-deps
 libs=$(date +%s)
-emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DPLUMBRIX_WEB_DEPS="$PWD/.web-deps/prefix" \
-  -DPLUMBRIX_WEB_DATA="$PWD/build/data" >/dev/null
+emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DPLUMBRIX_WEB_DEPS="$PWD/.web-deps/prefix" >/dev/null
 cmake --build build-web -j"$(nproc)" --target plumbrix
 
 site=build-web/site
-rm -rf "$site" && mkdir -p "$site"
-cp packaging/web/index.html build-web/plumbrix.js build-web/plumbrix.wasm build-web/plumbrix.data \
-  build/data/ReadMe.htm "$site/"
+packaging/web/site.py --js build-web/plumbrix.js --wasm build-web/plumbrix.wasm --data build/data \
+  --icons build/icons/hicolor --out "$site"
 echo "Browser build in $site (libraries $((libs - start)) s, game $(($(date +%s) - libs)) s)"

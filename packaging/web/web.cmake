@@ -1,9 +1,8 @@
 # The browser build: the same game over SDL2, libvorbisfile and libjpeg built for
-# WebAssembly, with Emscripten's OpenAL, its data package and the page's scripts.
+# WebAssembly, with Emscripten's OpenAL and the page's scripts.
 set(PLUMBRIX_WEB_DEPS "" CACHE PATH "Prefix of the libraries built for the browser")
-set(PLUMBRIX_WEB_DATA "" CACHE PATH "The generated data folder to package")
-if(NOT IS_DIRECTORY "${PLUMBRIX_WEB_DEPS}/lib" OR NOT EXISTS "${PLUMBRIX_WEB_DATA}/ReadMe.htm")
-  message(FATAL_ERROR "Set PLUMBRIX_WEB_DEPS and PLUMBRIX_WEB_DATA; ./web.sh does both")
+if(NOT IS_DIRECTORY "${PLUMBRIX_WEB_DEPS}/lib")
+  message(FATAL_ERROR "Set PLUMBRIX_WEB_DEPS; ./web.sh does")
 endif()
 
 # A web_NAME.cpp replaces the desktop's NAME.cpp.
@@ -32,19 +31,16 @@ set(lib ${PLUMBRIX_WEB_DEPS}/lib)
 target_link_libraries(plumbrix PRIVATE plumbrix_core ${lib}/libvorbisfile.a ${lib}/libvorbis.a
   ${lib}/libogg.a ${lib}/libjpeg.a ${lib}/libSDL2.a)
 set(storage ${CMAKE_SOURCE_DIR}/src/platform/web_storage.js)
-# The game reads its pictures, sounds, music and help page from the folder it
-# starts in, as on the desktop; the player's own files come from storage.
-set(data ${PLUMBRIX_WEB_DATA})
+# The game reads its pictures, sounds and music from the folder it starts in, as
+# on the desktop. The page puts them there (packaging/web/site.py packs them):
+# the pictures before the game starts, the rest as it arrives. The player's own
+# files come from storage.
 target_link_options(plumbrix PRIVATE
   -lopenal -lidbfs.js
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
-  -sEXPORTED_RUNTIME_METHODS=FS
+  -sFORCE_FILESYSTEM=1 -sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency
   # SDL 2.26's audio callback needs these two; from a file, as no quoting of the
   # dollar signs survives every generator.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/library_functions.txt
-  "SHELL:--pre-js ${storage}"
-  "SHELL:--preload-file ${data}/bmp@/game/bmp" "SHELL:--preload-file ${data}/sound@/game/sound"
-  "SHELL:--preload-file ${data}/music@/game/music" "SHELL:--preload-file ${data}/ReadMe.htm@/game/ReadMe.htm")
+  "SHELL:--pre-js ${storage}")
 set_property(TARGET plumbrix APPEND PROPERTY LINK_DEPENDS ${storage})
-file(GLOB_RECURSE data_files ${data}/bmp/* ${data}/sound/* ${data}/music/*)
-set_property(TARGET plumbrix APPEND PROPERTY LINK_DEPENDS ${data_files} ${data}/ReadMe.htm)

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "audio/music_stream.h"
+#include "platform/music_device.h"
 
 int currentTrack = 0;
 float musicVolume = 1.0f;
@@ -26,6 +27,13 @@ void playTrack(int track)
         musicStream.play();
     }
     setMusicVolume(musicVolume);
+}
+
+void playTrackIfSilent()
+{
+    if (platformMusicDeviceOpen() && !musicStream.isStreaming()) {
+        playTrack(currentTrack);
+    }
 }
 
 void playRandomGameTrack()

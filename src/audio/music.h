@@ -6,6 +6,9 @@ extern int currentTrack;
 extern float musicVolume;
 
 void playTrack(int track);
+// Starts the current track again when its file could not be opened, after
+// files have come into the data folder since it was asked for.
+void playTrackIfSilent();
 void playRandomGameTrack();
 void updateMusic(bool musicMenuMode);
 void setMusicVolume(float gain);

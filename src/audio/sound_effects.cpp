@@ -35,12 +35,13 @@ constexpr EffectFile effectFiles[soundEffectCount] = {
 };
 static_assert(soundSelect + 1 == soundEffectCount, "one file for every sound id");
 
-// In file order, 01 to 10. A file that fails leaves its effect silent.
-void loadSoundEffects()
+// In file order, 01 to 10. A file that fails leaves its effect silent; with
+// onlySilent, effects that loaded before are left as they are.
+void loadSoundEffects(bool onlySilent)
 {
     for (int number = 1; number <= soundEffectCount; ++number) {
         for (int id = 0; id < soundEffectCount; ++id) {
-            if (effectFiles[id].number != number) {
+            if (effectFiles[id].number != number || (onlySilent && soundEffects[id].voiceCount > 0)) {
                 continue;
             }
             const std::string path = (number < 10 ? "sound/0" : "sound/") + std::to_string(number) + ".wav";
@@ -57,8 +58,15 @@ bool initSoundEffects()
         return false;
     }
     soundEffects = new SoundEffect[soundEffectCount];
-    loadSoundEffects();
+    loadSoundEffects(false);
     return true;
+}
+
+void loadSilentSoundEffects()
+{
+    if (soundEffects) {
+        loadSoundEffects(true);
+    }
 }
 
 void shutdownSoundEffects()

@@ -27,6 +27,9 @@ extern void (*soundObserver)(int id);
 
 bool initSoundEffects();
 void shutdownSoundEffects();
+// Tries again the effects whose files could not be loaded, after files have
+// come into the data folder since the start.
+void loadSilentSoundEffects();
 // Any id outside the table is ignored.
 bool playSound(SoundId id);
 // Hundredths of a decibel, as the options slider asks for.

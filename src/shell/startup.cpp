@@ -12,6 +12,7 @@
 #include "graphics/display.h"
 #include "graphics/text.h"
 #include "platform/clock.h"
+#include "platform/data_arrival.h"
 #include "platform/window.h"
 #include "screens/high_scores.h"
 #include "screens/options.h"
@@ -30,6 +31,18 @@ const char depthMessage[] =
     "desktop settings to a\n16- or 32-bit display mode and re-run this\ngame.";
 }  // namespace
 
+namespace {
+// Sounds and music that land after the start play from then on: an effect that
+// was missing is loaded, and the track that should be playing starts.
+void useArrivedData()
+{
+    if (!windowDestroyed) {
+        loadSilentSoundEffects();
+        playTrackIfSilent();
+    }
+}
+}  // namespace
+
 void showDepthMessage()
 {
     showError(depthMessage);
@@ -39,6 +52,7 @@ bool startGame()
 {
     // An error box from any layer ends the game through the destroy sequence.
     setShutdownWork(destroyGameWindow);
+    platformSetDataArrivalWork(useArrivedData);
     if (!platformInit()) {
         return false;
     }

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -188,6 +189,38 @@ TEST_F(MusicTest, DamagedTrackIsSkippedWithOneLineInTheLog)
     }
 }
 
+TEST_F(MusicTest, TheTrackWhoseFileComesLaterStartsThenAndOnlyThen)
+{
+    // A browser starts the game before its music has arrived.
+    ScratchDir scratch;
+    ASSERT_EQ(mkdir("music", 0700), 0);
+    setMusicVolume(0.5f);
+    playTrack(2);
+    EXPECT_EQ(currentTrack, 2);
+    EXPECT_FALSE(musicStream.isStreaming());
+    for (int frame = 0; frame < 5; ++frame) {
+        updateMusic(false);
+    }
+    EXPECT_EQ(currentTrack, 2) << "a missing track does not move the game's tunes on";
+
+    const auto track = encodeOggTone(2, 22050, 2.0);
+    ASSERT_TRUE(writeFile("music/track1.ogg", track));
+    playTrackIfSilent();
+    EXPECT_FALSE(musicStream.isStreaming()) << "another track's file";
+    ASSERT_TRUE(writeFile("music/track2.ogg", track));
+    playTrackIfSilent();
+    EXPECT_TRUE(musicStream.isStreaming());
+    EXPECT_EQ(currentTrack, 2);
+    EXPECT_EQ(musicVolume, 0.5f);
+    const auto buffers = bufferRegistry;
+    playTrackIfSilent();
+    EXPECT_EQ(bufferRegistry.size(), buffers.size());
+    EXPECT_TRUE(std::equal(buffers.begin(), buffers.end(), bufferRegistry.begin(),
+                           [](const auto& a, const auto& b) { return a.first == b.first; }))
+        << "a playing track goes on";
+    setMusicVolume(1.0f);
+}
+
 TEST(ShortTracks, ATourOfTheScreensShowsNoErrorBox)
 {
     // The game with two-second mono tracks at 8 kHz: the title, the menu, a
@@ -232,6 +265,8 @@ TEST(MusicWithoutDevice, EverythingIsQuietlyRefused)
 {
     EXPECT_FALSE(musicStream.open("music/track0.ogg", true));
     EXPECT_FALSE(musicStream.update());  // no device: the track control asks again
+    playTrackIfSilent();
+    EXPECT_FALSE(musicStream.isStreaming());
     musicStream.setGain(0.5f);
     musicStream.close();
 }

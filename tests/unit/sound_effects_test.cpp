@@ -222,3 +222,32 @@ TEST_F(SoundEffectsTest, WithoutADeviceTheGameRunsSilent)
     shutdownSoundEffects();
     EXPECT_TRUE(takeErrorBoxes().empty());
 }
+
+TEST_F(SoundEffectsTest, EffectsWhoseFilesComeLaterLoadThenAndLeaveThePlayingOnesAlone)
+{
+    // A browser starts the game before its sounds have arrived.
+    std::filesystem::create_directory("sound");
+    writeFile(effectPath(5), waveFile(1, 44100, 16, pcm16(squareWave(framesInFile(5), 8000, 50))));
+    start();
+    ASSERT_EQ(soundEffects[soundClick].voiceCount, 2);
+    EXPECT_FALSE(playSound(soundSelect));
+    ASSERT_TRUE(playSound(soundClick));
+    mixFrames(64);
+
+    writeEffects();
+    std::filesystem::remove(effectPath(7));
+    loadSilentSoundEffects();
+    EXPECT_TRUE(voicePlaying(soundClick, 0)) << "a playing effect is not loaded again";
+    EXPECT_EQ(soundEffects[soundSelect].voiceCount, 6);
+    EXPECT_EQ(soundEffects[soundSelect].sampleBytes, uint32_t(framesInFile(10)) * 2);
+    EXPECT_EQ(soundEffects[soundHint].voiceCount, 0) << "its file is still missing";
+    EXPECT_TRUE(playSound(soundSelect));
+    EXPECT_FALSE(playSound(soundHint));
+    EXPECT_TRUE(takeErrorBoxes().empty());
+}
+
+TEST(SoundEffectsWithoutDevice, FilesThatComeLaterAreLeftAlone)
+{
+    loadSilentSoundEffects();
+    EXPECT_EQ(soundEffects, nullptr);
+}

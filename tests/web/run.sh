@@ -6,7 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 root=$(cd ../.. && pwd)
 site=$root/build-web/site
-[ -f "$site/plumbrix.wasm" ] || { echo "no browser build in $site; run ./web.sh" >&2; exit 1; }
+[ -f "$site/sw.js" ] || { echo "no browser build in $site; run ./web.sh" >&2; exit 1; }
 [ -d node_modules/playwright-core ] || npm ci --no-audit --no-fund --loglevel=error
 
 work=$(mktemp -d)
@@ -44,3 +44,6 @@ done
 
 PLUMBRIX_SITE=http://127.0.0.1:$port/ PLUMBRIX_REFERENCES=$work node --test --test-reporter=tap \
   browser_test.mjs
+# Loading, offline play and phones, each against a server of its own.
+PLUMBRIX_SITE_DIR=$site node --test --test-reporter=tap --test-concurrency=1 loading_test.mjs offline_test.mjs \
+  phone_test.mjs

@@ -69,31 +69,26 @@ run_from() {
   echo "$script game.sav $(sha256sum <"$dir/game.sav" | cut -d' ' -f1)"
 }
 
-# The save each build writes is read by the other to the same game: the Linux
-# driver goes on from the Windows one's save and the other way round, along the
-# scripts' own save-from chain.
+# The save each build writes is read by the other to the same game, along the
+# scripts' own save-from chain: the Windows driver's options.script save goes on
+# in the Linux driver's untimed_game.script, whose save goes on in the Windows
+# driver's restart.script; each against the digests digests.txt holds.
 saves_cross() {
-  local ok=0 from to driver_from driver_to expected got save
-  for pair in "options.script untimed_game.script windows" "untimed_game.script restart.script linux"; do
-    read -r from to writer <<<"$pair"
-    if [ "$writer" = windows ]; then
-      driver_from=$PWD/wine_replay.sh
-      driver_to=$root/build/plumbrix-replay
-    else
-      driver_from=$root/build/plumbrix-replay
-      driver_to=$PWD/wine_replay.sh
-    fi
-    save=$work/cross/$writer-$from
-    mkdir -p "$save/out"
-    fresh_data "$save" "$game"
-    "$driver_from" --data "$save" --script "$root/tests/replays/$from" --out "$save/out" 2>/dev/null || ok=1
-    expected=$(grep "^$to " "$root/tests/replays/digests.txt" | sort)
-    got=$(run_from "$driver_to" "$to" "$save/game.sav" | sort)
+  local linux=$root/build/plumbrix-replay windows=$PWD/wine_replay.sh first=$work/cross/first
+  mkdir -p "$first/out"
+  fresh_data "$first" "$game"
+  "$windows" --data "$first" --script "$root/tests/replays/options.script" --out "$first/out" 2>/dev/null || return 1
+  local ok=0 step driver script save=$first/game.sav expected got
+  for step in "$linux untimed_game.script" "$windows restart.script"; do
+    read -r driver script <<<"$step"
+    expected=$(grep "^$script " "$root/tests/replays/digests.txt" | sort)
+    got=$(run_from "$driver" "$script" "$save" | sort)
     if [ -z "$expected" ] || [ "$expected" != "$got" ]; then
-      echo "$to from the $writer build's save differs:" >&2
+      echo "$script by $(basename "$driver"), from the other build's save, differs:" >&2
       diff <(echo "$expected") <(echo "$got") >&2
       ok=1
     fi
+    save=$work/cross/$(basename "$driver")-$script/game.sav
   done
   return $ok
 }

@@ -48,8 +48,9 @@ differing() {
   local window=$1 reference=$2 region=$3
   import -window "$window" "$work/grab.png" 2>/dev/null || { echo 999999; return; }
   [ "$(identify -format %wx%h "$work/grab.png")" = 640x480 ] || { echo 999999; return; }
-  compare -metric AE <(convert "$reference" -crop "$region" +repage ppm:-) \
-    <(convert "$work/grab.png" -crop "$region" +repage ppm:-) null: 2>&1 | cut -d' ' -f1
+  convert "$reference" -crop "$region" +repage "$work/want.ppm"
+  convert "$work/grab.png" -crop "$region" +repage "$work/got.ppm"
+  compare -metric AE "$work/want.ppm" "$work/got.ppm" null: 2>&1 | cut -d' ' -f1
 }
 
 # wait_for WINDOW SECONDS REGION REFERENCE...: until the region shows one of the
@@ -69,6 +70,8 @@ wait_for() {
 
 # A click at a picture position; the window shows the picture unscaled.
 click_at() {
+  # A click on a window that has not got the focus yet may only give it that.
+  xdotool windowactivate --sync "$1" 2>/dev/null
   xdotool mousemove --window "$1" "$2" "$3" mousedown 1
   sleep 0.06
   xdotool mouseup 1

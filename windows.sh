@@ -7,10 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 source tools/packages.sh
 
-# The cross compilers, Wine and a virtual display for the tests, the tools
-# that fetch and unpack Debian's sources, and zip.
+# The cross compilers, the tools that fetch and unpack Debian's sources, zip,
+# and for tests/windows/run.sh Wine, a virtual display with a window manager,
+# scripted input, xprop and unzip.
 need_packages "The Windows build" g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 \
-  dpkg-dev zip imagemagick xvfb openbox xdotool
+  dpkg-dev zip unzip imagemagick xvfb openbox xdotool x11-utils python3
 
 # The pictures, sounds, music, help page and icon come from the desktop build.
 [ -f build/data/ReadMe.htm ] && [ -d build/icons/hicolor ] || tools/setup.sh
@@ -32,7 +33,7 @@ fi
 
 cmake -S . -B "$out" -DCMAKE_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw.cmake" -DCMAKE_BUILD_TYPE=Release \
   -DPLUMBRIX_WINDOWS_DEPS="$PWD/.windows-deps/prefix" -DPLUMBRIX_ICON="$PWD/$icon" >/dev/null
-cmake --build "$out" -j"$(nproc)" --target plumbrix plumbrix-replay
+cmake --build "$out" -j"$(nproc)" --target plumbrix plumbrix-replay plumbrix-windows-tests
 
 # The download: one folder, which runs from wherever it is unpacked.
 version=1.0

@@ -47,3 +47,7 @@ add_executable(plumbrix-replay ${CMAKE_SOURCE_DIR}/tools/replay/replay_main.cpp
   ${CMAKE_SOURCE_DIR}/tools/replay/replay_script.cpp ${CMAKE_SOURCE_DIR}/tools/replay/replay_state.cpp
   ${CMAKE_SOURCE_DIR}/tools/replay/autoplay.cpp ${CMAKE_SOURCE_DIR}/tools/replay/invariants.cpp)
 target_link_libraries(plumbrix-replay PRIVATE plumbrix_core)
+
+# The platform's Windows files on their own, run under Wine by tests/windows/run.sh.
+add_executable(plumbrix-windows-tests ${CMAKE_SOURCE_DIR}/tests/windows/platform_test.cpp)
+target_link_libraries(plumbrix-windows-tests PRIVATE plumbrix_platform)

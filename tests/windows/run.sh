@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 root=$(cd ../.. && pwd)
 out=$root/build-windows
 zip_file=$out/plumbrix-1.0-windows-x64.zip
-for needed in "$zip_file" "$out/plumbrix-replay.exe" "$root/build/plumbrix-replay"; do
+for needed in "$zip_file" "$out/plumbrix-replay.exe" "$out/plumbrix-windows-tests.exe" "$root/build/plumbrix-replay"; do
   [ -f "$needed" ] || { echo "missing $needed; run ./windows.sh (and tools/setup.sh)" >&2; exit 1; }
 done
 source "$root/tools/data_links.sh"
@@ -117,6 +117,12 @@ imports_are_windows_own() {
   return $ok
 }
 
+# The platform's Windows files on their own, in a scratch folder.
+platform_files() {
+  mkdir -p "$work/platform" && (cd "$work/platform" && wine "$out/plumbrix-windows-tests.exe" 2>/dev/null)
+}
+
+check "the platform's Windows files" platform_files
 check "replays under Wine give the Linux digests" replays_match
 check "saves cross between the Windows and Linux builds" saves_cross
 check "the programs import only Windows' own DLLs" imports_are_windows_own

@@ -79,6 +79,21 @@ click_at() {
   xdotool mousemove 1270 1010
 }
 
+# The window's 32x32 icon, as Wine hands it to the window manager, is the one
+# built into the program, pixel for pixel.
+icon_is_the_games() {
+  xprop -id "$1" -notype 32c _NET_WM_ICON >"$work/icon.txt" 2>/dev/null || return 1
+  convert "$out/plumbrix.ico[4]" -depth 8 rgba:"$work/icon.rgba" || return 1
+  python3 - "$work/icon.txt" "$work/icon.rgba" <<'PYTHON'
+import sys
+values = [int(v) for v in open(sys.argv[1]).read().split("=", 1)[1].split(",")]
+width, height, shown = values[0], values[1], values[2:]
+raw = open(sys.argv[2], "rb").read()
+built = [raw[i + 3] << 24 | raw[i] << 16 | raw[i + 1] << 8 | raw[i + 2] for i in range(0, len(raw), 4)]
+sys.exit(0 if (width, height) == (32, 32) and shown[: width * height] == built else 1)
+PYTHON
+}
+
 # plays_in_a_window writable|read-only: the unpacked game, started from another
 # folder, shows its title; a click brings the menu; Exit writes game.sav beside
 # the program, or with that folder read-only in %LOCALAPPDATA%\Plumbrix.
@@ -100,7 +115,7 @@ plays_in_a_window() {
   mkdir -p "$work/elsewhere"
   xdotool mousemove 1270 1010
   (cd "$work/elsewhere" && exec wine "$game/plumbrix.exe" >"$work/game.log" 2>&1) &
-  local pid=$! window= deadline=$((SECONDS + 60))
+  local pid=$! window= deadline=$((SECONDS + 120))
   while [ -z "$window" ] && [ $SECONDS -lt $deadline ]; do
     window=$(xdotool search --onlyvisible --name '^Plumbrix v1.0$' 2>/dev/null | head -n1)
     [ -n "$window" ] || sleep 0.2
@@ -108,13 +123,17 @@ plays_in_a_window() {
   if [ -z "$window" ]; then
     echo "no window titled Plumbrix v1.0" >&2
     status=1
-  elif ! wait_for "$window" 60 640x480+0+0 "$work/ref/title0.bmp" "$work/ref/title1.bmp"; then
+  elif ! wait_for "$window" 120 640x480+0+0 "$work/ref/title0.bmp" "$work/ref/title1.bmp"; then
     echo "the window never showed the title ($(differing "$window" "$work/ref/title0.bmp" 640x480+0+0) pixels off)" >&2
     status=1
   else
+    if [ "$mode" = writable ] && ! icon_is_the_games "$window"; then
+      echo "the window's icon is not the game's" >&2
+      status=1
+    fi
     click_at "$window" 320 440
     # The menu's buttons, whatever the chef beside them does.
-    if ! wait_for "$window" 60 180x298+85+171 "$work/ref/menu.bmp"; then
+    if ! wait_for "$window" 120 180x298+85+171 "$work/ref/menu.bmp"; then
       echo "the menu's buttons never showed" >&2
       status=1
     else

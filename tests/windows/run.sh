@@ -128,6 +128,7 @@ check "saves cross between the Windows and Linux builds" saves_cross
 check "the programs import only Windows' own DLLs" imports_are_windows_own
 check "a real window: title, menu, Exit saves beside the program" plays_in_a_window writable
 check "a real window: a read-only folder saves in the per-user folder" plays_in_a_window read-only
+check "a missing picture: a Windows message box, then the game ends" error_box_shows
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

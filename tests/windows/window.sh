@@ -166,3 +166,38 @@ plays_in_a_window() {
   fi
   return $status
 }
+
+# A picture missing from the folder: the game says so in a Windows message box
+# captioned Error, over the game's window, and ends once it is closed.
+error_box_shows() {
+  start_display || return 1
+  local broken=$work/broken status=0
+  rm -rf "$broken" && cp -r "$game" "$broken" && rm "$broken/bmp/Font.bmp"
+  (cd "$work" && exec wine "$broken/plumbrix.exe" >"$work/broken.log" 2>&1) &
+  local pid=$! box= deadline=$((SECONDS + 120))
+  while [ -z "$box" ] && [ $SECONDS -lt $deadline ]; do
+    box=$(xdotool search --onlyvisible --name '^Error$' 2>/dev/null | head -n1)
+    [ -n "$box" ] || sleep 0.2
+  done
+  if [ -z "$box" ]; then
+    echo "no message box captioned Error" >&2
+    status=1
+  else
+    xdotool windowactivate --sync "$box" 2>/dev/null
+    xdotool key --window "$box" Return
+  fi
+  local waited=0
+  while kill -0 "$pid" 2>/dev/null && [ $waited -lt 300 ]; do
+    sleep 0.1
+    waited=$((waited + 1))
+  done
+  if kill -0 "$pid" 2>/dev/null; then
+    [ $status = 0 ] && echo "the game did not end after its error box" >&2
+    kill "$pid" 2>/dev/null
+    wineserver -k 2>/dev/null
+    wineserver -p
+    status=1
+  fi
+  [ $status = 0 ] || cat "$work/broken.log" >&2
+  return $status
+}

@@ -94,6 +94,20 @@ sys.exit(0 if (width, height) == (32, 32) and shown[: width * height] == built e
 PYTHON
 }
 
+# Whether the game ends within half a minute; if not, it and whatever it left
+# in Wine are ended.
+ended() {
+  local pid=$1 deadline=$((SECONDS + 30))
+  while kill -0 "$pid" 2>/dev/null && [ $SECONDS -lt $deadline ]; do
+    sleep 0.1
+  done
+  kill -0 "$pid" 2>/dev/null || return 0
+  kill "$pid" 2>/dev/null
+  wineserver -k 2>/dev/null
+  wineserver -p
+  return 1
+}
+
 # plays_in_a_window writable|read-only: the unpacked game, started from another
 # folder, shows its title; a click brings the menu; Exit writes game.sav beside
 # the program, or with that folder read-only in %LOCALAPPDATA%\Plumbrix.
@@ -140,17 +154,9 @@ plays_in_a_window() {
       click_at "$window" 174 442
     fi
   fi
-  # Exit ends the program; it must not need more than a few seconds.
-  local waited=0
-  while kill -0 "$pid" 2>/dev/null && [ $waited -lt 300 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  if kill -0 "$pid" 2>/dev/null; then
+  # Exit ends the program.
+  if ! ended "$pid"; then
     [ $status = 0 ] && echo "the game did not end after Exit" >&2
-    kill "$pid" 2>/dev/null
-    wineserver -k 2>/dev/null
-    wineserver -p
     status=1
   fi
   local expected=$game/game.sav absent=$own/game.sav
@@ -186,16 +192,8 @@ error_box_shows() {
     xdotool windowactivate --sync "$box" 2>/dev/null
     xdotool key --window "$box" Return
   fi
-  local waited=0
-  while kill -0 "$pid" 2>/dev/null && [ $waited -lt 300 ]; do
-    sleep 0.1
-    waited=$((waited + 1))
-  done
-  if kill -0 "$pid" 2>/dev/null; then
+  if ! ended "$pid"; then
     [ $status = 0 ] && echo "the game did not end after its error box" >&2
-    kill "$pid" 2>/dev/null
-    wineserver -k 2>/dev/null
-    wineserver -p
     status=1
   fi
   [ $status = 0 ] || cat "$work/broken.log" >&2

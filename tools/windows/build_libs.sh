@@ -56,9 +56,17 @@ build_jpeg() {
 # window's surface), audio (WASAPI, DirectSound, WinMM and the dummy driver for
 # headless runs), events, timers, threads, the base path and opening a URL.
 build_sdl() {
-  local dir
+  local dir seed=$here/../../packaging/windows/sdl_checks.cmake answers=()
   dir=$(unpack_source "$src" libsdl2)
-  cmake -S "$dir" -B "$cache/build/sdl" "${cmake_common[@]}" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
+  # Its feature checks answered in advance, when they were for this SDL and
+  # tool chain: minutes of compiler runs saved.
+  local chain
+  chain="$(basename "$dir") mingw-w64-x86-64-dev $(dpkg-query -W -f='${Version}' mingw-w64-x86-64-dev)"
+  chain+=" gcc $(x86_64-w64-mingw32-gcc-posix -dumpversion)"
+  if grep -qxF "# for: $chain" "$seed"; then
+    answers=(-C "$seed")
+  fi
+  cmake "${answers[@]}" -S "$dir" -B "$cache/build/sdl" "${cmake_common[@]}" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
     -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF \
     -DSDL_POWER=OFF -DSDL_LOCALE=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF \
     -DSDL_RENDER_D3D=OFF -DSDL_DISKAUDIO=OFF -DSDL_VIRTUAL_JOYSTICK=OFF -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
@@ -68,8 +76,9 @@ build_sdl() {
   licence SDL2 "$dir/LICENSE.txt"
 }
 
-# The libraries are built again when this script or the tool chain changes.
-stamp=$prefix/.built-$(cat "$0" "$toolchain" | sha256sum | cut -c1-16)
+# The libraries are built again when this script, the tool chain or SDL's
+# answers change.
+stamp=$prefix/.built-$(cat "$0" "$toolchain" "$here/../../packaging/windows/sdl_checks.cmake" | sha256sum | cut -c1-16)
 if [ -f "$stamp" ]; then
   exit 0
 fi

@@ -74,9 +74,9 @@ click_at() {
   xdotool windowactivate --sync "$1" 2>/dev/null
   xdotool mousemove --window "$1" "$2" "$3" mousedown 1
   sleep 0.06
+  # The pointer stays: the game reads where it is when it takes the click,
+  # which may be a frame or two later.
   xdotool mouseup 1
-  # Off the window, so that no hover lights anything in the next picture.
-  xdotool mousemove 1270 1010
 }
 
 # The window's 32x32 icon, as Wine hands it to the window manager, is the one
@@ -137,7 +137,10 @@ plays_in_a_window() {
   if [ -z "$window" ]; then
     echo "no window titled Plumbrix v1.0" >&2
     status=1
-  elif ! wait_for "$window" 120 640x480+0+0 "$work/ref/title0.bmp" "$work/ref/title1.bmp"; then
+  # The title shows while the sounds and music load; its button's two
+  # pictures in turn say that the game runs its frames and takes clicks.
+  elif ! wait_for "$window" 120 640x480+0+0 "$work/ref/title0.bmp" ||
+    ! wait_for "$window" 120 640x480+0+0 "$work/ref/title1.bmp"; then
     echo "the window never showed the title ($(differing "$window" "$work/ref/title0.bmp" 640x480+0+0) pixels off)" >&2
     status=1
   else

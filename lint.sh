@@ -41,3 +41,13 @@ if [ -d "$sysroot" ] && [ -f .web-deps/prefix/include/SDL2/SDL.h ] && [ ${#web[@
     -isystem "$sysroot/include" -isystem /usr/share/emscripten/system/include 2>&1 |
     { grep -v '^[0-9]* warnings\? generated\.$' || true; }
 fi
+
+# Windows' own files likewise, against mingw-w64's headers and the SDL that
+# ./windows.sh builds.
+gxx=$(ls -d /usr/lib/gcc/x86_64-w64-mingw32/*-posix/include/c++ 2>/dev/null | head -n1)
+mapfile -t win < <(git ls-files -- 'src/platform/win_*.cpp')
+if [ -n "$gxx" ] && [ -f .windows-deps/prefix/include/SDL2/SDL.h ] && [ ${#win[@]} -gt 0 ]; then
+  clang-tidy --quiet --warnings-as-errors='*' "${win[@]}" -- -std=c++17 -Isrc \
+    -isystem .windows-deps/prefix/include/SDL2 --target=x86_64-w64-mingw32 -isystem "$gxx" \
+    -isystem "$gxx/x86_64-w64-mingw32" 2>&1 | { grep -v '^[0-9]* warnings\? generated\.$' || true; }
+fi

@@ -31,6 +31,11 @@ echo "Running clang-tidy..."
 ./web.sh
 tests/web/run.sh
 
+# The Windows version: cross-built (the libraries once, into .windows-deps/),
+# zipped, and played under Wine.
+./windows.sh
+tests/windows/run.sh
+
 # The same suite again under AddressSanitizer, LeakSanitizer and UBSan (every
 # report fatal); then every fuzz target for twenty seconds. See docs/ROBUSTNESS.md.
 echo "Waiting for the sanitizer build..."

@@ -7,6 +7,7 @@ endif()
 
 # A web_NAME.cpp replaces the desktop's NAME.cpp.
 file(GLOB PLUMBRIX_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
+list(FILTER PLUMBRIX_PLATFORM_SOURCES EXCLUDE REGEX "/win_[^/]*$")
 foreach(source IN LISTS PLUMBRIX_PLATFORM_SOURCES)
   get_filename_component(name ${source} NAME)
   if(name MATCHES "^web_(.*)$")

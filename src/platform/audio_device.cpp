@@ -9,6 +9,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/internal.h"
+
 namespace {
 constexpr int deviceChannels = 2;
 constexpr int blockFrames = 1024;
@@ -38,6 +40,7 @@ SDL_AudioDeviceID device = 0;
 int deviceRate = 0;
 std::vector<PlatformVoice*> voices;  // every live voice; the callback walks it
 std::vector<float> mixBuffer;
+void (*musicMixer)(float*, int, int) = nullptr;
 
 // The callback runs under the same lock, so nothing it reads changes under it.
 class DeviceLock {
@@ -84,6 +87,9 @@ void mixBlock(int16_t* out, int frames)
         if (v->position >= s->frameCount) {
             v->playing = false;
         }
+    }
+    if (musicMixer) {
+        musicMixer(acc, frames, deviceRate);
     }
     for (int i = 0; i < values; ++i) {
         const float x = std::clamp(acc[i], -32768.0f, 32767.0f);
@@ -342,6 +348,26 @@ void platformRewindVoice(PlatformVoice* voice)
     if (voice) {
         DeviceLock lock;
         voice->position = 0;
+    }
+}
+
+void setMusicMixer(void (*mixer)(float* acc, int frames, int rate))
+{
+    DeviceLock lock;
+    musicMixer = mixer;
+}
+
+void lockAudioMixer()
+{
+    if (device) {
+        SDL_LockAudioDevice(device);
+    }
+}
+
+void unlockAudioMixer()
+{
+    if (device) {
+        SDL_UnlockAudioDevice(device);
     }
 }
 

@@ -16,6 +16,9 @@ struct PlatformSurface {
 
 constexpr Uint32 displayPixelFormat = SDL_PIXELFORMAT_RGB565;
 
+// The game's window; null before it is made and after it is gone.
+SDL_Window* gameWindow();
+
 // False under SDL's headless drivers, where nobody would see a window or a
 // message box.
 bool realDesktop();
@@ -40,6 +43,17 @@ PictureFit windowFit(int& width, int& height);
 Uint32 windowStyle();
 bool enterFullscreen(SDL_Window* window);
 void leaveFullscreen(SDL_Window* window);
+
+// Render nodes or a GPU driver's devices (gpu_probe.cpp; win_gpu_probe.cpp).
+bool anyGpuDevice();
+
+// Where no other library plays the music (win_music_device.cpp), the effects'
+// device mixes it in: the mixer adds `frames` stereo frames at `rate` to `acc`,
+// with the device locked. Null takes it out again.
+void setMusicMixer(void (*mixer)(float* acc, int frames, int rate));
+// Holds the effects' mixer while the music's state changes under it.
+void lockAudioMixer();
+void unlockAudioMixer();
 
 // Presents a finished 640x480 RGB565 picture in the window.
 bool presentPicture(const void* pixels, int pitch);

@@ -3,8 +3,6 @@
 // window's own surface, paced to the display's refresh by sleeping.
 #include <SDL.h>
 
-#include <glob.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -50,20 +48,6 @@ bool outputKnown = false;
 int outputWidth = 0;
 int outputHeight = 0;
 PictureFit outputFit;
-
-// Render nodes, or the devices of a driver that makes none.
-bool anyGpuDevice()
-{
-    for (const char* pattern : {"/dev/dri/renderD*", "/dev/nvidia[0-9]*"}) {
-        glob_t found{};
-        const bool any = glob(pattern, 0, nullptr, &found) == 0 && found.gl_pathc > 0;
-        globfree(&found);
-        if (any) {
-            return true;
-        }
-    }
-    return false;
-}
 
 // Software rasterisers behind an OpenGL name cost more than the window
 // surface and load a large library for nothing.

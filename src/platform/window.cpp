@@ -11,8 +11,6 @@
 #include <deque>
 #include <string>
 
-#include <unistd.h>
-
 #include "platform/internal.h"
 #include "platform/picture_fit.h"
 
@@ -232,6 +230,11 @@ bool translate(const SDL_Event& e, PlatformEvent& out)
     }
 }
 }  // namespace
+
+SDL_Window* gameWindow()
+{
+    return window;
+}
 
 bool realDesktop()
 {
@@ -453,27 +456,6 @@ int platformDesktopWidth()
     return mode.w;
 }
 
-// In a browser these two belong to the page (web_page.cpp).
-#ifndef __EMSCRIPTEN__
-void platformMessageBox(const char* caption, const char* text, bool warning)
-{
-    const Uint32 flags = warning ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_ERROR;
-    if (!realDesktop() || SDL_ShowSimpleMessageBox(flags, caption, text, window) != 0) {
-        std::fprintf(stderr, "%s: %s\n", caption, text);
-    }
-}
-
-void platformOpenFile(const char* relativePath)
-{
-    char cwd[PATH_MAX];
-    if (!getcwd(cwd, sizeof cwd)) {
-        return;
-    }
-    const std::string url = std::string("file://") + cwd + "/" + relativePath;
-    SDL_OpenURL(url.c_str());
-}
-#endif
-
 bool inputSimulated()
 {
     return simulatedInput;
@@ -481,9 +463,9 @@ bool inputSimulated()
 
 void platformChooseHeadless()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    setenv("ALSOFT_DRIVERS", "null", 0);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
+    SDL_setenv("ALSOFT_DRIVERS", "null", 0);
 }
 
 void platformSimulateInput()

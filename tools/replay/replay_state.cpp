@@ -42,7 +42,7 @@ void recordSounds()
 
 bool writeGameState(const char* path)
 {
-    FILE* f = std::fopen(path, "w");
+    FILE* f = std::fopen(path, "wb");
     if (!f) {
         return false;
     }

@@ -8,37 +8,10 @@ prefix=$cache/prefix
 jobs=$(nproc)
 mkdir -p "$src" "$prefix/include" "$prefix/lib"
 
-# Debian's emcc cannot fetch its ports, so the sources come from apt, matched
-# to the suites the machine already installs from.
-fetch_sources() {
-  if ls "$src"/libsdl2_*.dsc "$src"/libogg_*.dsc "$src"/libvorbis_*.dsc "$src"/libjpeg-turbo_*.dsc \
-    >/dev/null 2>&1; then
-    return
-  fi
-  if ! grep -rqs '^[[:space:]]*\(deb-src\|Types:.*deb-src\)' /etc/apt/sources.list /etc/apt/sources.list.d/; then
-    local list=/etc/apt/sources.list.d/debian.sources
-    if [ -f "$list" ]; then
-      sed -e 's/^Types:.*/Types: deb-src/' "$list" >/etc/apt/sources.list.d/plumbrix-web-src.sources
-    elif grep -qs '^deb ' /etc/apt/sources.list; then
-      sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/plumbrix-web-src.list
-    else
-      echo "no Debian sources to add deb-src entries for" >&2
-      exit 1
-    fi
-  fi
-  apt-get update -qq
-  (cd "$src" && apt-get source --download-only -qq libsdl2 libogg libvorbis libjpeg-turbo 2>/dev/null)
-}
-
+# Debian's emcc cannot fetch its ports, so the sources come from apt.
+source "$(dirname "$0")/../deb_sources.sh"
 unpack() {
-  local name=$1
-  local dir
-  dir=$(find "$src" -maxdepth 1 -type d -name "$name-*" | head -n1)
-  if [ -z "$dir" ]; then
-    (cd "$src" && dpkg-source -x --skip-debianization "$(ls "$name"_*.dsc | head -n1)" >/dev/null)
-    dir=$(find "$src" -maxdepth 1 -type d -name "$name-*" | head -n1)
-  fi
-  echo "$dir"
+  unpack_source "$src" "$1"
 }
 
 # Type sizes of wasm32, which CMake cannot read back from emcc's objects.
@@ -147,7 +120,7 @@ log=$cache/build.log
 mkdir -p "$cache"
 exec 3>&2 >"$log" 2>&1
 trap 'echo "The library build failed; see $log" >&3; tail -n 30 "$log" >&3' ERR
-fetch_sources
+fetch_sources "$src" libsdl2 libogg libvorbis libjpeg-turbo
 rm -rf "$cache/build" "$prefix" && mkdir -p "$prefix/include" "$prefix/lib"
 build_ogg
 build_vorbis

@@ -32,9 +32,11 @@ replay() {
 # shows one of them; with the driver's 1/128 s frames, frame 5 has the first and
 # frame 40 the second. The other screens the tests wait for, at rest.
 replay title --frames 41 --shot 5:"$work/title-0.bmp" --shot 40:"$work/title-1.bmp"
-replay screens --script screens.script --shot 200:"$work/menu.bmp" --shot 230:"$work/options.bmp" \
-  --shot 260:"$work/options-full-screen.bmp" --shot 320:"$work/set-up.bmp" --shot 600:"$work/board.bmp" \
-  --shot 620:"$work/board-menu-lit.bmp" --shot 800:"$work/menu-game.bmp"
+replay screens --script screens.script --shot 8:"$work/title-lit.bmp" --shot 200:"$work/menu.bmp" \
+  --shot 206:"$work/options-lit.bmp" --shot 230:"$work/options.bmp" --shot 245:"$work/options-back-lit.bmp" \
+  --shot 270:"$work/options-full-screen.bmp" --shot 305:"$work/new-game-lit.bmp" --shot 330:"$work/set-up.bmp" \
+  --shot 610:"$work/board.bmp" --shot 630:"$work/board-menu-lit.bmp" --shot 810:"$work/menu-game.bmp" \
+  --shot 825:"$work/resume-lit.bmp" --shot 840:"$work/exit-lit.bmp"
 replay timed --script near_time_up.script
 cp "$work/data-timed/game.sav" "$work/near-time-up.sav"
 replay timed --script name_entry.script --shot 650:"$work/name-entry.bmp"

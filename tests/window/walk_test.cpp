@@ -342,7 +342,7 @@ protected:
         // After the restart the game's own pointer lies on the button.
         titleLitWithPointer = titleLit;
         titleLitWithPointer.animated = {pointerAt(title)};
-        newGameLit = {"the menu at rest with New Game lit", shot(200), {wholePicture}, {}, {}, {}};
+        newGameLit = {"the menu with New Game lit", shot(200), {wholePicture}, {}, {}, {}};
         timedLit = lit("the set-up panel with Timed lit", 230, areaOf(layout::setUpRows[0].rect()));
         sevenLit = lit("the set-up panel with seven kinds lit", 260, areaOf(layout::setUpRows[3].rect()));
         startLit = lit("the set-up panel with Start lit", 290, areaOf(layout::setUpStart.rect()));
@@ -372,10 +372,10 @@ protected:
         bareBoard.reference = shot(2045);
         paused = lit("the pause sign", 700, pauseSign);
         boardMenuLit = lit("the board's menu button lit", 716, boardMenuLight);
-        menu = {"the menu of a game in progress at rest", shot(850), {wholePicture}, {}, {}, {}};
+        menu = {"the menu of a game in progress", shot(850), {wholePicture}, {}, {}, {}};
         resumeLit = lit("the menu with Resume lit", 865, areaOf(layout::menuButtons[0].hit));
         optionsLit = lit("the menu with Options lit", 1160, areaOf(layout::menuButtons[2].hit));
-        options = {"the options panel at rest", shot(1185), {wholePicture}, {}, {}, {}};
+        options = {"the options panel", shot(1185), {wholePicture}, {}, {}, {}};
         pointerRowLit = lit("the game-pointer row lit", 1200, areaOf(layout::optionRows[1].rect()));
         tilesRowLit = lit("the tiles row lit", 1235, areaOf(layout::optionRows[2].rect()));
         fullScreenLit = lit("the full-screen row lit", 1290, areaOf(layout::optionRows[0].rect()));
@@ -385,19 +385,14 @@ protected:
                         {},
                         {},
                         {}};
-        optionsSet = {"the options panel as set at rest", shot(1330), {wholePicture}, {}, {}, {}};
+        optionsSet = {"the options panel as set", shot(1330), {wholePicture}, {}, {}, {}};
         optionsBackLit = lit("the options' Back lit", 1345, areaOf(layout::optionsBack.rect()));
-        menuWithPointer = {"the menu of a game in progress with the game's pointer, at rest",
-                           shot(1490),
-                           {wholePicture},
-                           {},
-                           {},
-                           {}};
+        menuWithPointer = {
+            "the menu of a game in progress with the game's pointer", shot(1490), {wholePicture}, {}, {}, {}};
         highScoresLit = lit("the menu with High Scores lit", 1505, areaOf(layout::menuButtons[3].hit));
         const long tableFrames[4] = {1650, 1670, 1690, 1710};
-        const char* const tableNames[4] = {
-            "the tables of seven kinds at rest", "the tables of six kinds at rest",
-            "the tables of seven kinds at rest", "the tables of eight kinds at rest"};
+        const char* const tableNames[4] = {"the tables of seven kinds", "the tables of six kinds",
+                                           "the tables of seven kinds", "the tables of eight kinds"};
         for (int i = 0; i < 4; ++i) {
             tables[i] = {tableNames[i], shot(tableFrames[i]), {wholePicture}, {}, {}, {}};
         }
@@ -721,7 +716,7 @@ TEST_F(Walk, TheWholeRoadInARealWindow)
     // The bar runs out: the name panel takes a typed name, Return stores it in
     // the timed table of seven kinds and saves.
     Screen nameEntry = tables[0];
-    nameEntry.name = "the tables with the name panel, at rest";
+    nameEntry.name = "the tables with the name panel";
     nameEntry.animated = {tableRows, untimedLabel, timedLabel};
     ASSERT_TRUE(reaches(w, "the bar running out", nameEntry, 30000));
     run("xdotool type --delay 120 Walker");

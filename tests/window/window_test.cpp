@@ -158,7 +158,7 @@ TEST_F(RealWindow, AClickInAResizedWindowChoosesTheCellUnderIt)
     const auto shot = [&](long frame) { return referenceShot(w.folder, frame); };
     const Screen title = titleOf(w.folder, 5, 40);
     const Screen titleLit{"the title's button lit", shot(60), {title.animated[0]}, {}, {}, {}};
-    const Screen newGameLit{"the menu at rest with New Game lit", shot(200), {wholePicture}, {}, {}, {}};
+    const Screen newGameLit{"the menu with New Game lit", shot(200), {wholePicture}, {}, {}, {}};
     const Screen startLit{"the set-up panel with Start lit",
                           shot(230),
                           {{layout::setUpStart.rect().l, layout::setUpStart.rect().t,

@@ -320,6 +320,12 @@ describe('the browser build', { concurrency: false }, () => {
     assert.match(await help.title(), /Plumbrix/);
     await help.close();
     await page.bringToFront();
+    // The tab opens on the press, so the release can land on the new tab and
+    // never reach the game, which then takes the next press for the same one
+    // still held and drops it. A release on the game's page, away from every
+    // button, gives it back the hand's state.
+    await pointerAtRest();
+    await page.mouse.up();
     await pressLit('the options\' Back', at.back, screens.backLit);
     await pointerAtRest();
     await reaches('the options\' Back', screens.menu);

@@ -107,14 +107,15 @@ export function digest(page, left = 0, top = 0, width = pictureWidth, height = p
   }, [left, top, width, height, readCanvas]);
 }
 
-// Kept only when a wait fails.
+// Made only when a wait fails; each failure keeps its own pictures there.
 let keptFolder = null;
+let failures = 0;
 async function keep(page, expected) {
   keptFolder ??= mkdtempSync('/tmp/plumbrix-web-');
-  const shot = `${keptFolder}/last.png`;
+  const shot = `${keptFolder}/${++failures}-last.png`;
   await page.screenshot({ path: shot });
   if (expected && files[expected]) {
-    copyFileSync(files[expected], `${keptFolder}/expected.bmp`);
+    copyFileSync(files[expected], `${keptFolder}/${failures}-expected.bmp`);
   }
   return shot;
 }

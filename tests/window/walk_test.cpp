@@ -669,18 +669,19 @@ TEST_F(Walk, TheWholeRoadInARealWindow)
     ASSERT_TRUE(gameEnds(20000)) << "step \"Exit\" did nothing: the game did not end";
     ASSERT_EQ(slurp(w.folder + "/game.sav").size(), 6933u);
 
-    // The saved game moves on to level 20, where the bar drains four a second,
-    // with the bar full (time enough for the steps before it runs out, also
-    // on a loaded machine) and a score of 5000 for the top of the timed table.
+    // The saved game moves on to level 15, where the bar drains three a
+    // second, with the bar just short of full (time enough for the steps
+    // before it runs out, also on a loaded machine; a full bar would end the
+    // level) and a score of 5000 for the top of the timed table.
     {
         std::fstream f(w.folder + "/game.sav", std::ios::in | std::ios::out | std::ios::binary);
-        const char fullBar[8] = {0, 0, char(0xC8), 0x42, 0, 0, char(0xC8), 0x42};
-        const char level20[4] = {20, 0, 0, 0};
+        const char nearlyFullBar[8] = {0, 0, char(0x8C), 0x42, 0, 0, char(0x8C), 0x42};
+        const char level15[4] = {15, 0, 0, 0};
         const char score5000[8] = {char(0x88), 0x13, 0, 0, 0, 0x40, char(0x9C), 0x45};
         f.seekp(5);
-        f.write(fullBar, 8);  // the bar and the shown bar, 100 each
+        f.write(nearlyFullBar, 8);  // the bar and the shown bar, 70 each (73 is full)
         f.seekp(5629);
-        f.write(level20, 4);
+        f.write(level15, 4);
         f.write(score5000, 8);  // the score and the shown score
     }
 

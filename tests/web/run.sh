@@ -54,3 +54,5 @@ PLUMBRIX_SITE=http://127.0.0.1:$port/ PLUMBRIX_REFERENCES=$work node --test --te
 # Loading, offline play and phones, each against a server of its own.
 PLUMBRIX_SITE_DIR=$site node --test --test-reporter=tap --test-concurrency=1 loading_test.mjs offline_test.mjs \
   phone_test.mjs
+# The whole way into a game by keys alone, against the same server.
+PLUMBRIX_SITE=http://127.0.0.1:$port/ node --test --test-reporter=tap keys_test.mjs

@@ -33,7 +33,9 @@
 #include <string>
 
 namespace {
-constexpr int launchTimeoutMs = 20000;
+// Only a bound for a program that never shows a picture: on a loaded machine
+// the first one can take many seconds.
+constexpr int launchTimeoutMs = 60000;
 constexpr int pollMs = 1;
 // Every this many pixels in each direction is enough to tell a picture from
 // a blank or single-colour window.

@@ -54,7 +54,8 @@ build_jpeg() {
 
 # Video (a plain window, no OpenGL, Direct3D or Vulkan: pictures go through the
 # window's surface), audio (WASAPI, DirectSound, WinMM and the dummy driver for
-# headless runs), events, timers, threads, the base path and opening a URL.
+# headless runs), game controllers (XInput and DirectInput, with SDL's mapping
+# database), events, timers, threads, the base path and opening a URL.
 build_sdl() {
   local dir seed=$here/../../packaging/windows/sdl_checks.cmake answers=()
   dir=$(unpack_source "$src" libsdl2)
@@ -67,7 +68,7 @@ build_sdl() {
     answers=(-C "$seed")
   fi
   cmake "${answers[@]}" -S "$dir" -B "$cache/build/sdl" "${cmake_common[@]}" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF \
-    -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF \
+    -DSDL2_DISABLE_SDL2MAIN=ON -DSDL_JOYSTICK=ON -DSDL_HAPTIC=OFF -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF \
     -DSDL_POWER=OFF -DSDL_LOCALE=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF \
     -DSDL_RENDER_D3D=OFF -DSDL_DISKAUDIO=OFF -DSDL_VIRTUAL_JOYSTICK=OFF -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
     -DSDL_STATIC_PIC=OFF

@@ -6,14 +6,8 @@ if(NOT IS_DIRECTORY "${PLUMBRIX_WEB_DEPS}/lib")
 endif()
 
 # A web_NAME.cpp replaces the desktop's NAME.cpp.
-file(GLOB PLUMBRIX_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
-list(FILTER PLUMBRIX_PLATFORM_SOURCES EXCLUDE REGEX "/win_[^/]*$")
-foreach(source IN LISTS PLUMBRIX_PLATFORM_SOURCES)
-  get_filename_component(name ${source} NAME)
-  if(name MATCHES "^web_(.*)$")
-    list(REMOVE_ITEM PLUMBRIX_PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/${CMAKE_MATCH_1})
-  endif()
-endforeach()
+include(${CMAKE_SOURCE_DIR}/packaging/platform_sources.cmake)
+plumbrix_platform_sources(PLUMBRIX_PLATFORM_SOURCES web win)
 add_library(plumbrix_platform STATIC ${PLUMBRIX_PLATFORM_SOURCES})
 target_include_directories(plumbrix_platform PUBLIC ${CMAKE_SOURCE_DIR}/src
   PRIVATE ${PLUMBRIX_WEB_DEPS}/include/SDL2)

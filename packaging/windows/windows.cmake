@@ -8,14 +8,8 @@ endif()
 set(deps ${PLUMBRIX_WINDOWS_DEPS})
 
 # A win_NAME.cpp replaces the desktop's NAME.cpp; the browser's files stay out.
-file(GLOB PLUMBRIX_PLATFORM_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/platform/*.cpp)
-list(FILTER PLUMBRIX_PLATFORM_SOURCES EXCLUDE REGEX "/web_[^/]*$")
-foreach(source IN LISTS PLUMBRIX_PLATFORM_SOURCES)
-  get_filename_component(name ${source} NAME)
-  if(name MATCHES "^win_(.*)$")
-    list(REMOVE_ITEM PLUMBRIX_PLATFORM_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/${CMAKE_MATCH_1})
-  endif()
-endforeach()
+include(${CMAKE_SOURCE_DIR}/packaging/platform_sources.cmake)
+plumbrix_platform_sources(PLUMBRIX_PLATFORM_SOURCES win web)
 add_library(plumbrix_platform STATIC ${PLUMBRIX_PLATFORM_SOURCES})
 target_include_directories(plumbrix_platform PUBLIC ${CMAKE_SOURCE_DIR}/src)
 # The libraries' headers are system headers, as they are on Linux.

@@ -141,32 +141,6 @@ describe('loading the browser build', { concurrency: false }, () => {
     }
   });
 
-  test('a browser that cannot hand a stream to a worker unpacks the packs on the page', async () => {
-    const server = await serveSite(siteDir);
-    try {
-      const page = await newPage();
-      await page.addInitScript(() => {
-        window.refusedStreams = 0;
-        const post = Worker.prototype.postMessage;
-        Worker.prototype.postMessage = function (message, transfer) {
-          if ((transfer ?? []).some((item) => item instanceof ReadableStream)) {
-            window.refusedStreams += 1;
-            throw new DOMException('streams stay here', 'DataCloneError');
-          }
-          return post.call(this, message, transfer);
-        };
-      });
-      await page.goto(server.url, { waitUntil: 'commit' });
-      assert.ok((await firstPicture(page)) < Infinity, 'a first picture');
-      await waitFor(page, 'the sounds in the game\'s folder',
-        () => page.evaluate(() => Module.FS.analyzePath('/game/sound/01.wav').exists), 30000);
-      assert.ok(await page.evaluate(() => window.refusedStreams) > 0, 'the worker was offered a stream');
-      await page.context().close();
-    } finally {
-      await server.close();
-    }
-  });
-
   test('nothing of ours on the console', () => {
     assert.deepEqual(problems, []);
   });

@@ -1,6 +1,7 @@
 // The browser build played in headless Chromium: its first picture against the
 // native game's, a game with a scoring swap, the volume sliders, the help tab,
-// and a reload that keeps the game and a typed high-score name.
+// a reload that keeps the game and a typed high-score name, and a press or a
+// finger still held when the page loses the focus.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
@@ -383,6 +384,28 @@ describe('the browser build', { concurrency: false }, () => {
     const notice = page.locator('#notice');
     await notice.waitFor({ state: 'visible', timeout: 20000 });
     assert.match(await notice.innerText(), /Error[\s\S]*Cursor\.bmp[\s\S]*Reload the page/);
+  });
+
+  test('a finger held when the page loses the focus is let go, and the next tap counts', async () => {
+    // A page of its own, touched, with storage of its own: no game kept.
+    const touchContext = await browser.newContext({ viewport: { width: 1024, height: 800 }, hasTouch: true });
+    page = await touchContext.newPage();
+    watchConsole(page, consoleProblems);
+    await page.goto(site, { waitUntil: 'commit' });
+    await reaches('loading the page', screens.title);
+    await waitFor('loading the page', 'the title\'s button in one of its frames', showsTitle);
+    // The title takes the press at once; the finger stays on the glass while
+    // the page loses the focus, and is lifted elsewhere.
+    const finger = await touchContext.newCDPSession(page);
+    const [x, y] = await toPage(at.play);
+    await finger.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
+    await reaches('a finger on the title\'s button', screens.menu);
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('blur')));
+    await finger.detach();
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('focus')));
+    await page.touchscreen.tap(...await toPage(at.newGame));
+    await reaches('a tap on New Game', screens.setUp);
+    await touchContext.close();
   });
 
   test('nothing of ours on the console', () => {

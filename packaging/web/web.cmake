@@ -26,10 +26,12 @@ set(lib ${PLUMBRIX_WEB_DEPS}/lib)
 target_link_libraries(plumbrix PRIVATE plumbrix_core ${lib}/libvorbisfile.a ${lib}/libvorbis.a
   ${lib}/libogg.a ${lib}/libjpeg.a ${lib}/libSDL2.a)
 set(storage ${CMAKE_SOURCE_DIR}/src/platform/web_storage.js)
+set(held_input ${CMAKE_SOURCE_DIR}/src/platform/web_held_input.js)
 # The game reads its pictures, sounds and music from the folder it starts in, as
 # on the desktop. The page puts them there (packaging/web/site.py packs them):
 # the pictures before the game starts, the rest as it arrives. The player's own
-# files come from storage.
+# files come from storage. Held buttons and fingers are let go when the page
+# loses the focus.
 target_link_options(plumbrix PRIVATE
   -lopenal -lidbfs.js
   -sENVIRONMENT=web -sALLOW_MEMORY_GROWTH=1
@@ -37,5 +39,5 @@ target_link_options(plumbrix PRIVATE
   # SDL 2.26's audio callback needs these two; from a file, as no quoting of the
   # dollar signs survives every generator.
   -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/library_functions.txt
-  "SHELL:--pre-js ${storage}")
-set_property(TARGET plumbrix APPEND PROPERTY LINK_DEPENDS ${storage})
+  "SHELL:--pre-js ${storage}" "SHELL:--pre-js ${held_input}")
+set_property(TARGET plumbrix APPEND PROPERTY LINK_DEPENDS ${storage} ${held_input})

@@ -1,18 +1,19 @@
 // The browser build played in headless Chromium: its first picture against the
 // native game's, a game with a scoring swap, the volume sliders, the help tab,
-// and a reload that keeps the game and a typed high-score name.
+// a reload that keeps the game and a typed high-score name, and a press or a
+// finger still held when the page loses the focus.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { after, before, describe, test } from 'node:test';
 import { chromium } from 'playwright-core';
+import {
+  boardArea, boardLeft, boardTop, cellCentre, cellSize, findSwap, pictureHeight, pictureWidth, readBoard,
+  toPage as toPageOf, watchConsole,
+} from './helpers.mjs';
 import * as waits from './waits.mjs';
-import { pictureHeight, pictureWidth, readCanvas } from './waits.mjs';
 
 const site = process.env.PLUMBRIX_SITE;
 const references = process.env.PLUMBRIX_REFERENCES;
-const boardLeft = 236;
-const boardTop = 4;
-const cellSize = 50;
 
 // Where the save file keeps what the checks read.
 const save = { tables: 13, rowBytes: 104, rows: 54, score: 5633, noGame: 6921, music: 6925, sound: 6929 };
@@ -31,7 +32,6 @@ for (const name of ['title-0', 'title-1', 'title-lit', 'menu', 'options-lit', 'n
 }
 
 // Rectangles of the picture, as [left, top, width, height].
-const boardArea = [boardLeft, boardTop, 8 * cellSize, 8 * cellSize];
 const titleButton = [161, 406, 320, 65];
 const blinkingEyes = [112, 200, 77, 28];
 const timeBar = [174, 339, 20, 73];
@@ -70,20 +70,6 @@ let browser;
 let context;
 let page;
 const consoleProblems = [];
-// Chromium's own notice about the audio node SDL 2.26 plays through; no code
-// of ours can change it.
-const browserNotices = [/ScriptProcessorNode is deprecated/];
-
-async function openPage() {
-  page = await context.newPage();
-  page.on('console', (message) => {
-    if ((message.type() === 'error' || message.type() === 'warning') &&
-        !browserNotices.some((notice) => notice.test(message.text()))) {
-      consoleProblems.push(`${message.type()}: ${message.text()}`);
-    }
-  });
-  page.on('pageerror', (error) => consoleProblems.push(`page error: ${error.message}`));
-}
 
 const digest = (...rectangle) => waits.digest(page, ...rectangle);
 const reaches = (step, screen, timeout) => waits.reaches(page, step, screen, timeout);
@@ -96,10 +82,7 @@ async function showsTitle() {
       await waits.differingPixels(page, 'title-1', [titleButton]) === 0);
 }
 
-async function toPage([x, y]) {
-  const box = await page.locator('#canvas').boundingBox();
-  return [box.x + ((x + 0.5) * box.width) / pictureWidth, box.y + ((y + 0.5) * box.height) / pictureHeight];
-}
+const toPage = (point) => toPageOf(page, point);
 
 // A press held for a few frames, as a hand does: the browser grants full
 // screen only inside an input event, so the game asks for it on the press and
@@ -191,63 +174,17 @@ async function toMenu(menu) {
   await reaches('the title\'s button', menu);
 }
 
-// The kinds of the 64 pieces, as numbers: pieces of one kind look the same.
-async function readBoard() {
-  const looks = await page.evaluate(([left, top, size, read]) => {
-    const cells = [];
-    for (let column = 0; column < 8; ++column) {
-      for (let row = 0; row < 8; ++row) {
-        const data = eval(read)(left + column * size + 10, top + row * size + 10, 30, 30);
-        let hash = 2166136261;
-        for (let i = 0; i < data.length; ++i) {
-          hash = Math.imul(hash ^ data[i], 16777619);
-        }
-        cells.push(hash >>> 0);
-      }
-    }
-    return cells;
-  }, [boardLeft, boardTop, cellSize, readCanvas]);
-  const kinds = [...new Set(looks)];
-  return { kinds: kinds.length, at: (column, row) => kinds.indexOf(looks[column * 8 + row]) };
+// The options panel from the menu, and its Back to the menu.
+async function toOptions() {
+  await pressLit('Options', at.options, screens.optionsLit);
+  await reaches('Options', screens.options);
 }
 
-function linesThrough(kind, column, row) {
-  const run = (dc, dr) => {
-    let n = 0;
-    for (let c = column + dc, r = row + dr; c >= 0 && c < 8 && r >= 0 && r < 8 && kind(c, r) === kind(column, row);
-      c += dc, r += dr) {
-      ++n;
-    }
-    return n;
-  };
-  return run(-1, 0) + run(1, 0) >= 2 || run(0, -1) + run(0, 1) >= 2;
+async function optionsBack() {
+  await pressLit('the options\' Back', at.back, screens.backLit);
+  await pointerAtRest();
+  await reaches('the options\' Back', screens.menu);
 }
-
-// A swap of neighbours that lines up three, as two cells.
-function findSwap(board) {
-  for (let column = 0; column < 8; ++column) {
-    for (let row = 0; row < 8; ++row) {
-      for (const [dc, dr] of [[1, 0], [0, 1]]) {
-        const c2 = column + dc;
-        const r2 = row + dr;
-        if (c2 > 7 || r2 > 7) {
-          continue;
-        }
-        const swapped = (c, r) => {
-          if (c === column && r === row) return board.at(c2, r2);
-          if (c === c2 && r === r2) return board.at(column, row);
-          return board.at(c, r);
-        };
-        if (linesThrough(swapped, column, row) || linesThrough(swapped, c2, r2)) {
-          return [[column, row], [c2, r2]];
-        }
-      }
-    }
-  }
-  return null;
-}
-
-const cellCentre = ([column, row]) => [boardLeft + column * cellSize + 25, boardTop + row * cellSize + 25];
 
 before(async () => {
   browser = await chromium.launch({
@@ -255,7 +192,8 @@ before(async () => {
     args: ['--no-sandbox', '--disable-gpu', '--autoplay-policy=no-user-gesture-required'],
   });
   context = await browser.newContext({ viewport: { width: 1024, height: 800 } });
-  await openPage();
+  page = await context.newPage();
+  watchConsole(page, consoleProblems);
 });
 
 after(async () => {
@@ -301,12 +239,11 @@ describe('the browser build', { concurrency: false }, () => {
     await reaches('the title\'s button', screens.menu);
   });
 
-  test('the options sliders change the music gain, and Help opens the help page in a new tab', async () => {
+  test('the options sliders change the music gain, Help opens the help page in a new tab, and the first click back counts', async () => {
     const gains = () => page.evaluate(() => Object.values(AL.currentCtx.sources).map((s) => s.gain.gain.value));
     const before = await gains();
     assert.ok(before.length > 0 && before.every((g) => g > 0.9), `music gain ${before}`);
-    await pressLit('Options', at.options, screens.optionsLit);
-    await reaches('Options', screens.options);
+    await toOptions();
     await drag(at.musicKnob, 300);
     await drag(at.soundKnob, 260);
     await waitFor('the music knob\'s drag', 'the music turned down', async () => {
@@ -314,26 +251,32 @@ describe('the browser build', { concurrency: false }, () => {
       return lowered.every((g) => g > 0.1 && g < 0.5);
     });
 
-    const [help] = await Promise.all([context.waitForEvent('page'), click(at.help)]);
+    // The press opens the tab in front, as a browser does: the game's page
+    // loses the focus and the release lands on the new tab. Headless Chromium
+    // keeps every tab focused, so the test sends the page the blur and, on the
+    // way back, the focus itself. The press goes to the page by hand, so that
+    // the page's mouse does not keep the button held when the hand comes back.
+    const [x, y] = await toPage(at.help);
+    await page.mouse.move(x, y);
+    const input = await context.newCDPSession(page);
+    const [help] = await Promise.all([context.waitForEvent('page'),
+      input.send('Input.dispatchMouseEvent', { type: 'mousePressed', x, y, button: 'left', buttons: 1, clickCount: 1 })]);
+    await input.detach();
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('blur')));
+    await help.mouse.move(x, y);
+    await help.mouse.up();
     await help.waitForLoadState();
     assert.match(help.url(), /\/ReadMe\.htm$/);
     assert.match(await help.title(), /Plumbrix/);
     await help.close();
+    // Back on the game's page, its first click counts.
     await page.bringToFront();
-    // The tab opens on the press, so the release can land on the new tab and
-    // never reach the game, which then takes the next press for the same one
-    // still held and drops it. A release on the game's page, away from every
-    // button, gives it back the hand's state.
-    await pointerAtRest();
-    await page.mouse.up();
-    await pressLit('the options\' Back', at.back, screens.backLit);
-    await pointerAtRest();
-    await reaches('the options\' Back', screens.menu);
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('focus')));
+    await optionsBack();
   });
 
   test('full screen is the browser\'s, with the picture scaled to fit and clicks mapped back', async () => {
-    await pressLit('Options', at.options, screens.optionsLit);
-    await reaches('Options', screens.options);
+    await toOptions();
     await click(at.fullScreen);
     await waitFor('the full-screen row', 'full screen',
       () => page.evaluate(() => document.fullscreenElement !== null));
@@ -352,9 +295,7 @@ describe('the browser build', { concurrency: false }, () => {
       () => page.evaluate(() => document.fullscreenElement === null));
     await pointerAtRest();
     await reaches('the full-screen row again', screens.options);
-    await pressLit('the options\' Back', at.back, screens.backLit);
-    await pointerAtRest();
-    await reaches('the options\' Back', screens.menu);
+    await optionsBack();
   });
 
   test('a new game starts and a swap scores', async () => {
@@ -362,7 +303,7 @@ describe('the browser build', { concurrency: false }, () => {
     await reaches('New Game', screens.setUp);
     await click(at.start);
     await boardTakesClicks('Start');
-    let board = await readBoard();
+    let board = await readBoard(page);
     assert.equal(board.kinds, 6, 'a board of six kinds');
     const dealt = await digest(...boardArea);
     const swap = findSwap(board);
@@ -436,14 +377,35 @@ describe('the browser build', { concurrency: false }, () => {
   });
 
   test('an error box becomes a notice on the page and ends the game', async () => {
-    await pressLit('Options', at.options, screens.optionsLit);
-    await reaches('Options', screens.options);
+    await toOptions();
     // A display-mode switch loads every picture again; one of them is gone.
     await page.evaluate(() => Module.FS.unlink('/game/bmp/Cursor.bmp'));
     await click(at.fullScreen);
     const notice = page.locator('#notice');
     await notice.waitFor({ state: 'visible', timeout: 20000 });
     assert.match(await notice.innerText(), /Error[\s\S]*Cursor\.bmp[\s\S]*Reload the page/);
+  });
+
+  test('a finger held when the page loses the focus is let go, and the next tap counts', async () => {
+    // A page of its own, touched, with storage of its own: no game kept.
+    const touchContext = await browser.newContext({ viewport: { width: 1024, height: 800 }, hasTouch: true });
+    page = await touchContext.newPage();
+    watchConsole(page, consoleProblems);
+    await page.goto(site, { waitUntil: 'commit' });
+    await reaches('loading the page', screens.title);
+    await waitFor('loading the page', 'the title\'s button in one of its frames', showsTitle);
+    // The title takes the press at once; the finger stays on the glass while
+    // the page loses the focus, and is lifted elsewhere.
+    const finger = await touchContext.newCDPSession(page);
+    const [x, y] = await toPage(at.play);
+    await finger.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: [{ x, y }] });
+    await reaches('a finger on the title\'s button', screens.menu);
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('blur')));
+    await finger.detach();
+    await page.evaluate(() => window.dispatchEvent(new FocusEvent('focus')));
+    await page.touchscreen.tap(...await toPage(at.newGame));
+    await reaches('a tap on New Game', screens.setUp);
+    await touchContext.close();
   });
 
   test('nothing of ours on the console', () => {

@@ -1,10 +1,13 @@
-// What the loading, offline and phone tests share: Chromium, reading the
-// canvas, waiting for a screen at rest, and playing a swap that scores.
+// What the browser tests share: Chromium and its console, the picture's points
+// on the page, reading the board, finding and playing a swap that scores.
 import assert from 'node:assert/strict';
 import { chromium } from 'playwright-core';
 
-export const pictureWidth = 640;
-export const pictureHeight = 480;
+import * as waits from './waits.mjs';
+import { digest, pictureHeight, pictureWidth, readCanvas } from './waits.mjs';
+
+export { digest, pictureHeight, pictureWidth };
+
 export const boardLeft = 236;
 export const boardTop = 4;
 export const cellSize = 50;
@@ -36,26 +39,6 @@ export function launch() {
   });
 }
 
-// The canvas's pixels through a copy made for reading.
-const readCanvas = `(left, top, width, height) => {
-  const copy = window.readableCopy ??= document.createElement('canvas').getContext('2d', { willReadFrequently: true });
-  copy.canvas.width = width;
-  copy.canvas.height = height;
-  copy.drawImage(document.getElementById('canvas'), left, top, width, height, 0, 0, width, height);
-  return copy.getImageData(0, 0, width, height).data;
-}`;
-
-export function digest(page, left = 0, top = 0, width = pictureWidth, height = pictureHeight) {
-  return page.evaluate(([l, t, w, h, read]) => {
-    const data = eval(read)(l, t, w, h);
-    let hash = 2166136261;
-    for (let i = 0; i < data.length; ++i) {
-      hash = Math.imul(hash ^ data[i], 16777619);
-    }
-    return hash >>> 0;
-  }, [left, top, width, height, readCanvas]);
-}
-
 // The first picture: watched in the page at every display frame until the
 // canvas shows more than 20 colours; resolves with its time after navigation.
 export function firstPicture(page, timeout = 30000) {
@@ -82,18 +65,10 @@ export function firstPicture(page, timeout = 30000) {
   }), [timeout, readCanvas]);
 }
 
-export async function waitFor(page, what, condition, timeout) {
-  const end = Date.now() + timeout;
-  for (;;) {
-    if (await condition()) {
-      return;
-    }
-    if (Date.now() >= end) {
-      await page.screenshot({ path: '/tmp/plumbrix-web-failure.png' });
-    }
-    assert.ok(Date.now() < end, `${what} within ${timeout} ms`);
-    await page.waitForTimeout(40);
-  }
+// A wait named by what it waits for alone, as these tests have no steps of a
+// road to name.
+export function waitFor(page, what, condition, timeout) {
+  return waits.waitFor(page, null, what, condition, timeout);
 }
 
 // Waits until a rectangle of the picture has stopped changing.

@@ -120,7 +120,8 @@ async function keep(page, expected) {
   return shot;
 }
 
-// Waits up to timeout ms for a condition.
+// Waits up to timeout ms for a condition; a null step leaves the failure
+// named by what was expected alone.
 export async function waitFor(page, step, expected, condition, timeout = 20000) {
   const end = Date.now() + timeout;
   for (;;) {
@@ -128,8 +129,8 @@ export async function waitFor(page, step, expected, condition, timeout = 20000) 
       return;
     }
     if (Date.now() >= end) {
-      assert.fail(`step "${step}" did nothing: ${expected} did not show within ${timeout} ms; ` +
-        `last screenshot kept in ${await keep(page, null)}`);
+      assert.fail(`${step === null ? '' : `step "${step}" did nothing: `}${expected} did not show within ` +
+        `${timeout} ms; last screenshot kept in ${await keep(page, null)}`);
     }
     await page.waitForTimeout(40);
   }

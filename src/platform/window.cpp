@@ -248,6 +248,10 @@ bool platformInit()
     // and SIGINT, so a scripted run leaves them their usual meaning.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, simulatedInput ? "1" : "0");
     SDL_SetHint(SDL_HINT_VIDEO_MINIMIZE_ON_FOCUS_LOSS, "0");
+    // A click that brings the window to the front also counts as a click, as
+    // on any Windows program; SDL would drop it on Windows, and on X when it
+    // comes just after the focus.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     // The window surface stays a plain shared-memory image; SDL would
     // otherwise put it on OpenGL, which without a GPU is a software
     // rasteriser that costs far more than it saves.

@@ -79,6 +79,23 @@ click_at() {
   xdotool mouseup 1
 }
 
+# A click on a window that another window has the focus from: the click both
+# gives the game the focus and reaches it, as on Windows itself.
+click_from_elsewhere() {
+  xmessage -geometry -0-0 elsewhere >/dev/null 2>&1 &
+  local other=$! elsewhere= deadline=$((SECONDS + 60))
+  while [ -z "$elsewhere" ] && [ $SECONDS -lt $deadline ]; do
+    elsewhere=$(xdotool search --onlyvisible --class Xmessage 2>/dev/null | head -n1)
+    [ -n "$elsewhere" ] || sleep 0.2
+  done
+  [ -n "$elsewhere" ] && xdotool windowactivate --sync "$elsewhere" 2>/dev/null
+  xdotool mousemove --window "$1" "$2" "$3" mousedown 1
+  sleep 0.06
+  xdotool mouseup 1
+  kill "$other" 2>/dev/null
+  [ -n "$elsewhere" ] || { echo "no other window to take the focus" >&2; return 1; }
+}
+
 # The window's 32x32 icon, as Wine hands it to the window manager, is the one
 # built into the program, pixel for pixel.
 icon_is_the_games() {
@@ -109,7 +126,8 @@ ended() {
 }
 
 # plays_in_a_window writable|read-only: the unpacked game, started from another
-# folder, shows its title; a click brings the menu; Exit writes game.sav beside
+# folder, shows its title; a click brings the menu (in the read-only run, a click
+# that also takes the focus from another window); Exit writes game.sav beside
 # the program, or with that folder read-only in %LOCALAPPDATA%\Plumbrix.
 plays_in_a_window() {
   local mode=$1 status=0
@@ -148,7 +166,11 @@ plays_in_a_window() {
       echo "the window's icon is not the game's" >&2
       status=1
     fi
-    click_at "$window" 320 440
+    if [ "$mode" = writable ]; then
+      click_at "$window" 320 440
+    else
+      click_from_elsewhere "$window" 320 440 || status=1
+    fi
     # The menu's buttons, whatever the chef beside them does.
     if ! wait_for "$window" 120 180x298+85+171 "$work/ref/menu.bmp"; then
       echo "the menu's buttons never showed" >&2

@@ -116,10 +116,10 @@ def build(args):
     if marker not in page:
         raise SystemExit('index.html lost its site marker')
     page = page.replace(marker, json.dumps(site, separators=(',', ':')))
-    # The first picture's files are asked for while the page is still read.
-    preloads = ''.join(f'<link rel="preload" href="{item["url"]}" as="fetch" crossorigin="anonymous">\n'
-                       for item in [site['title'], site['code'], site['wasm']] + site['first'])
-    page = page.replace('<!--PRELOADS-->\n', preloads)
+    # The title's picture is asked for while the page is still read; the page
+    # asks for the rest once it shows, so that on a slow line it comes alone.
+    preload = f'<link rel="preload" href="{site["title"]["url"]}" as="fetch" crossorigin="anonymous">\n'
+    page = page.replace('<!--PRELOAD-->\n', preload)
     (out / 'index.html').write_text(page)
     shutil.copy(page_dir / 'sw.js', out / 'sw.js')
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Assembles the browser build's static site from the compiled game and its data.
 
-What the first picture needs (the code and the pictures) is stored gzipped, so
-that a host which sends files as they are still sends a third of the bytes; the
-page undoes it. The sounds follow as one gzipped pack, the music as its own Ogg
+The title's picture comes first and alone, for the page to show at once. What
+the game's first frame needs besides (the code and the pictures) is stored
+gzipped, so that a host which sends files as they are still sends a third of
+the bytes; the page undoes it. The sounds follow as one gzipped pack, the music as its own Ogg
 files (which do not compress). Every file but the page, its service worker,
 manifest, icons and the help page is named after its content, so one version's
 code never meets another's data, and the page lists them all.
@@ -18,6 +19,9 @@ from pathlib import Path
 # The pictures the game loads before its first frame, and the late files in the
 # order the page fetches them: the effects, the menu's tune, the game's tunes.
 FIRST_FOLDERS = ['bmp']
+# The title's picture comes on its own, first: the page shows it the moment it
+# lands, while the code and the other pictures still load.
+TITLE_PICTURE = 'bmp/GameGo.jpg'
 LATE_GROUPS = [('sounds', ['sound'])]
 ICON_SIZES = [48, 128, 256]
 THEME_COLOUR = '#2b1d14'
@@ -40,13 +44,13 @@ def squeezed(data):
     return gzip.compress(data, compresslevel=9, mtime=0)
 
 
-def pack(out, stem, data_dir, folders):
+def pack(out, stem, data_dir, folders, leave_out=()):
     """All files of the folders, one after another, gzipped; the list says where each begins."""
     files = []
     body = bytearray()
     for folder in folders:
         for path in sorted((data_dir / folder).iterdir()):
-            if path.is_file():
+            if path.is_file() and f'{folder}/{path.name}' not in leave_out:
                 content = path.read_bytes()
                 files.append([f'{folder}/{path.name}', len(content)])
                 body += content
@@ -65,10 +69,14 @@ def build(args):
 
     code = squeezed(Path(args.js).read_bytes())
     wasm = squeezed(Path(args.wasm).read_bytes())
+    # A JPEG does not shrink, so the title's picture goes as it is.
+    title = (data_dir / TITLE_PICTURE).read_bytes()
     site = {
+        'title': {'url': write_named(out, 'title', '.jpg', title), 'bytes': len(title), 'gzip': False,
+                  'files': [[TITLE_PICTURE, len(title)]]},
         'code': {'url': write_named(out, 'plumbrix', '.js.gz', code), 'bytes': len(code), 'gzip': True},
         'wasm': {'url': write_named(out, 'plumbrix', '.wasm.gz', wasm), 'bytes': len(wasm), 'gzip': True},
-        'first': [pack(out, 'pictures', data_dir, FIRST_FOLDERS)],
+        'first': [pack(out, 'pictures', data_dir, FIRST_FOLDERS, leave_out={TITLE_PICTURE})],
         'late': [pack(out, stem, data_dir, folders) for stem, folders in LATE_GROUPS],
     }
     for track in sorted((data_dir / 'music').glob('*.ogg')):
@@ -108,10 +116,10 @@ def build(args):
     if marker not in page:
         raise SystemExit('index.html lost its site marker')
     page = page.replace(marker, json.dumps(site, separators=(',', ':')))
-    # The first picture's files are asked for while the page is still read.
-    preloads = ''.join(f'<link rel="preload" href="{item["url"]}" as="fetch" crossorigin="anonymous">\n'
-                       for item in [site['code'], site['wasm']] + site['first'])
-    page = page.replace('<!--PRELOADS-->\n', preloads)
+    # The title's picture is asked for while the page is still read; the page
+    # asks for the rest once it shows, so that on a slow line it comes alone.
+    preload = f'<link rel="preload" href="{site["title"]["url"]}" as="fetch" crossorigin="anonymous">\n'
+    page = page.replace('<!--PRELOAD-->\n', preload)
     (out / 'index.html').write_text(page)
     shutil.copy(page_dir / 'sw.js', out / 'sw.js')
 

@@ -39,8 +39,10 @@ export function launch() {
   });
 }
 
-// The first picture: watched in the page at every display frame until the
-// canvas shows more than 20 colours; resolves with its time after navigation.
+// The game's first picture: watched in the page at every display frame until
+// the canvas shows more than 20 colours and the loading bar has gone, which it
+// does at the game's first frame (the page shows the title's picture before
+// the game runs); resolves with its time after navigation.
 export function firstPicture(page, timeout = 30000) {
   return page.evaluate(([limit, read]) => new Promise((resolve) => {
     const watch = () => {
@@ -50,7 +52,8 @@ export function firstPicture(page, timeout = 30000) {
         for (let i = 0; i < data.length && colours.size <= 20; i += 4 * 97) {
           colours.add((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
         }
-        if (colours.size > 20) {
+        const loading = document.getElementById('loading');
+        if (colours.size > 20 && loading && loading.hidden) {
           resolve(performance.now());
           return;
         }

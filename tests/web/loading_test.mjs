@@ -1,6 +1,7 @@
-// The browser build's loading: on a slow line the first picture comes first,
-// with little to carry, under a progress bar that moves and then goes; the
-// sounds and the music come after it, and start whenever they land, even late.
+// The browser build's loading: the title's picture shows first; on a slow line
+// the game's first frame follows with little to carry, under a progress bar
+// that moves and then goes; the sounds and the music come after it, and start
+// whenever they land, even late.
 import assert from 'node:assert/strict';
 import { statSync } from 'node:fs';
 import { join } from 'node:path';
@@ -8,6 +9,7 @@ import { after, before, describe, test } from 'node:test';
 
 import { at, firstPicture, launch, toPage, waitFor, waitForStill, watchConsole } from './helpers.mjs';
 import { serveSite } from './site_server.mjs';
+import { readCanvas } from './waits.mjs';
 
 const siteDir = process.env.PLUMBRIX_SITE_DIR;
 const budget = 2.0e6;
@@ -31,7 +33,7 @@ after(async () => {
 });
 
 describe('loading the browser build', { concurrency: false }, () => {
-  test('on a 10 Mbit/s line the first picture carries under 2 MB, behind a moving bar, before any sound', async () => {
+  test('on a 10 Mbit/s line the game\'s first frame carries under 2 MB, behind a moving bar, before any sound', async () => {
     const server = await serveSite(siteDir);
     try {
       const page = await newPage();
@@ -41,29 +43,33 @@ describe('loading the browser build', { concurrency: false }, () => {
         offline: false, latency: 40, downloadThroughput: 10e6 / 8, uploadThroughput: 10e6 / 8,
       });
       const requested = [];
-      // What crossed the line: the page's own blob: handles carry nothing.
-      page.on('request', (request) => {
-        const url = new URL(request.url());
-        if (url.protocol.startsWith('http')) {
-          requested.push(url.pathname);
-        }
-      });
+      page.on('request', (request) => requested.push(new URL(request.url()).pathname));
 
-      // Every value the bar shows, as the page sets it.
+      // Every value the bar shows, as the page sets it, and when it goes: at
+      // the game's first frame.
       await page.addInitScript(() => {
         window.barValues = [];
         new MutationObserver(() => {
+          const loading = document.getElementById('loading');
+          if (loading && loading.hidden) {
+            window.barGone ??= performance.now();
+            return;
+          }
           const bar = document.getElementById('progress');
-          if (bar && !bar.closest('[hidden]')) {
+          if (bar) {
             window.barValues.push([bar.value, bar.max]);
           }
-        }).observe(document, { subtree: true, attributes: true, attributeFilter: ['value', 'max'] });
+        }).observe(document, { subtree: true, attributes: true, attributeFilter: ['value', 'max', 'hidden'] });
       });
       await page.goto(server.url, { waitUntil: 'commit' });
       const shown = await firstPicture(page);
       assert.ok(shown < Infinity, 'a first picture');
-      const before = [...requested];
-      await page.locator('#loading').waitFor({ state: 'hidden', timeout: 5000 });
+      // What crossed the line before the game's first frame: the page, and the
+      // files asked for before the bar went (the page's own blob: handles
+      // carry nothing).
+      const before = ['/', ...new Set(await page.evaluate(() => performance.getEntriesByType('resource')
+        .filter((entry) => entry.startTime < window.barGone && entry.name.startsWith('http'))
+        .map((entry) => new URL(entry.name).pathname)))];
       // The bar, found by its role as a screen reader finds it, moved on its way
       // up: bytes arrived of the bytes the picture needs.
       assert.equal(await page.getByRole('progressbar', { includeHidden: true }).count(), 1);
@@ -72,12 +78,12 @@ describe('loading the browser build', { concurrency: false }, () => {
       assert.ok(between.length >= 2, `the bar's values on the way: ${JSON.stringify(values)}`);
 
       const late = /\/(music|sounds)[./]/;
-      assert.deepEqual(before.filter((path) => late.test(path)), [], 'nothing but the first picture\'s files');
+      assert.deepEqual(before.filter((path) => late.test(path)), [], 'nothing but the first frame\'s files');
       const carried = before.reduce((sum, path) => {
         const file = join(siteDir, path.endsWith('/') ? `${path}index.html` : path);
         return sum + statSync(file).size;
       }, 0);
-      assert.ok(carried <= budget, `${carried} bytes before the first picture`);
+      assert.ok(carried <= budget, `${carried} bytes before the game's first frame`);
       await waitFor(page, 'the music after the picture', async () => requested.some((path) => /\/music\//.test(path)),
         30000);
       await page.context().close();
@@ -134,6 +140,60 @@ describe('loading the browser build', { concurrency: false }, () => {
       release();
       await waitFor(page, 'the menu tune', async () => (await playingTracks()) === 1, 10000);
       await waitFor(page, 'the hover sound', async () => (await hoverButton()) > 0, 10000);
+      await page.context().close();
+    } finally {
+      release();
+      await server.close();
+    }
+  });
+
+  test('the title\'s picture shows while the code is held back, where the game then draws its title', async () => {
+    let release;
+    const gate = new Promise((resolve) => {
+      release = resolve;
+    });
+    const server = await serveSite(siteDir, (path) => (/\.wasm\.gz$/.test(path) ? gate : null));
+    try {
+      const page = await newPage();
+      await page.goto(server.url, { waitUntil: 'commit' });
+      // Kept in the page as it was while the bar still showed.
+      await waitFor(page, 'the title\'s picture before the game', () => page.evaluate((read) => {
+        const loading = document.getElementById('loading');
+        if (!loading || loading.hidden || !document.getElementById('canvas')) {
+          return false;
+        }
+        const data = eval(read)(0, 0, 640, 480);
+        const colours = new Set();
+        for (let i = 0; i < data.length && colours.size <= 20; i += 4 * 97) {
+          colours.add((data[i] << 16) | (data[i + 1] << 8) | data[i + 2]);
+        }
+        window.shownEarly = data;
+        return colours.size > 20;
+      }, readCanvas), 20000);
+      assert.equal(await page.locator('#loading').isVisible(), true, 'the bar over the early picture');
+      release();
+      assert.ok((await firstPicture(page)) < Infinity, 'the game\'s first picture');
+      // Outside the title's button the two differ only as a 24-bit and a 16-bit
+      // picture of the same JPEG do: no jump when the game takes over.
+      const meanDifference = await page.evaluate((read) => {
+        const now = eval(read)(0, 0, 640, 480);
+        let sum = 0;
+        let count = 0;
+        for (let y = 0; y < 480; ++y) {
+          for (let x = 0; x < 640; ++x) {
+            if (y >= 406 && y < 471 && x >= 161 && x < 481) {
+              continue;
+            }
+            const i = (y * 640 + x) * 4;
+            for (let c = 0; c < 3; ++c) {
+              sum += Math.abs(now[i + c] - window.shownEarly[i + c]);
+            }
+            count += 3;
+          }
+        }
+        return sum / count;
+      }, readCanvas);
+      assert.ok(meanDifference < 4, `the early picture is the title's, ${meanDifference} levels off on average`);
       await page.context().close();
     } finally {
       release();

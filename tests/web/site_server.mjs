@@ -8,7 +8,7 @@ import { extname, join, normalize } from 'node:path';
 const types = {
   '.html': 'text/html; charset=utf-8', '.htm': 'text/html; charset=utf-8', '.js': 'text/javascript',
   '.json': 'application/json', '.webmanifest': 'application/manifest+json', '.png': 'image/png',
-  '.wasm': 'application/wasm', '.ogg': 'audio/ogg', '.gz': 'application/gzip',
+  '.wasm': 'application/wasm', '.ogg': 'audio/ogg', '.gz': 'application/gzip', '.jpg': 'image/jpeg',
 };
 
 // Serves `root` on 127.0.0.1, on `port` when given (a site that must keep its

@@ -4,10 +4,11 @@
 The title's picture comes first and alone, for the page to show at once. What
 the game's first frame needs besides (the code and the pictures) is stored
 gzipped, so that a host which sends files as they are still sends a third of
-the bytes; the page undoes it. The sounds follow as one gzipped pack, the music as its own Ogg
-files (which do not compress). Every file but the page, its service worker,
-manifest, icons and the help page is named after its content, so one version's
-code never meets another's data, and the page lists them all.
+the bytes; the page undoes it. The sounds follow as one gzipped pack, the
+music as its own Ogg files (which do not compress). Every file but the page,
+its service worker, manifest, icons and the help page is named after its
+content, so one version's code never meets another's data, and the page lists
+them all.
 """
 import argparse
 import gzip
